@@ -1,0 +1,157 @@
+#include "read_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <string>
+
+namespace ombrix {
+namespace {
+
+// Walks the text one significant character at a time, skipping blanks, tabs and line feeds
+// wherever they stand.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view text) : text_(text) { SkipBlanks(); }
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+  void Advance() {
+    ++pos_;
+    SkipBlanks();
+  }
+  bool Take(char c) {
+    if (Peek() != c)
+      return false;
+    Advance();
+    return true;
+  }
+  bool TakeEither(char a, char b) { return Take(a) || Take(b); }
+
+ private:
+  void SkipBlanks() {
+    while (pos_ < text_.size() &&
+           (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+      ++pos_;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+int DigitValue(char c) {
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return 99;
+}
+
+// "&H1F" or "&O17": a whole number in base 16 or 8. Doubles simply grow to infinity when the
+// digits run long.
+double ReadRadixNumber(Cursor& cursor, int base) {
+  double value = 0;
+  while (DigitValue(cursor.Peek()) < base) {
+    value = value * base + DigitValue(cursor.Peek());
+    cursor.Advance();
+  }
+  return value;
+}
+
+double ReadDecimalNumber(Cursor& cursor) {
+  // The significant characters are gathered into a compact "-ddd.ddde-ddd" form, which
+  // from_chars reads with correct rounding in time linear in its length.
+  std::string digits;
+  bool negative = false;
+  if (cursor.Take('-')) {
+    negative = true;
+  } else {
+    cursor.Take('+');
+  }
+
+  // Leading zeros carry no value; dropping them keeps the decimal magnitude easy to tell.
+  long long integerDigits = 0;
+  long long leadingFractionZeros = 0;
+  while (cursor.Peek() == '0')
+    cursor.Advance();
+  while (IsDigit(cursor.Peek())) {
+    digits += cursor.Peek();
+    ++integerDigits;
+    cursor.Advance();
+  }
+  if (cursor.Take('.')) {
+    digits += '.';
+    while (IsDigit(cursor.Peek())) {
+      if (integerDigits == 0 && digits.size() == 1 && cursor.Peek() == '0') {
+        ++leadingFractionZeros;  // 0.000ddd: counted instead of kept
+      } else {
+        digits += cursor.Peek();
+      }
+      cursor.Advance();
+    }
+  }
+  const bool hasSignificantDigit = digits.find_first_of("123456789") != std::string::npos;
+
+  // The exponent saturates far beyond anything a double can hold, so that no count of
+  // digits can overflow it.
+  long long exponent = 0;
+  constexpr long long kExponentLimit = 1'000'000'000'000LL;
+  if (cursor.TakeEither('e', 'E')) {
+    bool negativeExponent = false;
+    if (cursor.Take('-')) {
+      negativeExponent = true;
+    } else {
+      cursor.Take('+');
+    }
+    while (IsDigit(cursor.Peek())) {
+      if (exponent < kExponentLimit)
+        exponent = exponent * 10 + (cursor.Peek() - '0');
+      cursor.Advance();
+    }
+    if (negativeExponent)
+      exponent = -exponent;
+  }
+
+  if (!hasSignificantDigit)
+    return negative ? -0.0 : 0.0;
+
+  // Decimal position of the leading significant digit: value lies in [10^(m-1), 10^m).
+  const long long magnitude =
+      (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  if (magnitude > 400)
+    return negative ? -kInfinity : kInfinity;
+  if (magnitude < -400)
+    return negative ? -0.0 : 0.0;
+
+  const long long shownExponent = exponent - leadingFractionZeros;
+  std::string compact = digits + 'e' + std::to_string(shownExponent);
+  double value = 0;
+  const auto result = std::from_chars(compact.data(), compact.data() + compact.size(), value);
+  if (result.ec == std::errc::result_out_of_range)
+    value = magnitude > 0 ? kInfinity : 0.0;
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+  Cursor cursor(text);
+  if (cursor.Take('&')) {
+    if (cursor.TakeEither('h', 'H'))
+      return ReadRadixNumber(cursor, 16);
+    if (cursor.TakeEither('o', 'O'))
+      return ReadRadixNumber(cursor, 8);
+    return 0;
+  }
+  return ReadDecimalNumber(cursor);
+}
+
+}  // namespace ombrix

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace ombrix {
+
+// The number at the start of `text`, read the way the settings dialogs read an answer:
+// blanks, tabs and line feeds are skipped wherever they stand; then an optional sign,
+// decimal digits with at most one period and an optional exponent (E or e); or, instead,
+// "&H" with hexadecimal or "&O" with octal digits for a whole number in that base.
+// Reading stops at the first character that cannot continue the number; a text that does
+// not begin with a number reads 0. Any text is read in linear time. The result is never
+// NaN: a magnitude beyond the range of a double reads as an infinity.
+double ReadNumber(std::string_view text);
+
+}  // namespace ombrix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ombrix {
+
+// What the settings logic needs of the window layer: the modal input dialog, the modal
+// message box and the two labels that show the accepted counts. Texts are UTF-8.
+class SettingsDialogs {
+ public:
+  virtual ~SettingsDialogs() = default;
+
+  // Returns the text of the edit field on OK, the empty text on Cancel or close.
+  virtual std::string InputBox(std::string_view prompt, std::string_view title,
+                               std::string_view defaultText) = 0;
+  // Returns the code of the button pressed (1 for OK, also when closed or dismissed).
+  virtual std::int16_t MsgBox(std::string_view prompt, std::string_view title, int buttonStyle) = 0;
+  // Caption of Label82, which shows GuestCount.
+  virtual void ShowGuestCount(std::string_view text) = 0;
+  // Caption of Label2, which shows ExperimentCount.
+  virtual void ShowExperimentCount(std::string_view text) = 0;
+};
+
+}  // namespace ombrix

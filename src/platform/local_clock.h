@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ombrix {
+
+// Seconds since local midnight, with their fraction, as the runtime's timer gives them.
+float SecondsSinceLocalMidnight();
+
+// A seed that differs from one start of the program to the next.
+std::uint64_t FreshSeed();
+
+}  // namespace ombrix
