@@ -1,0 +1,24 @@
+#include "windows.h"
+
+namespace ombrix {
+
+Windows::Windows(Program& program, std::uint64_t randomSeed)
+    : program_(program), randomSeed_(randomSeed) {}
+
+Form1& Windows::MainWindow() {
+  if (!mainWindow_) {
+    mainWindow_ = std::make_unique<Form1>(program_, randomSeed_);
+    mainWindow_->SetHelpWindow([this]() -> Form& { return HelpWindow(); });
+  }
+  return *mainWindow_;
+}
+
+Form2& Windows::HelpWindow() {
+  if (!helpWindow_) {
+    helpWindow_ = std::make_unique<Form2>(program_);
+    helpWindow_->SetMainWindow([this]() -> Form& { return MainWindow(); });
+  }
+  return *helpWindow_;
+}
+
+}  // namespace ombrix

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Installs the missing Debian packages listed in scripts/packages.txt, then configures and
+# builds Ombrix. Safe to run again: with everything installed it makes no apt call and the
+# build only redoes what changed.
+#
+# Usage: scripts/setup.sh [--packages-only]
+#   --packages-only  install the missing packages and stop before configuring.
+# Environment:
+#   CI=true           build with warnings as errors.
+#   OMBRIX_BUILD_DIR  build directory (default: build, relative to the repo root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$repo_root"
+
+build_dir="${OMBRIX_BUILD_DIR:-build}"
+package_list="scripts/packages.txt"
+
+say() { printf 'setup: %s\n' "$*"; }
+fail() {
+  printf 'setup: %s\n' "$*" >&2
+  exit 1
+}
+
+packages_only=false
+for arg in "$@"; do
+  case "$arg" in
+    --packages-only) packages_only=true ;;
+    *) fail "unknown option '$arg' (known: --packages-only)" ;;
+  esac
+done
+
+# Package names from the list, without comments and blank lines.
+read_package_list() {
+  awk '{ sub(/#.*/, ""); for (i = 1; i <= NF; i++) print $i }' "$package_list"
+}
+
+is_installed() {
+  # One line per installed architecture; a removed package reports "config-files" or
+  # "not-installed", and a virtual name is unknown to dpkg-query.
+  local status
+  status="$(dpkg-query -W -f='${db:Status-Status}\n' "$1" 2>/dev/null || true)"
+  [[ $'\n'"$status"$'\n' == *$'\n'installed$'\n'* ]]
+}
+
+# Runs a command as root: directly when we are root, through sudo otherwise.
+as_root() {
+  if [[ $EUID -eq 0 ]]; then
+    "$@"
+  else
+    # sudo drops most of the environment, so hand DEBIAN_FRONTEND over explicitly.
+    sudo env DEBIAN_FRONTEND=noninteractive "$@"
+  fi
+}
+
+install_missing_packages() {
+  command -v dpkg-query >/dev/null 2>&1 ||
+    fail "dpkg-query not found: this script needs Debian 12 (or a system with dpkg and apt)."
+
+  local -a wanted missing=()
+  mapfile -t wanted < <(read_package_list)
+  ((${#wanted[@]} > 0)) || fail "$package_list lists no packages."
+
+  local pkg
+  for pkg in "${wanted[@]}"; do
+    is_installed "$pkg" || missing+=("$pkg")
+  done
+
+  if ((${#missing[@]} == 0)); then
+    say "all ${#wanted[@]} packages from $package_list are installed."
+    return
+  fi
+
+  say "missing packages: ${missing[*]}"
+  if [[ $EUID -ne 0 ]] && ! command -v sudo >/dev/null 2>&1; then
+    fail "installing packages needs root, and sudo is not available.
+Run this script as root, or have an administrator run:
+  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  fi
+  as_root apt-get update
+  as_root apt-get install -y --no-install-recommends "${missing[@]}"
+
+  local -a still_missing=()
+  for pkg in "${missing[@]}"; do
+    is_installed "$pkg" || still_missing+=("$pkg")
+  done
+  ((${#still_missing[@]} == 0)) || fail "apt-get did not install: ${still_missing[*]}"
+}
+
+configure_and_build() {
+  local warnings_as_errors=OFF
+  [[ "${CI:-}" == true ]] && warnings_as_errors=ON
+
+  local -a configure_args=(-S . -B "$build_dir"
+    -DCMAKE_BUILD_TYPE=Release
+    -DOMBRIX_WARNINGS_AS_ERRORS="$warnings_as_errors")
+  # The generator is fixed when a build directory is first configured; cmake refuses to
+  # switch it later, so choose Ninja only for a new one.
+  if [[ ! -f "$build_dir/CMakeCache.txt" ]] && command -v ninja >/dev/null 2>&1; then
+    configure_args+=(-G Ninja)
+  fi
+
+  say "configuring in $build_dir (warnings as errors: $warnings_as_errors)"
+  cmake "${configure_args[@]}"
+  say "building"
+  cmake --build "$build_dir" -j"$(nproc)"
+}
+
+install_missing_packages
+if [[ $packages_only == true ]]; then
+  exit 0
+fi
+configure_and_build

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ask_settings.h"
+#include "experiment_settings.h"
+#include "form.h"
+#include "local_clock.h"
+#include "runtime_random.h"
+#include "settings_dialogs.h"
+#include "shortage_experiment.h"
+
+class QLabel;
+class QPushButton;
+
+namespace ombrix {
+
+class MediaControl;
+
+// The main window: the settings, the frequency table, the average and the four commands.
+// The settings and the engine's working state are fields of this object and outlive the
+// window's controls, which Help unloads.
+class Form1 final : public Form, private SettingsDialogs {
+ public:
+  explicit Form1(Program& program, std::uint64_t randomSeed = FreshSeed());
+
+  // How Help reaches the help window: creates it on first use, then returns the same one.
+  void SetHelpWindow(std::function<Form&()> helpWindow) { helpWindow_ = std::move(helpWindow); }
+
+  void Command1_Click();  // Experiment Start
+  void Command2_Click();  // Exit
+  void Command3_Click();  // Init
+  void Command4_Click();  // Help
+
+  ExperimentSettings& Settings() { return settings_; }
+  const ShortageExperiment<RuntimeRandom>& Engine() const { return engine_; }
+
+  // Controls of the loaded window; null while it is unloaded.
+  QLabel* dosu(int index) const;
+  QLabel* Label(int number) const;
+  QPushButton* Command(int number) const;
+  MediaControl* MMControl1() const;
+
+ protected:
+  void Build(QWidget& window) override;
+  void Form_Activate() override;
+
+ private:
+  // The settings dialogs, shown over this window.
+  std::string InputBox(std::string_view prompt, std::string_view title,
+                       std::string_view defaultText) override;
+  std::int16_t MsgBox(std::string_view prompt, std::string_view title, int buttonStyle) override;
+  void ShowGuestCount(std::string_view text) override;
+  void ShowExperimentCount(std::string_view text) override;
+
+  void AskSettings(SettingsVariant variant);
+  void SetMousePointer(Qt::CursorShape shape);
+
+  ExperimentSettings settings_;
+  RuntimeRandom random_;
+  ShortageExperiment<RuntimeRandom> engine_{random_};
+  std::function<Form&()> helpWindow_;
+};
+
+}  // namespace ombrix

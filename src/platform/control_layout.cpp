@@ -1,0 +1,118 @@
+#include "control_layout.h"
+
+#include <QLabel>
+#include <QPalette>
+
+#include "command_button.h"
+#include "fonts.h"
+#include "media_control.h"
+#include "picture_box.h"
+
+namespace ombrix {
+namespace {
+
+QColor BackgroundColor(Background background, const QPalette& palette) {
+  switch (background) {
+    case Background::White:
+      return Qt::white;
+    case Background::LightCyan:
+      return QColor(128, 255, 255);
+    case Background::ButtonFace:
+      break;
+  }
+  return palette.color(QPalette::Button);
+}
+
+QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
+  auto* label = new QLabel(spec.caption, parent);
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(false);
+  label->setTextFormat(Qt::PlainText);
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::Window);  // not the form's, which it would inherit
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, BackgroundColor(spec.background, palette));
+  if (spec.border == Border::Flat) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+  } else {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+  }
+  label->setLineWidth(1);
+  label->setPalette(palette);
+  return label;
+}
+
+QWidget* MakeButton(QWidget* parent, const ControlSpec& spec) {
+  auto* button = new CommandButton(spec.caption, parent);
+  // Neither Enter nor Esc presses a button of these windows on its own.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+QWidget* MakeLine(QWidget* parent) {
+  auto* line = new QWidget(parent);
+  line->setAutoFillBackground(true);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+  line->setPalette(palette);
+  return line;
+}
+
+QRect LineGeometry(const TwipRect& rect) {
+  // A horizontal line of zero height in twips is one pixel high, end points included.
+  QRect pixels = rect.ToPixels();
+  pixels.setHeight(1);
+  pixels.setWidth(pixels.width() + 1);
+  return pixels;
+}
+
+}  // namespace
+
+void BuildWindow(QWidget& window, const WindowSpec& spec,
+                 const std::vector<ControlSpec>& controls) {
+  window.setObjectName(spec.name);
+  window.setWindowTitle(spec.caption);
+  window.setFont(WindowFont(spec.pointSize, spec.bold));
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  window.setPalette(palette);
+  window.setAutoFillBackground(true);
+  const QRect client = spec.clientArea.ToPixels();
+  window.setGeometry(client);
+  window.setFixedSize(client.size());
+
+  QWidget* parent = &window;
+  for (const ControlSpec& spec : controls) {
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+      case ControlKind::PushButton:
+        widget = MakeButton(parent, spec);
+        break;
+      case ControlKind::Label:
+        widget = MakeLabel(parent, spec);
+        break;
+      case ControlKind::Line:
+        widget = MakeLine(parent);
+        break;
+      case ControlKind::PictureBox:
+        widget = new PictureBox(parent);
+        break;
+      case ControlKind::MediaControl:
+        widget = new MediaControl(parent);
+        break;
+    }
+    widget->setObjectName(spec.name);
+    widget->setFont(WindowFont(spec.pointSize, spec.bold));
+    widget->setGeometry(spec.kind == ControlKind::Line ? LineGeometry(spec.rect)
+                                                       : spec.rect.ToPixels());
+    if (spec.kind != ControlKind::MediaControl)
+      widget->show();
+  }
+}
+
+}  // namespace ombrix

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace ombrix {
+
+class Program;
+class FormWindow;
+
+// A window object: created once, it keeps its fields for the whole program, while its window
+// and controls exist only while it is loaded. Show() loads it afresh from its layout when it
+// is not loaded; Unload() destroys the window and every control on it.
+class Form {
+ public:
+  explicit Form(Program& program);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  bool IsLoaded() const { return window_ != nullptr; }
+  // The loaded window, or null.
+  QWidget* Window() const;
+
+  void Load();
+  void Unload();
+  // Loads the window if needed, shows it and makes it the program's active window. Its
+  // Form_Activate runs once it has become active.
+  void Show();
+
+  // Finds a control of the loaded window by its name.
+  template <typename Control>
+  Control* Find(const QString& name) const {
+    return Window() ? Window()->findChild<Control*>(name, Qt::FindDirectChildrenOnly) : nullptr;
+  }
+
+  // Runs an event handler; once it has returned the program ends if no window is left.
+  void RunHandler(const std::function<void()>& handler);
+
+ protected:
+  // Creates the controls on a fresh, empty window.
+  virtual void Build(QWidget& window) = 0;
+  // Runs when the window becomes the program's active window after Show(); not when the
+  // program regains the focus, nor when one of its own dialogs closes.
+  virtual void Form_Activate() {}
+
+  // Connects a push button's click to a handler run through RunHandler().
+  void OnClick(const QString& buttonName, std::function<void()> handler);
+
+  Program& program() { return program_; }
+
+ private:
+  friend class FormWindow;
+  void WindowActivated();
+  void WindowClosedByUser();
+
+  Program& program_;
+  QPointer<FormWindow> window_;
+  bool activationPending_ = false;
+};
+
+// The top-level widget of a loaded form; it reports activation and closing to its form.
+class FormWindow : public QWidget {
+ public:
+  explicit FormWindow(Form& form) : form_(form) {}
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Form& form_;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,21 @@
+#include "input_box.h"
+
+#include <QInputDialog>
+
+namespace ombrix {
+
+QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                 const QString& defaultText) {
+  QInputDialog dialog(parent);
+  dialog.setObjectName("InputBox");
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(defaultText);
+  if (dialog.exec() != QDialog::Accepted)
+    return QString();
+  return dialog.textValue();
+}
+
+}  // namespace ombrix

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFrame>
+#include <QStringList>
+
+namespace ombrix {
+
+// A white area that text is printed into line by line, from the top-left corner down, one
+// line height apart and never wrapped. It keeps what was printed, so the text survives being
+// covered and uncovered.
+class PictureBox : public QFrame {
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  // Erases everything printed and moves the print position back to the top.
+  void Cls();
+  void Print(const QString& line);
+  void PrintEmptyLine() { Print(QString()); }
+
+  // Every line printed since the last Cls(), empty lines included.
+  const QStringList& PrintedLines() const { return lines_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QStringList lines_;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+namespace ombrix {
+
+class Form;
+
+// The program's lifetime: which window objects exist, and ending the program, either at
+// once (Exit, a cancelled settings dialog) or when a handler returns with no window loaded.
+class Program {
+ public:
+  Program();
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Ends the program at once: every window is unloaded, no further event is delivered to
+  // the program and the event loop returns with status 0.
+  void End();
+  bool HasEnded() const { return ended_; }
+
+  // Called once each handler has returned.
+  void EndIfNoWindowLoaded();
+
+  void Register(Form& form);
+  void Unregister(Form& form);
+
+ private:
+  // Swallows every event once the program has ended, but the deletion of unloaded widgets.
+  class EventBarrier : public QObject {
+   public:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+  };
+
+  std::vector<Form*> forms_;
+  EventBarrier barrier_;
+  bool ended_ = false;
+};
+
+// Lets the events pending at this moment run once, then returns.
+void DoEvents();
+
+}  // namespace ombrix
