@@ -25,6 +25,13 @@ void PictureBox::Print(const QString& line) {
   update();
 }
 
+double PictureBox::LineHeight() const {
+  // One em: the height of the text the layout was drawn for. The substitute Japanese faces
+  // space their lines up to a tenth wider, which would push the last lines of a full area
+  // out of sight.
+  return QFontInfo(font()).pixelSize();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
@@ -32,12 +39,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   painter.setClipRect(area);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  const QFontMetrics metrics(font());
-  int baseline = area.top() + metrics.ascent();
+  const double lineHeight = LineHeight();
+  double baseline = area.top() + QFontMetricsF(font()).ascent();
   for (const QString& line : lines_) {
     if (!line.isEmpty())
-      painter.drawText(area.left(), baseline, line);
-    baseline += metrics.height();
+      painter.drawText(QPointF(area.left(), baseline), line);
+    baseline += lineHeight;
   }
 }
 

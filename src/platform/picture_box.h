@@ -19,6 +19,8 @@ class PictureBox : public QFrame {
 
   // Every line printed since the last Cls(), empty lines included.
   const QStringList& PrintedLines() const { return lines_; }
+  // Distance between the baselines of two printed lines, in pixels.
+  double LineHeight() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

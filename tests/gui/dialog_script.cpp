@@ -63,6 +63,11 @@ DialogScript& DialogScript::PressEscape() {
   return *this;
 }
 
+DialogScript& DialogScript::CloseMessage() {
+  steps_.push_back({SeenDialog::Kind::Message, [](QWidget* dialog) { dialog->close(); }});
+  return *this;
+}
+
 DialogScript& DialogScript::Observe(std::function<QString()> observer) {
   observer_ = std::move(observer);
   return *this;

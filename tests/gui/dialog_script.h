@@ -34,6 +34,7 @@ class DialogScript : public QObject {
   // Message box: press OK, press Esc, or close it through its title bar.
   DialogScript& PressOk();
   DialogScript& PressEscape();
+  DialogScript& CloseMessage();
   // Records a note about the program's state when the next dialog opens.
   DialogScript& Observe(std::function<QString()> observer);
 
