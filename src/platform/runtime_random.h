@@ -29,7 +29,9 @@ class RuntimeRandom {
   float rtcGetTimer() { return clock_(); }
 
   void rtcRandomize(float seed) {
-    std::uint64_t mixer = std::bit_cast<std::uint32_t>(seed);
+    // The count of reseeds goes in with the seed, so even two reseeds with one value and no
+    // draw between them cannot cancel out.
+    std::uint64_t mixer = (++reseeds_ << 32) | std::bit_cast<std::uint32_t>(seed);
     for (auto& word : state_)
       word ^= SplitMix64(mixer);
     if ((state_[0] | state_[1] | state_[2] | state_[3]) == 0)
@@ -60,6 +62,7 @@ class RuntimeRandom {
   }
 
   std::array<std::uint64_t, 4> state_{};
+  std::uint64_t reseeds_ = 0;
   Clock clock_;
 };
 
