@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/: the main window after a run at the default settings, and
+# the help window. Runs the built program on a virtual X display (Xvfb) and drives it with
+# xdotool. Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)
+set -euo pipefail
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${1:-$repo_root/build}"
+program="$build_dir/bin/ombrix"
+suffix="${QT_SCALE_FACTOR:+-x$QT_SCALE_FACTOR}"
+scale="${QT_SCALE_FACTOR:-1}"
+
+workdir="$(mktemp -d)"
+trap 'kill ${program_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$workdir"' EXIT
+mkfifo "$workdir/display"
+Xvfb -displayfd 3 -screen 0 1920x1440x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
+xvfb_pid=$!
+read -r -t 10 number <"$workdir/display"
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+wait_for_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Grabs the client area of a window: position and size in pixels, times the scale.
+grab() {
+  local x=$(($2 * scale)) y=$(($3 * scale)) w=$(($4 * scale)) h=$(($5 * scale))
+  sleep 0.5
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
+  echo "wrote $1"
+}
+
+"$program" &
+program_pid=$!
+wait_for_window '^Setting the number of guests$' >/dev/null
+xdotool key Return
+wait_for_window '^Setting the number of experiments$' >/dev/null
+sleep 0.3
+xdotool key Return
+sleep 0.5
+# Experiment Start, at the bottom right.
+xdotool mousemove $(((244 + 560) * scale)) $(((99 + 468) * scale)) click 1
+grab "$repo_root/docs/main-window$suffix.png" 244 99 613 512
+
+# The Help button, in the middle of the title strip's right half.
+xdotool mousemove $(((244 + 468) * scale)) $(((99 + 12) * scale)) click 1
+wait_for_window '^Experiment of Ombrix 2＿Help' >/dev/null
+grab "$repo_root/docs/help-window$suffix.png" 206 136 634 581

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts the built program as a process of its own on a virtual X display, presses Escape in
+# the guests dialog and Enter on the exit message, and expects the process to end with
+# status 0 within a few seconds.
+set -euo pipefail
+program="$1"
+
+workdir="$(mktemp -d)"
+cleanup() {
+  [[ -n "${program_pid:-}" ]] && kill "$program_pid" 2>/dev/null || true
+  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number and writes it to the pipe.
+mkfifo "$workdir/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
+xvfb_pid=$!
+read -r -t 10 number <"$workdir/display"
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$program" &
+program_pid=$!
+
+wait_for_window() {
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null
+}
+
+wait_for_window '^Setting the number of guests$'
+xdotool key Escape
+wait_for_window '^Experiment of Ombrix$'
+xdotool key Return
+
+for _ in $(seq 50); do
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    set +e
+    wait "$program_pid"
+    status=$?
+    set -e
+    program_pid=
+    if [[ $status -ne 0 ]]; then
+      echo "the program ended with status $status" >&2
+      exit 1
+    fi
+    echo "the program ended with status 0"
+    exit 0
+  fi
+  sleep 0.1
+done
+echo "the program was still running 5 seconds after the exit message was answered" >&2
+exit 1
