@@ -1,11 +1,15 @@
 #include <QApplication>
+#include <memory>
 
+#include "display_guard.h"
 #include "fonts.h"
 #include "program.h"
 #include "windows.h"
 
 int main(int argc, char* argv[]) {
+  auto displayGuard = std::make_unique<ombrix::DisplayGuard>();
   QApplication app(argc, argv);
+  displayGuard.reset();
   // Only the program decides when it ends: Help unloads the main window before it shows help.
   QApplication::setQuitOnLastWindowClosed(false);
   ombrix::RegisterFaceSubstitutes();

@@ -28,6 +28,31 @@ ControlSpec WhiteLabel(int number, const char* caption, TwipRect rect, double po
   return {ControlKind::Label, LabelName(number), caption, rect, points, bold, Background::White};
 }
 
+// A value label that a screen reader announces with what it is the value of.
+ControlSpec ValueLabel(int number, const QString& meaning, TwipRect rect) {
+  ControlSpec spec = WhiteLabel(number, "", rect, kValuePoints, false);
+  spec.describe = [meaning](const QString& text) {
+    return QStringLiteral("%1: %2").arg(meaning, text.isEmpty() ? QStringLiteral("none") : text);
+  };
+  return spec;
+}
+
+// What a cell's value range is called aloud: the open ends have no single number.
+QString SpokenValue(int index) {
+  if (index == 1)
+    return QStringLiteral("shortage -58 or less");
+  if (index == MainWindowLayout::kCellCount)
+    return QStringLiteral("shortage 4 or more");
+  return QStringLiteral("shortage %1").arg(index - 59);
+}
+
+QString DescribeCell(int index, const QString& text) {
+  if (text.isEmpty())
+    return SpokenValue(index) + QStringLiteral(": no count");
+  const QString unit = text == "1" ? QStringLiteral("experiment") : QStringLiteral("experiments");
+  return QStringLiteral("%1: %2 %3").arg(SpokenValue(index), text, unit);
+}
+
 }  // namespace
 
 WindowSpec MainWindowLayout::Window() {
@@ -65,12 +90,12 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
       Button("Command3", "Init", {7440, 0, 855, 375}),
       {ControlKind::Line, "Line1", "", {0, 360, 8280, 0}},
       WhiteLabel(83, "Number of guests", {240, 6600, 2535, 375}, 9.75, true),
-      WhiteLabel(82, "", {2760, 6600, 1095, 375}, kValuePoints, false),
+      ValueLabel(82, "Number of guests", {2760, 6600, 1095, 375}),
       WhiteLabel(4, "Average of shortage", {3960, 6720, 2415, 375}, kButtonPoints, true),
-      WhiteLabel(3, "", {6360, 6720, 1095, 375}, kValuePoints, false),
+      ValueLabel(3, "Average of shortage", {6360, 6720, 1095, 375}),
       Button("Command1", "Experiment Start", {7680, 6720, 1455, 615}, true),
       WhiteLabel(1, "Number of experiments", {240, 7080, 2535, 375}, 9.75, true),
-      WhiteLabel(2, "", {2760, 7080, 1095, 375}, kValuePoints, false),
+      ValueLabel(2, "Number of experiments", {2760, 7080, 1095, 375}),
       {ControlKind::MediaControl, "MMControl1", "", {3720, 7320, 3540, 330}},
   };
 
@@ -91,18 +116,23 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
       const int index = kColumns * row + column + 1;
       const int left = kFirstColumnLeft + kColumnPitch * column;
       const bool openEnd = index == 1 || index == kCellCount;
-      controls.push_back({ControlKind::Label,
-                          LabelName(kFirstHeaderLabel[row] + column),
-                          HeaderCaption(index),
-                          {left, headerTop, 735, 375},
-                          openEnd ? 9 : kValuePoints});
+      ControlSpec header{ControlKind::Label,
+                         LabelName(kFirstHeaderLabel[row] + column),
+                         HeaderCaption(index),
+                         {left, headerTop, 735, 375},
+                         openEnd ? 9 : kValuePoints};
+      if (openEnd)
+        header.describe = [index](const QString&) { return SpokenValue(index); };
+      controls.push_back(header);
       controls.push_back({ControlKind::Label,
                           CellName(index),
                           "",
                           {left, countTop, 735, 375},
                           kValuePoints,
                           false,
-                          Background::White});
+                          Background::White,
+                          Border::Sunken,
+                          [index](const QString& text) { return DescribeCell(index, text); }});
     }
   }
   return controls;

@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "command_button.h"
+#include "described_label.h"
 #include "fonts.h"
 #include "media_control.h"
 #include "picture_box.h"
@@ -24,7 +25,8 @@ QColor BackgroundColor(Background background, const QPalette& palette) {
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
-  auto* label = new QLabel(spec.caption, parent);
+  QLabel* label = spec.describe ? new DescribedLabel(spec.caption, parent, spec.describe)
+                                : new QLabel(spec.caption, parent);
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(false);
   label->setTextFormat(Qt::PlainText);
@@ -86,6 +88,7 @@ void BuildWindow(QWidget& window, const WindowSpec& spec,
   window.setGeometry(client);
   window.setFixedSize(client.size());
 
+  InstallDescribedLabelAccessibility();
   QWidget* parent = &window;
   for (const ControlSpec& spec : controls) {
     QWidget* widget = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -40,6 +41,8 @@ struct ControlSpec {
   bool bold = false;
   Background background = Background::ButtonFace;
   Border border = Border::Sunken;
+  // For labels: what a screen reader says, made from the current text; empty to say the text.
+  std::function<QString(const QString& text)> describe{};
 };
 
 // A top-level window: fixed client area at a place on the screen, button-face background.

@@ -38,6 +38,16 @@ DialogScript& DialogScript::Type(const QString& text) {
   return *this;
 }
 
+DialogScript& DialogScript::TypeAndPress(const QString& text, Qt::Key key) {
+  steps_.push_back({SeenDialog::Kind::Input, [text, key](QWidget* dialog) {
+                      auto* edit = dialog->findChild<QLineEdit*>();
+                      edit->selectAll();
+                      QTest::keyClicks(edit, text);
+                      QTest::keyClick(edit, key);
+                    }});
+  return *this;
+}
+
 DialogScript& DialogScript::Cancel() {
   steps_.push_back({SeenDialog::Kind::Input,
                     [](QWidget* dialog) { ClickButton(dialog, QDialogButtonBox::Cancel); }});

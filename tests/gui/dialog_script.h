@@ -28,6 +28,8 @@ class DialogScript : public QObject {
 
   // Input dialog: replace the text, then press OK.
   DialogScript& Type(const QString& text);
+  // Input dialog: replace the text, then press a key (Enter answers OK, Esc cancels).
+  DialogScript& TypeAndPress(const QString& text, Qt::Key key);
   // Input dialog: press Cancel, or close it through its title bar.
   DialogScript& Cancel();
   DialogScript& CloseWindow();

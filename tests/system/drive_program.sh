@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Starts the built program as a process of its own on a virtual X display, presses Escape in
-# the guests dialog and Enter on the exit message, and expects the process to end with
-# status 0 within a few seconds.
+# Starts the built program as a process of its own on a virtual X display, drives it with
+# the keyboard and expects the process to end with status 0 within a few seconds.
+# Usage: drive_program.sh PROGRAM STEP...
+#   wait:REGEX   wait until a window whose title matches REGEX is shown
+#   key:KEYS     press keys (xdotool names, blank-separated)
 set -euo pipefail
 program="$1"
+shift
 
 workdir="$(mktemp -d)"
 cleanup() {
@@ -28,10 +31,17 @@ wait_for_window() {
   timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null
 }
 
-wait_for_window '^Setting the number of guests$'
-xdotool key Escape
-wait_for_window '^Experiment of Ombrix$'
-xdotool key Return
+for step in "$@"; do
+  case "$step" in
+    wait:*) wait_for_window "${step#wait:}" ;;
+    key:*)
+      sleep 0.3  # let the window that has just appeared take the focus
+      # shellcheck disable=SC2086
+      xdotool key ${step#key:}
+      ;;
+    *) echo "unknown step: $step" >&2; exit 2 ;;
+  esac
+done
 
 for _ in $(seq 50); do
   if ! kill -0 "$program_pid" 2>/dev/null; then
@@ -49,5 +59,5 @@ for _ in $(seq 50); do
   fi
   sleep 0.1
 done
-echo "the program was still running 5 seconds after the exit message was answered" >&2
+echo "the program was still running 5 seconds after the last step" >&2
 exit 1

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+#include <functional>
+
+namespace ombrix {
+
+// A label whose accessible name is made from its current text, so that a screen reader says
+// what a bare number means ("shortage -3: 120 experiments" rather than "120").
+class DescribedLabel : public QLabel {
+ public:
+  using Describe = std::function<QString(const QString& text)>;
+
+  DescribedLabel(const QString& text, QWidget* parent, Describe describe);
+
+  QString Description() const { return describe_(text()); }
+
+ private:
+  Describe describe_;
+};
+
+// Makes the accessibility layer ask described labels for their names. Safe to call often.
+void InstallDescribedLabelAccessibility();
+
+}  // namespace ombrix
