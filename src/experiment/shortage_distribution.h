@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "frequency_table.h"
+
+namespace ombrix {
+
+// The exact law of the ShortageValue for a given number of guests: the lowest point of a fair
+// +1/-1 walk over the steps 1 to guestCount, the start left out, so its values lie in
+// -guestCount to +1. Built from the reflection principle in O(guestCount) time and memory.
+class ShortageDistribution {
+ public:
+  // Throws std::out_of_range unless 1 <= guestCount <= ExperimentSettings::MaxGuests.
+  explicit ShortageDistribution(int guestCount);
+
+  int GuestCount() const { return guestCount_; }
+
+  // P(ShortageValue == value); 0 for a value that cannot occur.
+  double Probability(int shortageValue) const;
+  // P(ShortageValue >= value): 1 at -guestCount and below, 0 from 2 up.
+  double ProbabilityAtLeast(int shortageValue) const;
+  // The probability of every value that FrequencyTable::BinOf maps to `bin`, 1 to 63. Throws
+  // std::out_of_range for any other bin.
+  double BinProbability(int bin) const;
+  // The expected ShortageValue, the value the average of a run tends to.
+  double Mean() const;
+
+  // The coins to prepare so that the secretary runs short in at most (1 - share) of meetings:
+  // the smallest n >= 0 with P(ShortageValue >= -n) >= share. Throws std::invalid_argument
+  // unless 0 <= share <= 1. A share of 1 gives guestCount.
+  int CoinsCovering(double share) const;
+
+ private:
+  int guestCount_;
+  // Entry value + guestCount, for values -guestCount to 1.
+  std::vector<double> probability_;
+  // Entry value + guestCount: P(ShortageValue < value). Summed from the lowest value up, so
+  // the thin lower tail keeps its digits instead of drowning in 1 - P(...).
+  std::vector<double> below_;
+};
+
+// The observed counterpart of CoinsCovering for a run of `experimentCount` experiments
+// recorded in `table`: the smallest n >= 0 for which at least share * experimentCount
+// experiments had a ShortageValue of -n or more. Nothing when no n up to 57 covers that
+// share: the experiments still needed all lie in the open bin of -58 and below, whose values
+// the table no longer tells apart. A share that makes a whole number of experiments, such as
+// 0.07 of 100, asks for exactly that number despite rounding in share * experimentCount.
+// Throws std::invalid_argument unless 0 <= share <= 1.
+std::optional<int> CoinsCoveringObserved(const FrequencyTable& table, int experimentCount,
+                                         double share);
+
+}  // namespace ombrix
