@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
   auto displayGuard = std::make_unique<ombrix::DisplayGuard>();
   QApplication app(argc, argv);
   displayGuard.reset();
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
   // Only the program decides when it ends: Help unloads the main window before it shows help.
   QApplication::setQuitOnLastWindowClosed(false);
   ombrix::RegisterFaceSubstitutes();
