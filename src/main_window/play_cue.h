@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "media_control.h"
+
+namespace ombrix {
+
+// Plays the sound cue `fileName` (a bare file name) once on the window's media player and
+// returns without waiting for it; a cue that cannot be played is silent.
+void PlayCue(MediaControl& mmControl1, const QString& fileName);
+
+}  // namespace ombrix

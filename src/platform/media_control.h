@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QSoundEffect;
+
+namespace ombrix {
+
+// Whether `path` is a regular file holding a RIFF/WAVE sound the player can decode: a PCM
+// format chunk, then a data chunk of whole frames, with every chunk inside the file. Reads
+// only the chunk headers and the format chunk.
+bool IsPlayableWaveFile(const QString& path);
+
+// The hidden media player of a window. It is driven, like the control it stands in for,
+// by writing string properties: the file name, then commands. It never shows itself and
+// never takes the focus.
+//
+// A file that is missing or cannot be decoded, or a machine without a sound device, plays
+// nothing: no command ever blocks or fails.
+class MediaControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Dispatch identifiers of the two writable properties.
+  static constexpr int kFileNameDispatchId = 22;
+  static constexpr int kCommandDispatchId = 23;
+
+  explicit MediaControl(QWidget* parent = nullptr);
+  ~MediaControl() override;
+
+  // "Stop" stops playing, "Close" closes the open file, "Open" opens the file named by the
+  // file name (looked up with FindCue), "Sound" starts playing the open file once and
+  // returns at once. Any other command does nothing.
+  void SetCommand(const QString& command);
+  // Stored as given; it is resolved only when "Open" runs.
+  void SetFileName(const QString& fileName);
+  QString FileName() const { return fileName_; }
+
+  bool HasOpenFile() const { return sound_ != nullptr; }
+  // The absolute path of the open file, or the empty string.
+  QString OpenFilePath() const { return openPath_; }
+
+  // Showing is refused: the player has no buttons on screen.
+  void setVisible(bool visible) override;
+
+ signals:
+  // Emitted after each property write has taken effect, in the order of the writes.
+  void propertyWritten(int dispatchId, const QString& value);
+
+ private:
+  void Stop();
+  void Close();
+  void Open();
+  void Sound();
+
+  QString fileName_;
+  QString openPath_;
+  std::unique_ptr<QSoundEffect> sound_;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+  // The player must work without a screen and without a sound device.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
