@@ -1,7 +1,10 @@
 #include "form1.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "frequency_table.h"
 #include "input_box.h"
@@ -31,6 +34,10 @@ void Form1::Build(QWidget& window) {
   QWidget::setTabOrder(Command(2), Command(3));
   QWidget::setTabOrder(Command(3), Command(4));
   Command(1)->setFocus();
+
+  runNotes_.reset();
+  auto* copy = new QShortcut(QKeySequence::Copy, &window);
+  QObject::connect(copy, &QShortcut::activated, copy, [this] { CopyTable(); });
 
   OnClick("Command1", [this] { Command1_Click(); });
   OnClick("Command2", [this] { Command2_Click(); });
@@ -83,6 +90,7 @@ void Form1::Command1_Click() {
   Command(2)->setEnabled(true);
   Command(3)->setEnabled(true);
   SetMousePointer(Qt::ArrowCursor);
+  AttachRunNotes(table);
 }
 
 void Form1::Command2_Click() {
@@ -99,6 +107,7 @@ void Form1::Command3_Click() {
   Label(2)->clear();
   Label(3)->clear();
   Label(82)->clear();
+  DetachRunNotes();
   AskSettings(SettingsVariant::Init);
 }
 
@@ -107,6 +116,26 @@ void Form1::Command4_Click() {
   Unload();
   if (helpWindow_)
     helpWindow_().Show();
+}
+
+void Form1::AttachRunNotes(const FrequencyTable& table) {
+  runNotes_.emplace(table, settings_.GuestCount, settings_.ExperimentCount, Label(3)->text());
+  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin) {
+    dosu(bin)->setToolTip(runNotes_->CellToolTip(bin));
+  }
+  Label(3)->setToolTip(runNotes_->AverageToolTip());
+}
+
+void Form1::DetachRunNotes() {
+  runNotes_.reset();
+  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
+    dosu(bin)->setToolTip(QString());
+  Label(3)->setToolTip(QString());
+}
+
+void Form1::CopyTable() const {
+  if (runNotes_)
+    QGuiApplication::clipboard()->setText(runNotes_->TabSeparated());
 }
 
 void Form1::SetMousePointer(Qt::CursorShape shape) {

@@ -3,12 +3,14 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ask_settings.h"
 #include "experiment_settings.h"
 #include "form.h"
 #include "local_clock.h"
+#include "run_notes.h"
 #include "runtime_random.h"
 #include "settings_dialogs.h"
 #include "shortage_experiment.h"
@@ -57,12 +59,17 @@ class Form1 final : public Form, private SettingsDialogs {
   void ShowExperimentCount(std::string_view text) override;
 
   void AskSettings(SettingsVariant variant);
+  // The run's notes beside its table: tooltips now, the text of Ctrl+C later.
+  void AttachRunNotes(const FrequencyTable& table);
+  void DetachRunNotes();
+  void CopyTable() const;
   void SetMousePointer(Qt::CursorShape shape);
 
   ExperimentSettings settings_;
   RuntimeRandom random_;
   ShortageExperiment<RuntimeRandom> engine_{random_};
   std::function<Form&()> helpWindow_;
+  std::optional<RunNotes> runNotes_;  // while the table shows a run
 };
 
 }  // namespace ombrix
