@@ -1,9 +1,11 @@
 #include "media_control.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
 #include <QtEndian>
 
 #include "cue_path.h"
@@ -11,6 +13,9 @@
 namespace ombrix {
 
 namespace {
+
+// Cues are short; anything larger is not one, and is not read into memory.
+constexpr qint64 kLargestWaveFile = 64 * 1024 * 1024;
 
 quint16 ReadLe16(const QByteArray& bytes, qsizetype at) {
   return qFromLittleEndian<quint16>(bytes.constData() + at);
@@ -20,8 +25,8 @@ quint32 ReadLe32(const QByteArray& bytes, qsizetype at) {
   return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-// The sample layouts the player decodes: integer PCM of 8, 16, 24 or 32 bits. Float and
-// extensible formats it refuses.
+// The sample layouts the player plays: integer PCM of 8, 16 or 32 bits, as the audio output
+// takes them. Float, 24-bit and extensible formats it refuses.
 bool IsDecodableFormat(const QByteArray& fmt) {
   constexpr quint16 kPcm = 1;
   const quint16 formatTag = ReadLe16(fmt, 0);
@@ -30,76 +35,104 @@ bool IsDecodableFormat(const QByteArray& fmt) {
   const quint16 blockAlign = ReadLe16(fmt, 12);
   const quint16 bitsPerSample = ReadLe16(fmt, 14);
 
-  const bool knownLayout = formatTag == kPcm && (bitsPerSample == 8 || bitsPerSample == 16 ||
-                                                 bitsPerSample == 24 || bitsPerSample == 32);
+  const bool knownLayout =
+      formatTag == kPcm && (bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 32);
   return knownLayout && (channels == 1 || channels == 2) && sampleRate >= 1000 &&
          sampleRate <= 384000 && blockAlign == channels * bitsPerSample / 8;
 }
 
+QAudioFormat AudioFormatOf(const QByteArray& fmt) {
+  QAudioFormat format;
+  format.setChannelCount(ReadLe16(fmt, 2));
+  format.setSampleRate(static_cast<int>(ReadLe32(fmt, 4)));
+  switch (ReadLe16(fmt, 14)) {
+    case 8:
+      format.setSampleFormat(QAudioFormat::UInt8);
+      break;
+    case 16:
+      format.setSampleFormat(QAudioFormat::Int16);
+      break;
+    default:
+      format.setSampleFormat(QAudioFormat::Int32);
+      break;
+  }
+  return format;
+}
+
 }  // namespace
 
-bool IsPlayableWaveFile(const QString& path) {
+std::optional<WaveSound> ReadWaveFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
-    return false;
+    return std::nullopt;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    return false;
+    return std::nullopt;
   }
   const qint64 fileSize = file.size();
+  if (fileSize > kLargestWaveFile) {
+    return std::nullopt;
+  }
 
   const QByteArray riff = file.read(12);
   if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
-    return false;
+    return std::nullopt;
   }
   // A header that claims more bytes than the file holds means a truncated or corrupt file.
   const qint64 riffEnd = 8 + qint64{ReadLe32(riff, 4)};
   if (riffEnd < 12 || riffEnd > fileSize) {
-    return false;
+    return std::nullopt;
   }
 
-  // The decoder reads the samples until it has as many bytes as the data chunk claims. If the
-  // file ends before that, or the last frame is incomplete, it waits for the rest forever, and
-  // from then on releasing any sound blocks the program. Hence every size is checked here.
+  // Every size is checked against the file, so that a truncated or lying header is refused
+  // here rather than played as noise or read past its end.
+  QByteArray fmt;
   quint16 blockAlign = 0;
   qint64 position = 12;
   while (position + 8 <= riffEnd) {
     if (!file.seek(position)) {
-      return false;
+      return std::nullopt;
     }
     const QByteArray chunkHeader = file.read(8);
     if (chunkHeader.size() != 8) {
-      return false;
+      return std::nullopt;
     }
     const QByteArray id = chunkHeader.left(4);
     const qint64 size = ReadLe32(chunkHeader, 4);
     const qint64 body = position + 8;
     if (body + size > riffEnd) {
-      return false;
+      return std::nullopt;
     }
 
     if (id == "fmt ") {
       constexpr qint64 kPlainFormatSize = 16;
       if (size < kPlainFormatSize) {
-        return false;
+        return std::nullopt;
       }
-      const QByteArray fmt = file.read(kPlainFormatSize);
+      fmt = file.read(kPlainFormatSize);
       if (fmt.size() != kPlainFormatSize || !IsDecodableFormat(fmt)) {
-        return false;
+        return std::nullopt;
       }
       blockAlign = ReadLe16(fmt, 12);
     } else if (id == "data") {
       // The format must come first, and the samples must be whole frames, at least one.
-      return blockAlign != 0 && size >= blockAlign && size % blockAlign == 0;
+      if (blockAlign == 0 || size < blockAlign || size % blockAlign != 0) {
+        return std::nullopt;
+      }
+      QByteArray samples = file.read(size);
+      if (samples.size() != size) {
+        return std::nullopt;
+      }
+      return WaveSound{AudioFormatOf(fmt), std::move(samples)};
     }
-    // The decoder does not skip the pad byte after an odd-sized chunk and would lose its
-    // place, so such a chunk before the samples is refused rather than skipped.
-    if (size % 2 != 0) {
-      return false;
-    }
-    position = body + size;
+    // A chunk of odd size is followed by one pad byte.
+    position = body + size + size % 2;
   }
-  return false;
+  return std::nullopt;
+}
+
+bool IsPlayableWaveFile(const QString& path) {
+  return ReadWaveFile(path).has_value();
 }
 
 MediaControl::MediaControl(QWidget* parent) : QWidget(parent) {
@@ -136,36 +169,47 @@ void MediaControl::SetFileName(const QString& fileName) {
 }
 
 void MediaControl::Stop() {
-  if (sound_) {
-    sound_->stop();
+  if (output_) {
+    output_->stop();
   }
 }
 
 void MediaControl::Close() {
   Stop();
+  output_.reset();
+  stream_.reset();
   sound_.reset();
   openPath_.clear();
 }
 
 void MediaControl::Open() {
   Close();
-  // Checked here so that a bad file never reaches the decoder: it would only report the
-  // failure later, asynchronously, with a warning.
   const QString path = FindCue(fileName_);
-  if (path.isEmpty() || !IsPlayableWaveFile(path)) {
+  if (path.isEmpty()) {
     return;
   }
-  sound_ = std::make_unique<QSoundEffect>();
-  // Loading runs in the background; a "Sound" that comes before it has finished plays as
-  // soon as the samples are ready.
-  sound_->setSource(QUrl::fromLocalFile(path));
-  openPath_ = path;
+  // Read and checked here, in full, so that nothing can go wrong once it plays.
+  sound_ = ReadWaveFile(path);
+  if (sound_) {
+    openPath_ = path;
+  }
 }
 
 void MediaControl::Sound() {
-  if (sound_) {
-    sound_->play();
+  if (!sound_) {
+    return;
   }
+  output_.reset();  // a sound still playing stops; the new one starts from the beginning
+  stream_.reset();
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull() || !device.isFormatSupported(sound_->format)) {
+    return;  // no sound device, or none that takes this file: silence
+  }
+  // The samples stream from memory; start() returns at once and the sound plays on its own.
+  stream_ = std::make_unique<QBuffer>(&sound_->samples);
+  stream_->open(QIODevice::ReadOnly);
+  output_ = std::make_unique<QAudioSink>(device, sound_->format);
+  output_->start(stream_.get());
 }
 
 }  // namespace ombrix

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace ombrix {
 
@@ -12,6 +16,15 @@ namespace ombrix {
 // format chunk, then a data chunk of whole frames, with every chunk inside the file. Reads
 // only the chunk headers and the format chunk.
 bool IsPlayableWaveFile(const QString& path);
+
+// The samples of a playable WAVE file, and how to play them.
+struct WaveSound {
+  QAudioFormat format;
+  QByteArray samples;
+};
+
+// The sound in `path` when IsPlayableWaveFile(path), otherwise nothing.
+std::optional<WaveSound> ReadWaveFile(const QString& path);
 
 // The hidden media player of a window. It is driven, like the control it stands in for,
 // by writing string properties: the file name, then commands. It never shows itself and
@@ -38,7 +51,7 @@ class MediaControl : public QWidget {
   void SetFileName(const QString& fileName);
   QString FileName() const { return fileName_; }
 
-  bool HasOpenFile() const { return sound_ != nullptr; }
+  bool HasOpenFile() const { return sound_.has_value(); }
   // The absolute path of the open file, or the empty string.
   QString OpenFilePath() const { return openPath_; }
 
@@ -57,7 +70,9 @@ class MediaControl : public QWidget {
 
   QString fileName_;
   QString openPath_;
-  std::unique_ptr<QSoundEffect> sound_;
+  std::optional<WaveSound> sound_;
+  std::unique_ptr<QBuffer> stream_;
+  std::unique_ptr<QAudioSink> output_;
 };
 
 }  // namespace ombrix

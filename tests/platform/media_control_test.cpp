@@ -218,8 +218,8 @@ TEST_P(BrokenCueTest, ClosesTheCueBeforeIt) {
   EXPECT_TRUE(player_->OpenFilePath().isEmpty());
 }
 
-// A file the decoder never finishes loading would make every later release of a sound wait
-// for it: the next cue's Stop and Close, or unloading the window, would hang.
+// A broken file leaves nothing behind that a later cue, or unloading the window, could trip
+// over.
 TEST_P(BrokenCueTest, LaterCuesStillPlayAndClose) {
   GetParam().make(InWorkDir("doorbell.wav"));
   PlayCue(*player_, "doorbell.wav");
