@@ -3,10 +3,13 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QTimer>
 #include <QtEndian>
+#include <algorithm>
 
 #include "cue_path.h"
 
@@ -135,13 +138,54 @@ bool IsPlayableWaveFile(const QString& path) {
   return ReadWaveFile(path).has_value();
 }
 
+// One sound playing, from memory: start() returns at once and the sound goes on by itself.
+class MediaControl::Playback : public QObject {
+ public:
+  Playback(const WaveSound& sound, const QAudioDevice& device)
+      : samples_(sound.samples + Silence(sound.format)),
+        stream_(&samples_),
+        output_(device, sound.format) {
+    stream_.open(QIODevice::ReadOnly);
+    output_.start(&stream_);
+  }
+  ~Playback() override { output_.stop(); }
+
+  bool Playing() const { return output_.state() == QAudio::ActiveState; }
+  void Stop() { output_.stop(); }
+
+  // Lets the sound play to its end, then deletes itself.
+  void Linger() {
+    setParent(QCoreApplication::instance());
+    const qint64 leftUs =
+        output_.format().durationForBytes(stream_.size()) - output_.processedUSecs();
+    QTimer::singleShot(std::max<qint64>(leftUs / 1000, 0) + 100, this, &QObject::deleteLater);
+  }
+
+ private:
+  // The audio output may never ask for the last part of a buffer that is shorter than its
+  // period, so the sound ends in a little silence that can be left unplayed.
+  static QByteArray Silence(const QAudioFormat& format) {
+    const char zero = format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0';
+    return QByteArray(format.bytesForDuration(200'000), zero);
+  }
+
+  QByteArray samples_;
+  QBuffer stream_;
+  QAudioSink output_;
+};
+
 MediaControl::MediaControl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   // Explicitly hidden, so that showing the window does not show the player.
   QWidget::setVisible(false);
 }
 
-MediaControl::~MediaControl() = default;
+MediaControl::~MediaControl() {
+  // Help unloads the window just after its chime has started: the chime plays to its end
+  // rather than being cut off.
+  if (playback_ && playback_->Playing())
+    playback_.release()->Linger();
+}
 
 void MediaControl::setVisible(bool /*visible*/) {
   QWidget::setVisible(false);
@@ -169,15 +213,13 @@ void MediaControl::SetFileName(const QString& fileName) {
 }
 
 void MediaControl::Stop() {
-  if (output_) {
-    output_->stop();
+  if (playback_) {
+    playback_->Stop();
   }
 }
 
 void MediaControl::Close() {
-  Stop();
-  output_.reset();
-  stream_.reset();
+  playback_.reset();
   sound_.reset();
   openPath_.clear();
 }
@@ -189,8 +231,8 @@ void MediaControl::Open() {
     return;
   }
   // Read and checked here, in full, so that nothing can go wrong once it plays.
-  sound_ = ReadWaveFile(path);
-  if (sound_) {
+  if (auto sound = ReadWaveFile(path)) {
+    sound_ = std::make_unique<WaveSound>(std::move(*sound));
     openPath_ = path;
   }
 }
@@ -199,17 +241,12 @@ void MediaControl::Sound() {
   if (!sound_) {
     return;
   }
-  output_.reset();  // a sound still playing stops; the new one starts from the beginning
-  stream_.reset();
+  playback_.reset();  // a sound still playing stops; the new one starts from the beginning
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull() || !device.isFormatSupported(sound_->format)) {
     return;  // no sound device, or none that takes this file: silence
   }
-  // The samples stream from memory; start() returns at once and the sound plays on its own.
-  stream_ = std::make_unique<QBuffer>(&sound_->samples);
-  stream_->open(QIODevice::ReadOnly);
-  output_ = std::make_unique<QAudioSink>(device, sound_->format);
-  output_->start(stream_.get());
+  playback_ = std::make_unique<Playback>(*sound_, device);
 }
 
 }  // namespace ombrix

@@ -7,9 +7,6 @@
 #include <memory>
 #include <optional>
 
-class QAudioSink;
-class QBuffer;
-
 namespace ombrix {
 
 // Whether `path` is a regular file holding a RIFF/WAVE sound the player can decode: a PCM
@@ -51,7 +48,7 @@ class MediaControl : public QWidget {
   void SetFileName(const QString& fileName);
   QString FileName() const { return fileName_; }
 
-  bool HasOpenFile() const { return sound_.has_value(); }
+  bool HasOpenFile() const { return sound_ != nullptr; }
   // The absolute path of the open file, or the empty string.
   QString OpenFilePath() const { return openPath_; }
 
@@ -70,9 +67,10 @@ class MediaControl : public QWidget {
 
   QString fileName_;
   QString openPath_;
-  std::optional<WaveSound> sound_;
-  std::unique_ptr<QBuffer> stream_;
-  std::unique_ptr<QAudioSink> output_;
+  class Playback;
+
+  std::unique_ptr<WaveSound> sound_;
+  std::unique_ptr<Playback> playback_;
 };
 
 }  // namespace ombrix
