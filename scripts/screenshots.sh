@@ -9,16 +9,11 @@ program="$build_dir/bin/ombrix"
 suffix="${QT_SCALE_FACTOR:+-x$QT_SCALE_FACTOR}"
 scale="${QT_SCALE_FACTOR:-1}"
 
-workdir="$(mktemp -d)"
-trap 'kill ${program_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$workdir"' EXIT
-mkfifo "$workdir/display"
-Xvfb -displayfd 3 -screen 0 1920x1440x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-xvfb_pid=$!
-read -r -t 10 number <"$workdir/display"
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# shellcheck source=virtual_display.sh
+source "$repo_root/scripts/virtual_display.sh"
+trap 'kill ${program_pid:-} 2>/dev/null || true; stop_virtual_display' EXIT
+start_virtual_display 1920x1440
 
-wait_for_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 # Grabs the client area of a window: position and size in pixels, times the scale.
 grab() {
   local x=$(($2 * scale)) y=$(($3 * scale)) w=$(($4 * scale)) h=$(($5 * scale))

@@ -8,32 +8,21 @@ set -euo pipefail
 program="$1"
 shift
 
-workdir="$(mktemp -d)"
+# shellcheck source=../../scripts/virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 cleanup() {
   [[ -n "${program_pid:-}" ]] && kill "$program_pid" 2>/dev/null || true
-  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$workdir"
+  stop_virtual_display
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to the pipe.
-mkfifo "$workdir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-xvfb_pid=$!
-read -r -t 10 number <"$workdir/display"
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_virtual_display 1024x768
 
 "$program" &
 program_pid=$!
 
-wait_for_window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null
-}
-
 for step in "$@"; do
   case "$step" in
-    wait:*) wait_for_window "${step#wait:}" ;;
+    wait:*) wait_for_window "${step#wait:}" >/dev/null ;;
     key:*)
       sleep 0.3  # let the window that has just appeared take the focus
       # shellcheck disable=SC2086
