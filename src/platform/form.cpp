@@ -17,6 +17,7 @@ Form::Form(Program& program) : program_(program) {
 Form::~Form() {
   program_.Unregister(*this);
   delete window_.data();
+  delete unloadedWindow_.data();
 }
 
 QWidget* Form::Window() const {
@@ -37,9 +38,11 @@ void Form::Unload() {
   FormWindow* window = window_.data();
   window_ = nullptr;
   activationPending_ = false;
+  window->Detach();
   window->hide();
   // The window may be in the middle of one of its own events; it goes once they are done.
   window->deleteLater();
+  unloadedWindow_ = window;
 }
 
 void Form::Show() {
@@ -84,14 +87,15 @@ void Form::WindowClosedByUser() {
 }
 
 bool FormWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate)
-    form_.WindowActivated();
+  if (event->type() == QEvent::WindowActivate && form_)
+    form_->WindowActivated();
   return QWidget::event(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  form_.WindowClosedByUser();
+  if (form_)
+    form_->WindowClosedByUser();
 }
 
 }  // namespace ombrix

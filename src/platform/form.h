@@ -58,20 +58,24 @@ class Form {
 
   Program& program_;
   QPointer<FormWindow> window_;
+  QPointer<FormWindow> unloadedWindow_;  // until its deletion has run
   bool activationPending_ = false;
 };
 
 // The top-level widget of a loaded form; it reports activation and closing to its form.
 class FormWindow : public QWidget {
  public:
-  explicit FormWindow(Form& form) : form_(form) {}
+  explicit FormWindow(Form& form) : form_(&form) {}
+
+  // Once unloaded, the window waits for its deletion and reports nothing more.
+  void Detach() { form_ = nullptr; }
 
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  Form& form_;
+  Form* form_;
 };
 
 }  // namespace ombrix
