@@ -46,7 +46,70 @@ stage_unit_tests() {
   ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --timeout 300
 }
 
-all_stages=(setup unit_tests)
+# Configures a build directory of its own for a stage, with Ninja when it is new (as
+# setup.sh does), then builds it. Arguments: the directory, then extra cmake arguments.
+configure_and_build_extra() {
+  local dir="$1"
+  shift
+  local -a args=(-S . -B "$dir" "$@")
+  if [[ ! -f "$dir/CMakeCache.txt" ]] && command -v ninja >/dev/null 2>&1; then
+    args+=(-G Ninja)
+  fi
+  cmake "${args[@]}"
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+stage_fuzz() {
+  # The settings input fuzzer: the plain core alone, built with clang's libFuzzer in a
+  # directory of its own, run for a bounded time on a scratch copy of the seed corpus.
+  # A crash, a sanitizer report or a broken property fails the stage; the input that did it
+  # is kept in the run directory. OMBRIX_FUZZ_SECONDS runs it longer.
+  local dir="${OMBRIX_FUZZ_BUILD_DIR:-build-fuzz}"
+  local seconds="${OMBRIX_FUZZ_SECONDS:-20}"
+  local warnings_as_errors=OFF
+  [[ "${CI:-}" == true ]] && warnings_as_errors=ON
+  local started=$SECONDS
+  CXX=clang++ configure_and_build_extra "$dir" -DOMBRIX_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WARNINGS_AS_ERRORS="$warnings_as_errors"
+
+  local run="$dir/run"
+  rm -rf "$run"
+  mkdir -p "$run/corpus"
+  cp tests/fuzz/corpus/* "$run/corpus/"
+  local status=0
+  "$dir/bin/settings_input_fuzzer" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
+    -dict=tests/fuzz/settings_input.dict -print_final_stats=1 -artifact_prefix="$run/" \
+    "$run/corpus" >"$run/fuzz.log" 2>&1 || status=$?
+  local inputs
+  inputs="$(awk '/^stat::number_of_executed_units:/ { print $2 }' "$run/fuzz.log")"
+  if ((status != 0)); then
+    tail -n 60 "$run/fuzz.log" >&2
+    printf 'fuzz: the fuzzer failed (status %d); the input is kept in %s\n' "$status" "$run" >&2
+    return 1
+  fi
+  printf 'fuzz: %s inputs tried in %s s without a finding (corpus: %s files; stage took %d s)\n' \
+    "${inputs:-?}" "$seconds" "$(find "$run/corpus" -type f | wc -l)" $((SECONDS - started))
+}
+
+stage_sanitizers() {
+  # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in a
+  # directory of its own, without the benchmark. LeakSanitizer checks every test process as
+  # it exits; tests/lsan.supp names the only leftovers allowed, the toolkit's and the system
+  # libraries'. Complete allocation stacks (fast_unwind_on_malloc=0) let it match them by name.
+  # gcc's -Warray-bounds misfires on code instrumented for UBSan, so warnings are not errors
+  # here; the regular build holds them to that.
+  local dir="${OMBRIX_ASAN_BUILD_DIR:-build-asan}"
+  local started=$SECONDS
+  configure_and_build_extra "$dir" -DOMBRIX_SANITIZE=ON -DOMBRIX_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WARNINGS_AS_ERRORS=OFF
+  ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1" \
+    UBSAN_OPTIONS="print_stacktrace=1" \
+    LSAN_OPTIONS="suppressions=$repo_root/tests/lsan.supp:print_suppressions=0" \
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error --timeout 300 -j"$(nproc)"
+  printf 'sanitizers: stage took %d s\n' $((SECONDS - started))
+}
+
+all_stages=(setup unit_tests fuzz sanitizers)
 
 # --- Driver ----------------------------------------------------------------------------
 
