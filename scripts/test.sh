@@ -102,14 +102,23 @@ stage_sanitizers() {
   local started=$SECONDS
   configure_and_build_extra "$dir" -DOMBRIX_SANITIZE=ON -DOMBRIX_BUILD_BENCHMARKS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WARNINGS_AS_ERRORS=OFF
+  # Printed now, so that ctest's summary stays the last line of the run.
+  printf 'sanitizers: build took %d s\n' $((SECONDS - started))
   ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1" \
     UBSAN_OPTIONS="print_stacktrace=1" \
     LSAN_OPTIONS="suppressions=$repo_root/tests/lsan.supp:print_suppressions=0" \
     ctest --test-dir "$dir" --output-on-failure --no-tests=error --timeout 300 -j"$(nproc)"
-  printf 'sanitizers: stage took %d s\n' $((SECONDS - started))
 }
 
-all_stages=(setup unit_tests fuzz sanitizers)
+stage_package() {
+  # The Debian package: built in a directory of its own, then its files, dependencies,
+  # desktop entry and AppStream data checked.
+  local deb
+  deb="$(bash scripts/package.sh | tail -n 1)"
+  bash tests/package/check_package.sh "$deb"
+}
+
+all_stages=(setup unit_tests fuzz package sanitizers)
 
 # --- Driver ----------------------------------------------------------------------------
 
