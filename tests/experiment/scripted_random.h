@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,38 +20,31 @@ inline std::vector<float> DrawsFor(std::string_view tosses) {
   return draws;
 }
 
-// A random source that hands out prepared draws and logs every call in order. Its clock
-// moves on by a quarter second per reading, so every seed is told apart.
+// A random source that hands out prepared draws and logs every call in order: T for a clock
+// reading, R for a reseed, D for a draw. Its clock moves on by a quarter second per reading,
+// so every seed is told apart.
 class ScriptedRandom {
  public:
-  enum class Event { Timer, Randomize, Draw };
-
   explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
 
   float rtcGetTimer() {
-    events.push_back(Event::Timer);
-    clock_ += 0.25f;
-    timerReadings.push_back(clock_);
+    log += 'T';
+    timerReadings.push_back(clock_ += 0.25f);
     return clock_;
   }
-
   void rtcRandomize(float seed) {
-    events.push_back(Event::Randomize);
+    log += 'R';
     seeds.push_back(seed);
   }
-
   float rtcRandomNext() {
-    events.push_back(Event::Draw);
-    if (next_ >= draws_.size()) {
-      ADD_FAILURE() << "drawn more often than scripted";
-      return kHeads;
-    }
-    return draws_[next_++];
+    log += 'D';
+    if (next_ < draws_.size())
+      return draws_[next_++];
+    ADD_FAILURE() << "drawn more often than scripted";
+    return kHeads;
   }
 
-  std::size_t DrawsLeft() const { return draws_.size() - next_; }
-
-  std::vector<Event> events;
+  std::string log;
   std::vector<float> timerReadings;
   std::vector<float> seeds;
 
@@ -58,20 +52,6 @@ class ScriptedRandom {
   std::vector<float> draws_;
   std::size_t next_ = 0;
   float clock_ = 1000.0f;
-};
-
-// The same draw every time, for runs too long to script.
-struct ConstantRandom {
-  float draw;
-  long long draws = 0;
-  long long reseeds = 0;
-
-  float rtcGetTimer() { return 12.5f; }
-  void rtcRandomize(float) { ++reseeds; }
-  float rtcRandomNext() {
-    ++draws;
-    return draw;
-  }
 };
 
 }  // namespace ombrix::testing_support
