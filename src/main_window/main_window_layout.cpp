@@ -30,11 +30,11 @@ ControlSpec WhiteLabel(int number, const char* caption, TwipRect rect, double po
 
 // A value label that a screen reader announces with what it is the value of.
 ControlSpec ValueLabel(int number, const QString& meaning, TwipRect rect) {
-  ControlSpec spec = WhiteLabel(number, "", rect, kValuePoints, false);
-  spec.describe = [meaning](const QString& text) {
+  ControlSpec control = WhiteLabel(number, "", rect, kValuePoints, false);
+  control.describe = [meaning](const QString& text) {
     return QStringLiteral("%1: %2").arg(meaning, text.isEmpty() ? QStringLiteral("none") : text);
   };
-  return spec;
+  return control;
 }
 
 // What a cell's value range is called aloud: the open ends have no single number.

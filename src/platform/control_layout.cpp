@@ -24,9 +24,9 @@ QColor BackgroundColor(Background background, const QPalette& palette) {
   return palette.color(QPalette::Button);
 }
 
-QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
-  QLabel* label = spec.describe ? new DescribedLabel(spec.caption, parent, spec.describe)
-                                : new QLabel(spec.caption, parent);
+QWidget* MakeLabel(QWidget* parent, const ControlSpec& control) {
+  QLabel* label = control.describe ? new DescribedLabel(control.caption, parent, control.describe)
+                                   : new QLabel(control.caption, parent);
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(false);
   label->setTextFormat(Qt::PlainText);
@@ -34,8 +34,8 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
   label->setAutoFillBackground(true);
   label->setBackgroundRole(QPalette::Window);  // not the form's, which it would inherit
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, BackgroundColor(spec.background, palette));
-  if (spec.border == Border::Flat) {
+  palette.setColor(QPalette::Window, BackgroundColor(control.background, palette));
+  if (control.border == Border::Flat) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
   } else {
@@ -47,8 +47,8 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
   return label;
 }
 
-QWidget* MakeButton(QWidget* parent, const ControlSpec& spec) {
-  auto* button = new CommandButton(spec.caption, parent);
+QWidget* MakeButton(QWidget* parent, const ControlSpec& control) {
+  auto* button = new CommandButton(control.caption, parent);
   // Neither Enter nor Esc presses a button of these windows on its own.
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -75,29 +75,29 @@ QRect LineGeometry(const TwipRect& rect) {
 
 }  // namespace
 
-void BuildWindow(QWidget& window, const WindowSpec& spec,
+void BuildWindow(QWidget& window, const WindowSpec& frame,
                  const std::vector<ControlSpec>& controls) {
-  window.setObjectName(spec.name);
-  window.setWindowTitle(spec.caption);
-  window.setFont(WindowFont(spec.pointSize, spec.bold));
+  window.setObjectName(frame.name);
+  window.setWindowTitle(frame.caption);
+  window.setFont(WindowFont(frame.pointSize, frame.bold));
   QPalette palette = window.palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   window.setPalette(palette);
   window.setAutoFillBackground(true);
-  const QRect client = spec.clientArea.ToPixels();
+  const QRect client = frame.clientArea.ToPixels();
   window.setGeometry(client);
   window.setFixedSize(client.size());
 
   InstallDescribedLabelAccessibility();
   QWidget* parent = &window;
-  for (const ControlSpec& spec : controls) {
+  for (const ControlSpec& control : controls) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
       case ControlKind::PushButton:
-        widget = MakeButton(parent, spec);
+        widget = MakeButton(parent, control);
         break;
       case ControlKind::Label:
-        widget = MakeLabel(parent, spec);
+        widget = MakeLabel(parent, control);
         break;
       case ControlKind::Line:
         widget = MakeLine(parent);
@@ -109,11 +109,11 @@ void BuildWindow(QWidget& window, const WindowSpec& spec,
         widget = new MediaControl(parent);
         break;
     }
-    widget->setObjectName(spec.name);
-    widget->setFont(WindowFont(spec.pointSize, spec.bold));
-    widget->setGeometry(spec.kind == ControlKind::Line ? LineGeometry(spec.rect)
-                                                       : spec.rect.ToPixels());
-    if (spec.kind != ControlKind::MediaControl)
+    widget->setObjectName(control.name);
+    widget->setFont(WindowFont(control.pointSize, control.bold));
+    widget->setGeometry(control.kind == ControlKind::Line ? LineGeometry(control.rect)
+                                                          : control.rect.ToPixels());
+    if (control.kind != ControlKind::MediaControl)
       widget->show();
   }
 }

@@ -56,6 +56,7 @@ struct WindowSpec {
 
 // Sets up `window` and creates one child of it for each control record, in order (later ones
 // lie on top where they overlap), each with the record's name as its object name.
-void BuildWindow(QWidget& window, const WindowSpec& spec, const std::vector<ControlSpec>& controls);
+void BuildWindow(QWidget& window, const WindowSpec& control,
+                 const std::vector<ControlSpec>& controls);
 
 }  // namespace ombrix
