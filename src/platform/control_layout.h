@@ -56,7 +56,7 @@ struct WindowSpec {
 
 // Sets up `window` and creates one child of it for each control record, in order (later ones
 // lie on top where they overlap), each with the record's name as its object name.
-void BuildWindow(QWidget& window, const WindowSpec& control,
+void BuildWindow(QWidget& window, const WindowSpec& frame,
                  const std::vector<ControlSpec>& controls);
 
 }  // namespace ombrix
