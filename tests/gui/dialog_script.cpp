@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,67 +26,56 @@ DialogScript::DialogScript() {
   timer_.start();
 }
 
-DialogScript& DialogScript::Type(const QString& text) {
-  steps_.push_back({SeenDialog::Kind::Input, [text](QWidget* dialog) {
-                      auto* edit = dialog->findChild<QLineEdit*>();
-                      edit->selectAll();
-                      QTest::keyClick(edit, Qt::Key_Delete);
-                      QTest::keyClicks(edit, text);
-                      ClickButton(dialog, QDialogButtonBox::Ok);
-                    }});
+DialogScript& DialogScript::Add(SeenDialog::Kind kind, std::function<void(QWidget*)> act) {
+  steps_.push_back({kind, std::move(act)});
   return *this;
+}
+
+DialogScript& DialogScript::Type(const QString& text) {
+  return Add(SeenDialog::Kind::Input, [text](QWidget* dialog) {
+    auto* edit = dialog->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+    ClickButton(dialog, QDialogButtonBox::Ok);
+  });
 }
 
 DialogScript& DialogScript::TypeAndPress(const QString& text, Qt::Key key) {
-  steps_.push_back({SeenDialog::Kind::Input, [text, key](QWidget* dialog) {
-                      auto* edit = dialog->findChild<QLineEdit*>();
-                      edit->selectAll();
-                      QTest::keyClicks(edit, text);
-                      QTest::keyClick(edit, key);
-                    }});
-  return *this;
+  return Add(SeenDialog::Kind::Input, [text, key](QWidget* dialog) {
+    auto* edit = dialog->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, key);
+  });
 }
 
 DialogScript& DialogScript::Cancel() {
-  steps_.push_back({SeenDialog::Kind::Input,
-                    [](QWidget* dialog) { ClickButton(dialog, QDialogButtonBox::Cancel); }});
-  return *this;
+  return Add(SeenDialog::Kind::Input,
+             [](QWidget* dialog) { ClickButton(dialog, QDialogButtonBox::Cancel); });
 }
 
 DialogScript& DialogScript::CloseWindow() {
-  steps_.push_back({SeenDialog::Kind::Input, [](QWidget* dialog) { dialog->close(); }});
-  return *this;
+  return Add(SeenDialog::Kind::Input, [](QWidget* dialog) { dialog->close(); });
 }
 
 DialogScript& DialogScript::PressOk() {
-  steps_.push_back({SeenDialog::Kind::Message, [](QWidget* dialog) {
-                      auto* box = static_cast<QMessageBox*>(dialog);
-                      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-                    }});
-  return *this;
+  return Add(SeenDialog::Kind::Message,
+             [](QWidget* dialog) { ClickButton(dialog, QDialogButtonBox::Ok); });
 }
 
 DialogScript& DialogScript::PressEscape() {
-  steps_.push_back({SeenDialog::Kind::Message,
-                    [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
-  return *this;
+  return Add(SeenDialog::Kind::Message,
+             [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
 }
 
 DialogScript& DialogScript::CloseMessage() {
-  steps_.push_back({SeenDialog::Kind::Message, [](QWidget* dialog) { dialog->close(); }});
-  return *this;
+  return Add(SeenDialog::Kind::Message, [](QWidget* dialog) { dialog->close(); });
 }
 
 DialogScript& DialogScript::Observe(std::function<QString()> observer) {
   observer_ = std::move(observer);
   return *this;
-}
-
-std::vector<QString> DialogScript::Titles() const {
-  std::vector<QString> titles;
-  for (const SeenDialog& dialog : seen_)
-    titles.push_back(dialog.title);
-  return titles;
 }
 
 bool DialogScript::WaitUntilFinished(int timeoutMs) const {

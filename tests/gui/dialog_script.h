@@ -42,7 +42,6 @@ class DialogScript : public QObject {
 
   bool Finished() const { return steps_.empty(); }
   const std::vector<SeenDialog>& Seen() const { return seen_; }
-  std::vector<QString> Titles() const;
 
   // Waits until every step has been used and no dialog is open.
   bool WaitUntilFinished(int timeoutMs = 5000) const;
@@ -52,6 +51,7 @@ class DialogScript : public QObject {
     SeenDialog::Kind expected;
     std::function<void(QWidget*)> act;
   };
+  DialogScript& Add(SeenDialog::Kind kind, std::function<void(QWidget*)> act);
   void Poll();
 
   std::deque<Step> steps_;

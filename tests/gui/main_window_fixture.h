@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,11 +21,6 @@ class MainWindowTest : public ::testing::Test {
     script.Type(guests).Type(experiments);
     form.Show();
     ASSERT_TRUE(script.WaitUntilFinished());
-  }
-
-  // Lets windows that were unloaded be destroyed.
-  static void FlushDeletions() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   QString Text(QLabel* label) const { return label ? label->text() : QStringLiteral("<none>"); }

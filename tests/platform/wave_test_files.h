@@ -1,10 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 namespace ombrix::test {
@@ -22,10 +25,6 @@ inline QByteArray ReadAll(const QString& path) {
 inline bool WriteAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-inline void PutLe16(QByteArray& bytes, qsizetype at, quint16 value) {
-  qToLittleEndian(value, bytes.data() + at);
 }
 
 inline void PutLe32(QByteArray& bytes, qsizetype at, quint32 value) {
@@ -47,12 +46,12 @@ inline QByteArray FormatBody(quint16 formatTag, quint16 channels, quint32 sample
                              quint16 bitsPerSample) {
   QByteArray fmt(16, '\0');
   const auto blockAlign = static_cast<quint16>(channels * bitsPerSample / 8);
-  PutLe16(fmt, 0, formatTag);
-  PutLe16(fmt, 2, channels);
+  qToLittleEndian(formatTag, fmt.data());
+  qToLittleEndian(channels, fmt.data() + 2);
   PutLe32(fmt, 4, sampleRate);
   PutLe32(fmt, 8, sampleRate * blockAlign);
-  PutLe16(fmt, 12, blockAlign);
-  PutLe16(fmt, 14, bitsPerSample);
+  qToLittleEndian(blockAlign, fmt.data() + 12);
+  qToLittleEndian(bitsPerSample, fmt.data() + 14);
   return fmt;
 }
 
@@ -69,5 +68,21 @@ inline QByteArray SilentPcm16Wave(int frames) {
   return Riff(Chunk("fmt ", FormatBody(1, 1, 44100, 16)) +
               Chunk("data", QByteArray(frames * 2, '\0')));
 }
+
+// Runs each test in an empty current directory of its own; the executable's directory holds
+// the cues the build made.
+class InEmptyCurrentDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(workDir_.isValid());
+    ASSERT_TRUE(QDir::setCurrent(workDir_.path()));
+  }
+  void TearDown() override { QDir::setCurrent(previousDir_); }
+
+  QString InWorkDir(const QString& name) const { return QDir(workDir_.path()).filePath(name); }
+
+  QString previousDir_ = QDir::currentPath();
+  QTemporaryDir workDir_;
+};
 
 }  // namespace ombrix::test
