@@ -78,8 +78,12 @@ void Form::WindowActivated() {
   if (!activationPending_)
     return;
   activationPending_ = false;
-  // Run after the activation event has been delivered, as a handler of its own.
-  QTimer::singleShot(0, window_.data(), [this] { RunHandler([this] { Form_Activate(); }); });
+  // Run after the activation event has been delivered, as a handler of its own; not at all
+  // if by then this window has been unloaded (Help, then Close, before the help text).
+  QTimer::singleShot(0, window_.data(), [this, window = window_.data()] {
+    if (window_ == window)
+      RunHandler([this] { Form_Activate(); });
+  });
 }
 
 void Form::WindowClosedByUser() {

@@ -109,6 +109,20 @@ TEST_F(ProgramLifetimeTest, HelpPrintsItsTextAndCloseBringsBackAFreshMainWindow)
 class WindowManagerCloseTest : public ProgramLifetimeTest,
                                public ::testing::WithParamInterface<bool> {};
 
+// Close pressed before the help window's activation has printed anything: the activation of
+// a window that is gone does nothing, and the main window comes back and asks again.
+TEST_F(ProgramLifetimeTest, CloseBeforeTheHelpTextIsPrintedIsSafe) {
+  main().Command(4)->click();
+  QCoreApplication::processEvents();  // the activation arrives; its handler is still queued
+  script.Type("100").Type("1000");
+  help().Find<QPushButton>("Command1")->click();
+  ASSERT_TRUE(script.WaitUntilFinished());
+  QTest::qWait(20);
+  EXPECT_FALSE(help().IsLoaded());
+  EXPECT_TRUE(main().IsLoaded());
+  EXPECT_FALSE(program.HasEnded());
+}
+
 TEST_P(WindowManagerCloseTest, EndsTheProgram) {
   if (GetParam())
     ClickHelp();
