@@ -22,6 +22,9 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Each bin of the table is shown in the cell of the same index.
+static_assert(MainWindowLayout::kCellCount == FrequencyTable::kBinCount);
+
 }  // namespace
 
 Form1::Form1(Program& program, std::uint64_t randomSeed) : Form(program), random_(randomSeed) {}

@@ -14,8 +14,8 @@ class PictureBox : public QFrame {
 
   // Erases everything printed and moves the print position back to the top.
   void Cls();
+  // Prints one line; the empty text moves on by an empty line.
   void Print(const QString& line);
-  void PrintEmptyLine() { Print(QString()); }
 
   // Every line printed since the last Cls(), empty lines included.
   const QStringList& PrintedLines() const { return lines_; }
