@@ -27,7 +27,8 @@ static_assert(MainWindowLayout::kCellCount == FrequencyTable::kBinCount);
 
 }  // namespace
 
-Form1::Form1(Program& program, std::uint64_t randomSeed) : Form(program), random_(randomSeed) {}
+Form1::Form1(Program& program, std::uint64_t randomSeed, RuntimeRandom::Clock clock)
+    : Form(program), random_(randomSeed, clock) {}
 
 void Form1::Build(QWidget& window) {
   BuildWindow(window, MainWindowLayout::Window(), MainWindowLayout::Controls());

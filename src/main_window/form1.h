@@ -27,7 +27,8 @@ class MediaControl;
 // window's controls, which Help unloads.
 class Form1 final : public Form, private SettingsDialogs {
  public:
-  explicit Form1(Program& program, std::uint64_t randomSeed = FreshSeed());
+  explicit Form1(Program& program, std::uint64_t randomSeed = FreshSeed(),
+                 RuntimeRandom::Clock clock = SecondsSinceLocalMidnight);
 
   // How Help reaches the help window: creates it on first use, then returns the same one.
   void SetHelpWindow(std::function<Form&()> helpWindow) { helpWindow_ = std::move(helpWindow); }

@@ -1,0 +1,82 @@
+// The windows as the user sees them, pixel for pixel, against pictures kept in tests/golden.
+//
+// When this fails, look at the picture it wrote beside the test (golden-actual/*.png, with
+// *-diff.png marking in red what changed). If the change is intended, run
+// scripts/update_golden_images.sh, look at every picture it rewrites, and commit them with
+// the change; if not, the change broke the look of a window.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialog_script.h"
+#include "form1.h"
+#include "form2.h"
+#include "program.h"
+
+namespace ombrix::testing {
+namespace {
+
+float Noon() {
+  return 43200.0f;
+}
+
+QString Compare(const QString& name, QWidget& window) {
+  const QImage actual = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString golden = QStringLiteral(OMBRIX_GOLDEN_DIR "/%1.png").arg(name);
+  if (qEnvironmentVariableIsSet("OMBRIX_UPDATE_GOLDEN"))
+    return actual.save(golden) ? QString() : "cannot write " + golden;
+
+  const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+  if (expected == actual)
+    return {};
+  QDir().mkpath("golden-actual");
+  actual.save("golden-actual/" + name + ".png");
+  QImage diff = actual;
+  int changed = 0;
+  for (int y = 0; y < diff.height(); ++y) {
+    for (int x = 0; x < diff.width(); ++x) {
+      const bool same = expected.valid(x, y) && expected.pixel(x, y) == actual.pixel(x, y);
+      changed += same ? 0 : 1;
+      const int faded = 128 + qGray(actual.pixel(x, y)) / 2;
+      diff.setPixel(x, y, same ? qRgb(faded, faded, faded) : qRgb(255, 0, 0));
+    }
+  }
+  diff.save("golden-actual/" + name + "-diff.png");
+  return QStringLiteral(
+             "%1: %2 of %3 pixels differ from %4 (size %5x%6, expected %7x%8); see "
+             "golden-actual/%1.png and %1-diff.png")
+      .arg(name)
+      .arg(changed)
+      .arg(actual.width() * actual.height())
+      .arg(golden)
+      .arg(actual.width())
+      .arg(actual.height())
+      .arg(expected.width())
+      .arg(expected.height());
+}
+
+TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
+  Program program;
+  Form1 main(program, 20261206, Noon);
+  DialogScript script;
+  script.Type("100").Type("1000");
+  main.Show();
+  ASSERT_TRUE(script.WaitUntilFinished());
+  EXPECT_EQ(Compare("main-window-empty", *main.Window()), "");
+
+  main.Find<QPushButton>("Command1")->click();
+  EXPECT_EQ(Compare("main-window-after-run", *main.Window()), "");
+
+  Form2 help(program);
+  help.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Window()));
+  QTest::qWait(20);  // the activation's handler prints the text
+  EXPECT_EQ(Compare("help-window", *help.Window()), "");
+}
+
+}  // namespace
+}  // namespace ombrix::testing
