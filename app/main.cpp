@@ -4,7 +4,7 @@
 #include "display_guard.h"
 #include "fonts.h"
 #include "program.h"
-#include "windows.h"
+#include "program_windows.h"
 
 int main(int argc, char* argv[]) {
   auto displayGuard = std::make_unique<ombrix::DisplayGuard>();
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   ombrix::RegisterFaceSubstitutes();
 
   ombrix::Program program;
-  ombrix::Windows windows(program);
+  ombrix::ProgramWindows windows(program);
   windows.StartUp();
   return QApplication::exec();
 }

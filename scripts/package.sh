@@ -7,10 +7,9 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 build_dir="${OMBRIX_PACKAGE_BUILD_DIR:-build-package}"
 
-werror=OFF
-[[ "${CI:-}" == true ]] && werror=ON
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=OFF -DOMBRIX_WARNINGS_AS_ERRORS="$werror" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+# shellcheck source=build_dir.sh
+source scripts/build_dir.sh
+configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=OFF >/dev/null
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 ls "$repo_root/$build_dir"/ombrix_*.deb

@@ -88,27 +88,11 @@ Run this script as root, or have an administrator run:
   ((${#still_missing[@]} == 0)) || fail "apt-get did not install: ${still_missing[*]}"
 }
 
-configure_and_build() {
-  local warnings_as_errors=OFF
-  [[ "${CI:-}" == true ]] && warnings_as_errors=ON
-
-  local -a configure_args=(-S . -B "$build_dir"
-    -DCMAKE_BUILD_TYPE=Release
-    -DOMBRIX_WARNINGS_AS_ERRORS="$warnings_as_errors")
-  # The generator is fixed when a build directory is first configured; cmake refuses to
-  # switch it later, so choose Ninja only for a new one.
-  if [[ ! -f "$build_dir/CMakeCache.txt" ]] && command -v ninja >/dev/null 2>&1; then
-    configure_args+=(-G Ninja)
-  fi
-
-  say "configuring in $build_dir (warnings as errors: $warnings_as_errors)"
-  cmake "${configure_args[@]}"
-  say "building"
-  cmake --build "$build_dir" -j"$(nproc)"
-}
-
 install_missing_packages
 if [[ $packages_only == true ]]; then
   exit 0
 fi
-configure_and_build
+# shellcheck source=build_dir.sh
+source scripts/build_dir.sh
+say "configuring and building in $build_dir"
+configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release

@@ -11,6 +11,8 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 
 build_dir="${OMBRIX_BUILD_DIR:-build}"
+# shellcheck source=build_dir.sh
+source scripts/build_dir.sh
 
 # The windows are tested without a screen or a sound server.
 export QT_QPA_PLATFORM=offscreen
@@ -46,19 +48,6 @@ stage_unit_tests() {
   ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --timeout 300
 }
 
-# Configures a build directory of its own for a stage, with Ninja when it is new (as
-# setup.sh does), then builds it. Arguments: the directory, then extra cmake arguments.
-configure_and_build_extra() {
-  local dir="$1"
-  shift
-  local -a args=(-S . -B "$dir" "$@")
-  if [[ ! -f "$dir/CMakeCache.txt" ]] && command -v ninja >/dev/null 2>&1; then
-    args+=(-G Ninja)
-  fi
-  cmake "${args[@]}"
-  cmake --build "$dir" -j"$(nproc)"
-}
-
 stage_fuzz() {
   # The settings input fuzzer: the plain core alone, built with clang's libFuzzer in a
   # directory of its own, run for a bounded time on a scratch copy of the seed corpus.
@@ -66,11 +55,8 @@ stage_fuzz() {
   # is kept in the run directory. OMBRIX_FUZZ_SECONDS runs it longer.
   local dir="${OMBRIX_FUZZ_BUILD_DIR:-build-fuzz}"
   local seconds="${OMBRIX_FUZZ_SECONDS:-20}"
-  local warnings_as_errors=OFF
-  [[ "${CI:-}" == true ]] && warnings_as_errors=ON
   local started=$SECONDS
-  CXX=clang++ configure_and_build_extra "$dir" -DOMBRIX_FUZZ=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WARNINGS_AS_ERRORS="$warnings_as_errors"
+  CXX=clang++ configure_and_build "$dir" -DOMBRIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
   local run="$dir/run"
   rm -rf "$run"
@@ -100,7 +86,7 @@ stage_sanitizers() {
   # here; the regular build holds them to that.
   local dir="${OMBRIX_ASAN_BUILD_DIR:-build-asan}"
   local started=$SECONDS
-  configure_and_build_extra "$dir" -DOMBRIX_SANITIZE=ON -DOMBRIX_BUILD_BENCHMARKS=OFF \
+  configure_and_build "$dir" -DOMBRIX_SANITIZE=ON -DOMBRIX_BUILD_BENCHMARKS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WARNINGS_AS_ERRORS=OFF
   # Printed now, so that ctest's summary stays the last line of the run.
   printf 'sanitizers: build took %d s\n' $((SECONDS - started))

@@ -21,8 +21,8 @@ concept RandomSource = requires(R random, float seed) {
 };
 
 // One run of the class-meeting experiment: ExperimentCount meetings of GuestCount guests, each
-// guest paying with a coin (heads, +1) or needing one as change (tails, -1). Every array is
-// sized for the largest settings up front, so a run allocates nothing.
+// guest paying with a coin (heads, +1) or needing one as change (tails, -1). The array of
+// results is sized for the largest settings up front, so a run allocates nothing.
 template <RandomSource Random>
 class ShortageExperiment {
  public:
@@ -50,31 +50,24 @@ class ShortageExperiment {
   }
 
   // One meeting; the result is the lowest coin balance after any guest, the start excluded.
-  // The caller guarantees 1 <= guestCount <= MaxGuests.
-  std::int16_t RunOneExperiment(std::int16_t guestCount) {
+  // The caller guarantees 1 <= guestCount <= MaxGuests, so the balance stays within 16 bits.
+  std::int16_t RunOneExperiment(int guestCount) {
     random_.rtcRandomize(random_.rtcGetTimer());
-    std::int16_t balance = 0;
-    std::int16_t lowest = ExperimentSettings::MaxGuests;
+    int balance = 0;
+    int lowest = ExperimentSettings::MaxGuests;
     for (int i = 1; i <= guestCount; ++i) {
       // A draw of exactly 0.5 is tails. Arithmetic rather than a choice keeps the compiler
       // from branching on a fair coin, which it would mispredict half the time.
       const int heads = random_.rtcRandomNext() < 0.5f;
-      const auto toss = static_cast<std::int16_t>(2 * heads - 1);
-      Toss[i] = toss;
-      balance = static_cast<std::int16_t>(balance + toss);
-      BalanceHistory[i] = balance;
+      balance += 2 * heads - 1;
       lowest = std::min(lowest, balance);
     }
-    CoinBalance = balance;
-    return lowest;
+    return static_cast<std::int16_t>(lowest);
   }
 
   std::int32_t ShortageSum = 0;
   float ShortageAverage = 0.0f;
   std::array<std::int16_t, ExperimentSettings::MaxExperiments + 1> ShortageByExperiment{};
-  std::int16_t CoinBalance = 0;
-  std::array<std::int16_t, ExperimentSettings::MaxGuests + 1> Toss{};
-  std::array<std::int16_t, ExperimentSettings::MaxGuests + 1> BalanceHistory{};
 
  private:
   static void CheckRange(const char* name, std::int16_t value, std::int16_t lower,

@@ -1,32 +1,24 @@
 #include "form2.h"
 
-#include <QPushButton>
-
 #include "help_text.h"
 #include "help_window_layout.h"
-#include "picture_box.h"
 
 namespace ombrix {
 
 void Form2::Build(QWidget& window) {
   BuildWindow(window, HelpWindowLayout::Window(), HelpWindowLayout::Controls());
+  auto& close = Find<QPushButton>("Command1");
+  picture1_ = &Find<PictureBox>("Picture1");
 
-  auto* close = Find<QPushButton>("Command1");
-  QWidget::setTabOrder(close, Picture1());
-  close->setFocus();
-  OnClick("Command1", [this] { Command1_Click(); });
-}
-
-PictureBox* Form2::Picture1() const {
-  return Find<PictureBox>("Picture1");
+  QWidget::setTabOrder(&close, picture1_);
+  close.setFocus();
+  OnClick(close, [this] { Command1_Click(); });
 }
 
 void Form2::Form_Activate() {
-  PictureBox* picture = Picture1();
-  picture->Cls();
-  for (std::string_view line : kHelpLines) {
-    picture->Print(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-  }
+  picture1_->Cls();
+  for (std::string_view line : kHelpLines)
+    picture1_->Print(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 void Form2::Command1_Click() {

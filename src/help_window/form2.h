@@ -3,10 +3,9 @@
 #include <functional>
 
 #include "form.h"
+#include "picture_box.h"
 
 namespace ombrix {
-
-class PictureBox;
 
 // The help window: the problem, the idea of the experiment and how to operate the program,
 // printed afresh each time the window becomes active.
@@ -17,17 +16,16 @@ class Form2 final : public Form {
   // How Close reaches the main window: creates it on first use, then returns the same one.
   void SetMainWindow(std::function<Form&()> mainWindow) { mainWindow_ = std::move(mainWindow); }
 
-  void Command1_Click();  // Close
-
-  // The picture area of the loaded window; null while it is unloaded.
-  PictureBox* Picture1() const;
-
  protected:
   void Build(QWidget& window) override;
+  void Unloaded() override { picture1_ = nullptr; }
   void Form_Activate() override;
 
  private:
+  void Command1_Click();  // Close
+
   std::function<Form&()> mainWindow_;
+  PictureBox* picture1_ = nullptr;  // the area the text is printed into, while loaded
 };
 
 }  // namespace ombrix

@@ -3,19 +3,27 @@
 namespace ombrix {
 
 WindowSpec HelpWindowLayout::Window() {
-  return {"Form2",
-          QString::fromUtf8(
+  return {.name = "Form2",
+          .caption = QString::fromUtf8(
               "Experiment of Ombrix 2\uFF3FHelp\uFF08Problem and Operation method\uFF09\u3000"
               "Ombrix project 2026"),
-          {3090, 2040, 9510, 8715},
-          kWindowFontPoints};
+          .rect = {3090, 2040, 9510, 8715},
+          .points = kWindowFontPoints};
 }
 
 std::vector<ControlSpec> HelpWindowLayout::Controls() {
+  // Rectangles are left, top, width, height in twips.
   return {
-      {ControlKind::PushButton, "Command1", "Close", {8400, 0, 735, 375}, kWindowFontPoints},
-      {ControlKind::Line, "Line1", "", {120, 360, 9000, 0}},
-      {ControlKind::PictureBox, "Picture1", "", {120, 480, 9255, 8175}, 11.25},
+      {.kind = ControlKind::PushButton,
+       .name = "Command1",
+       .caption = "Close",
+       .rect = {8400, 0, 735, 375},
+       .points = kWindowFontPoints},
+      {.kind = ControlKind::Line, .name = "Line1", .rect = {120, 360, 9000, 0}},
+      {.kind = ControlKind::PictureBox,
+       .name = "Picture1",
+       .rect = {120, 480, 9255, 8175},
+       .points = 11.25},
   };
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -10,17 +12,13 @@
 #include "experiment_settings.h"
 #include "form.h"
 #include "local_clock.h"
+#include "media_control.h"
 #include "run_notes.h"
 #include "runtime_random.h"
 #include "settings_dialogs.h"
 #include "shortage_experiment.h"
 
-class QLabel;
-class QPushButton;
-
 namespace ombrix {
-
-class MediaControl;
 
 // The main window: the settings, the frequency table, the average and the four commands.
 // The settings and the engine's working state are fields of this object and outlive the
@@ -33,25 +31,31 @@ class Form1 final : public Form, private SettingsDialogs {
   // How Help reaches the help window: creates it on first use, then returns the same one.
   void SetHelpWindow(std::function<Form&()> helpWindow) { helpWindow_ = std::move(helpWindow); }
 
+ protected:
+  void Build(QWidget& window) override;
+  void Unloaded() override { controls_.reset(); }
+  void Form_Activate() override;
+
+ private:
+  // The controls of the loaded window, by what they do; their object names are the layout's.
+  struct Controls {
+    QPushButton& start;             // Command1, "Experiment Start"
+    QPushButton& exit;              // Command2
+    QPushButton& init;              // Command3
+    QPushButton& help;              // Command4
+    QLabel& guestCount;             // Label82
+    QLabel& experimentCount;        // Label2
+    QLabel& average;                // Label3
+    std::array<QLabel*, 64> cells;  // dosu(1) to dosu(63), the bins; index 0 is unused
+    MediaControl& mmControl1;       // plays the cues, never seen
+  };
+  Controls FindControls() const;
+
   void Command1_Click();  // Experiment Start
   void Command2_Click();  // Exit
   void Command3_Click();  // Init
   void Command4_Click();  // Help
 
-  ExperimentSettings& Settings() { return settings_; }
-  const ShortageExperiment<RuntimeRandom>& Engine() const { return engine_; }
-
-  // Controls of the loaded window; null while it is unloaded.
-  QLabel* dosu(int index) const;
-  QLabel* Label(int number) const;
-  QPushButton* Command(int number) const;
-  MediaControl* MMControl1() const;
-
- protected:
-  void Build(QWidget& window) override;
-  void Form_Activate() override;
-
- private:
   // The settings dialogs, shown over this window.
   std::string InputBox(std::string_view prompt, std::string_view title,
                        std::string_view defaultText) override;
@@ -64,12 +68,12 @@ class Form1 final : public Form, private SettingsDialogs {
   void AttachRunNotes(const FrequencyTable& table);
   void DetachRunNotes();
   void CopyTable() const;
-  void SetMousePointer(Qt::CursorShape shape);
 
   ExperimentSettings settings_;
   RuntimeRandom random_;
   ShortageExperiment<RuntimeRandom> engine_{random_};
   std::function<Form&()> helpWindow_;
+  std::optional<Controls> controls_;  // while the window is loaded
   std::optional<RunNotes> runNotes_;  // while the table shows a run
 };
 

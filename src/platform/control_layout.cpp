@@ -79,12 +79,12 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
                  const std::vector<ControlSpec>& controls) {
   window.setObjectName(frame.name);
   window.setWindowTitle(frame.caption);
-  window.setFont(WindowFont(frame.pointSize, frame.bold));
+  window.setFont(WindowFont(frame.points, frame.bold));
   QPalette palette = window.palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   window.setPalette(palette);
   window.setAutoFillBackground(true);
-  const QRect client = frame.clientArea.ToPixels();
+  const QRect client = frame.rect.ToPixels();
   window.setGeometry(client);
   window.setFixedSize(client.size());
 
@@ -110,7 +110,7 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
         break;
     }
     widget->setObjectName(control.name);
-    widget->setFont(WindowFont(control.pointSize, control.bold));
+    widget->setFont(WindowFont(control.points, control.bold));
     widget->setGeometry(control.kind == ControlKind::Line ? LineGeometry(control.rect)
                                                           : control.rect.ToPixels());
     if (control.kind != ControlKind::MediaControl)

@@ -10,7 +10,7 @@ class QWidget;
 namespace ombrix {
 
 // Window layouts are tables of these records, in twips from the top-left corner of the
-// client area, turned into widgets by BuildControls().
+// client area, turned into widgets by BuildWindow().
 inline constexpr int kTwipsPerPixel = 15;
 
 struct TwipRect {
@@ -34,23 +34,24 @@ enum class Border { Sunken, Flat };
 
 struct ControlSpec {
   ControlKind kind = ControlKind::Label;
-  QString name;
-  QString caption;
-  TwipRect rect;
-  double pointSize = 9;
+  QString name{};
+  QString caption{};
+  TwipRect rect{};
+  double points = 9;
   bool bold = false;
   Background background = Background::ButtonFace;
   Border border = Border::Sunken;
   // For labels: what a screen reader says, made from the current text; empty to say the text.
-  std::function<QString(const QString& text)> describe{};
+  using Describe = std::function<QString(const QString& text)>;
+  Describe describe{};
 };
 
 // A top-level window: fixed client area at a place on the screen, button-face background.
 struct WindowSpec {
-  QString name;
-  QString caption;
-  TwipRect clientArea;
-  double pointSize = 9;
+  QString name{};
+  QString caption{};
+  TwipRect rect{};  // the client area, from the top-left corner of the screen
+  double points = 9;
   bool bold = false;
 };
 

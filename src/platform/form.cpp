@@ -43,6 +43,7 @@ void Form::Unload() {
   // The window may be in the middle of one of its own events; it goes once they are done.
   window->deleteLater();
   unloadedWindow_ = window;
+  Unloaded();
 }
 
 void Form::Show() {
@@ -67,11 +68,13 @@ void Form::RunHandler(const std::function<void()>& handler) {
   program_.EndIfNoWindowLoaded();
 }
 
-void Form::OnClick(const QString& buttonName, std::function<void()> handler) {
-  auto* button = Find<QPushButton>(buttonName);
-  Q_ASSERT(button);
-  QObject::connect(button, &QPushButton::clicked, button,
+void Form::OnClick(QPushButton& button, std::function<void()> handler) {
+  QObject::connect(&button, &QPushButton::clicked, &button,
                    [this, handler = std::move(handler)] { RunHandler(handler); });
+}
+
+void Form::MissingControl(const QString& name) {
+  qFatal("the layout has no control named %s", qPrintable(name));
 }
 
 void Form::WindowActivated() {

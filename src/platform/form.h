@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -30,28 +31,35 @@ class Form {
   // Form_Activate runs once it has become active.
   void Show();
 
-  // Finds a control of the loaded window by its name.
-  template <typename Control>
-  Control* Find(const QString& name) const {
-    return Window() ? Window()->findChild<Control*>(name, Qt::FindDirectChildrenOnly) : nullptr;
-  }
-
   // Runs an event handler; once it has returned the program ends if no window is left.
   void RunHandler(const std::function<void()>& handler);
 
  protected:
   // Creates the controls on a fresh, empty window.
   virtual void Build(QWidget& window) = 0;
+  // Runs once the window and its controls are gone: handles to controls must be dropped.
+  virtual void Unloaded() {}
   // Runs when the window becomes the program's active window after Show(); not when the
   // program regains the focus, nor when one of its own dialogs closes.
   virtual void Form_Activate() {}
 
+  // The control of the loaded window named `name`; the layout guarantees that it exists.
+  template <typename Control>
+  Control& Find(const QString& name) const {
+    auto* control = Window()->findChild<Control*>(name, Qt::FindDirectChildrenOnly);
+    if (control == nullptr)
+      MissingControl(name);
+    return *control;
+  }
+
   // Connects a push button's click to a handler run through RunHandler().
-  void OnClick(const QString& buttonName, std::function<void()> handler);
+  void OnClick(QPushButton& button, std::function<void()> handler);
 
   Program& program() { return program_; }
 
  private:
+  [[noreturn]] static void MissingControl(const QString& name);
+
   friend class FormWindow;
   void WindowActivated();
   void WindowClosedByUser();

@@ -134,10 +134,6 @@ std::optional<WaveSound> ReadWaveFile(const QString& path) {
   return std::nullopt;
 }
 
-bool IsPlayableWaveFile(const QString& path) {
-  return ReadWaveFile(path).has_value();
-}
-
 // One sound playing, from memory: start() returns at once and the sound goes on by itself.
 class MediaControl::Playback : public QObject {
  public:
@@ -221,7 +217,6 @@ void MediaControl::Stop() {
 void MediaControl::Close() {
   playback_.reset();
   sound_.reset();
-  openPath_.clear();
 }
 
 void MediaControl::Open() {
@@ -233,7 +228,6 @@ void MediaControl::Open() {
   // Read and checked here, in full, so that nothing can go wrong once it plays.
   if (auto sound = ReadWaveFile(path)) {
     sound_ = std::make_unique<WaveSound>(std::move(*sound));
-    openPath_ = path;
   }
 }
 

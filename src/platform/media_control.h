@@ -9,18 +9,15 @@
 
 namespace ombrix {
 
-// Whether `path` is a regular file holding a RIFF/WAVE sound the player can decode: a PCM
-// format chunk, then a data chunk of whole frames, with every chunk inside the file. Reads
-// only the chunk headers and the format chunk.
-bool IsPlayableWaveFile(const QString& path);
-
 // The samples of a playable WAVE file, and how to play them.
 struct WaveSound {
   QAudioFormat format;
   QByteArray samples;
 };
 
-// The sound in `path` when IsPlayableWaveFile(path), otherwise nothing.
+// The sound in `path` when it is a regular file holding a RIFF/WAVE sound the player can
+// decode: a PCM format chunk, then a data chunk of whole frames, with every chunk inside the
+// file. Otherwise nothing.
 std::optional<WaveSound> ReadWaveFile(const QString& path);
 
 // The hidden media player of a window. It is driven, like the control it stands in for,
@@ -46,17 +43,13 @@ class MediaControl : public QWidget {
   void SetCommand(const QString& command);
   // Stored as given; it is resolved only when "Open" runs.
   void SetFileName(const QString& fileName);
-  QString FileName() const { return fileName_; }
-
-  bool HasOpenFile() const { return sound_ != nullptr; }
-  // The absolute path of the open file, or the empty string.
-  QString OpenFilePath() const { return openPath_; }
 
   // Showing is refused: the player has no buttons on screen.
   void setVisible(bool visible) override;
 
  signals:
-  // Emitted after each property write has taken effect, in the order of the writes.
+  // Emitted after each property write has taken effect, in the order of the writes. The
+  // writes are what a caller of the player relies on, so they stay observable.
   void propertyWritten(int dispatchId, const QString& value);
 
  private:
@@ -66,7 +59,6 @@ class MediaControl : public QWidget {
   void Sound();
 
   QString fileName_;
-  QString openPath_;
   class Playback;
 
   std::unique_ptr<WaveSound> sound_;

@@ -17,15 +17,13 @@ class PictureBox : public QFrame {
   // Prints one line; the empty text moves on by an empty line.
   void Print(const QString& line);
 
-  // Every line printed since the last Cls(), empty lines included.
-  const QStringList& PrintedLines() const { return lines_; }
-  // Distance between the baselines of two printed lines, in pixels.
-  double LineHeight() const;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Distance between the baselines of two printed lines, in pixels.
+  double LineHeight() const;
+
   QStringList lines_;
 };
 

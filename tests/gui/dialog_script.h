@@ -1,63 +1,116 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <vector>
-
-class QWidget;
 
 namespace ombrix::testing {
 
-// What a modal dialog showed when the script answered it.
-struct SeenDialog {
-  enum class Kind { Input, Message } kind;
-  QString title;
-  QString prompt;
-  QString defaultText;  // the edit field's text as the dialog opened (input dialogs)
-  QString note;         // whatever the step's observer recorded at that moment
-};
-
-// Answers the real modal dialogs of the program as they open, one scripted step each, by
-// typing and clicking with QTest.
-class DialogScript : public QObject {
+// Answers the program's real modal dialogs as they open, one scripted step each, with QTest,
+// and notes each one as "title|prompt|text in its field|note()".
+class DialogScript {
  public:
-  DialogScript();
+  using Step = std::function<void(QWidget&)>;
+  DialogScript() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start(2);
+  }
 
-  // Input dialog: replace the text, then press OK.
-  DialogScript& Type(const QString& text);
-  // Input dialog: replace the text, then press a key (Enter answers OK, Esc cancels).
-  DialogScript& TypeAndPress(const QString& text, Qt::Key key);
-  // Input dialog: press Cancel, or close it through its title bar.
-  DialogScript& Cancel();
-  DialogScript& CloseWindow();
-  // Message box: press OK, press Esc, or close it through its title bar.
-  DialogScript& PressOk();
-  DialogScript& PressEscape();
-  DialogScript& CloseMessage();
-  // Records a note about the program's state when the next dialog opens.
-  DialogScript& Observe(std::function<QString()> observer);
+  DialogScript& Then(Step step) { return steps_.push_back(std::move(step)), *this; }
+  DialogScript& Type(const QString& text) {
+    return Then([text](QWidget& dialog) {
+      dialog.findChild<QLineEdit*>()->setText(text);
+      Click(dialog, QDialogButtonBox::Ok);
+    });
+  }
+  DialogScript& Press(Qt::Key key) {
+    return Then([key](QWidget& dialog) { QTest::keyClick(&dialog, key); });
+  }
+  DialogScript& Ok() {
+    return Then([](QWidget& d) { Click(d, QDialogButtonBox::Ok); });
+  }
+  DialogScript& Cancel() {
+    return Then([](QWidget& d) { Click(d, QDialogButtonBox::Cancel); });
+  }
+  DialogScript& Close() {
+    return Then([](QWidget& dialog) { dialog.close(); });
+  }
 
-  bool Finished() const { return steps_.empty(); }
-  const std::vector<SeenDialog>& Seen() const { return seen_; }
+  // Waits until every step has been taken and no dialog is open.
+  bool Finish() {
+    return QTest::qWaitFor([this] { return steps_.empty() && !QApplication::activeModalWidget(); });
+  }
 
-  // Waits until every step has been used and no dialog is open.
-  bool WaitUntilFinished(int timeoutMs = 5000) const;
+  std::function<QString()> note = [] { return QString(); };
+  QStringList seen;
 
  private:
-  struct Step {
-    SeenDialog::Kind expected;
-    std::function<void(QWidget*)> act;
-  };
-  DialogScript& Add(SeenDialog::Kind kind, std::function<void(QWidget*)> act);
-  void Poll();
+  static void Click(QWidget& dialog, QDialogButtonBox::StandardButton button) {
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+  }
+  void Poll() {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || !dialog->isVisible() || dialog->property("answered").toBool())
+      return;
+    dialog->setProperty("answered", true);
+    auto* input = qobject_cast<QInputDialog*>(dialog);
+    seen << QStringList{dialog->windowTitle(),
+                        input ? input->labelText() : qobject_cast<QMessageBox*>(dialog)->text(),
+                        input ? input->textValue() : "", note()}
+                .join('|');
+    // An unexpected dialog is closed, to fail the test instead of hanging it.
+    const Step step = steps_.empty() ? [](QWidget& d) { d.close(); } : steps_.front();
+    if (!steps_.empty())
+      steps_.pop_front();
+    step(*dialog);
+  }
 
   std::deque<Step> steps_;
-  std::vector<SeenDialog> seen_;
-  std::function<QString()> observer_;
   QTimer timer_;
 };
+
+// The program's shown window `name` ("Form1", "Form2"), or null.
+inline QWidget* Shown(const char* name) {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == name && top->isVisible())
+      return top;
+  }
+  return nullptr;
+}
+
+// A control of a shown window, by its object name, or null.
+template <typename Control = QWidget>
+Control* Find(const char* window, const QString& name) {
+  return Shown(window) ? Shown(window)->findChild<Control*>(name) : nullptr;
+}
+inline QPushButton* Button(const char* name) {
+  return Find<QPushButton>("Form1", name);
+}
+inline QLabel* Label(const QString& name) {
+  return Find<QLabel>("Form1", name);
+}
+
+// The main window's table: "empty" when the 63 cells and the average are empty and carry no
+// notes, the sum of the counts when all of them are filled, "partial" otherwise.
+inline QString Table() {
+  int filled = 0, sum = 0, notes = !Label("Label3")->toolTip().isEmpty();
+  for (int i = 1; i <= 63; ++i) {
+    QLabel* cell = Label(QStringLiteral("dosu(%1)").arg(i));
+    filled += !cell->text().isEmpty(), sum += cell->text().toInt();
+    notes += !cell->toolTip().isEmpty();
+  }
+  const bool average = !Label("Label3")->text().isEmpty();
+  if (filled == 0 && notes == 0 && !average)
+    return "empty";
+  return filled == 63 && average ? QString::number(sum) : "partial";
+}
 
 }  // namespace ombrix::testing

@@ -65,17 +65,17 @@ TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
   DialogScript script;
   script.Type("100").Type("1000");
   main.Show();
-  ASSERT_TRUE(script.WaitUntilFinished());
-  EXPECT_EQ(Compare("main-window-empty", *main.Window()), "");
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(Compare("main-window-empty", *Shown("Form1")), "");
 
-  main.Find<QPushButton>("Command1")->click();
-  EXPECT_EQ(Compare("main-window-after-run", *main.Window()), "");
+  Find<QPushButton>("Form1", "Command1")->click();
+  EXPECT_EQ(Compare("main-window-after-run", *Shown("Form1")), "");
 
   Form2 help(program);
   help.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Window()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
   QTest::qWait(20);  // the activation's handler prints the text
-  EXPECT_EQ(Compare("help-window", *help.Window()), "");
+  EXPECT_EQ(Compare("help-window", *Shown("Form2")), "");
 }
 
 }  // namespace

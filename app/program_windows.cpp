@@ -1,0 +1,24 @@
+#include "program_windows.h"
+
+namespace ombrix {
+
+ProgramWindows::ProgramWindows(Program& program, std::uint64_t randomSeed)
+    : program_(program), randomSeed_(randomSeed) {}
+
+Form1& ProgramWindows::MainWindow() {
+  if (!mainWindow_) {
+    mainWindow_ = std::make_unique<Form1>(program_, randomSeed_);
+    mainWindow_->SetHelpWindow([this]() -> Form& { return HelpWindow(); });
+  }
+  return *mainWindow_;
+}
+
+Form2& ProgramWindows::HelpWindow() {
+  if (!helpWindow_) {
+    helpWindow_ = std::make_unique<Form2>(program_);
+    helpWindow_->SetMainWindow([this]() -> Form& { return MainWindow(); });
+  }
+  return *helpWindow_;
+}
+
+}  // namespace ombrix

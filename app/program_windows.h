@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "form1.h"
+#include "form2.h"
+#include "local_clock.h"
+
+namespace ombrix {
+
+class Program;
+
+// The program's two window objects, each created on first use and kept until the program
+// ends; each reaches the other through here.
+class ProgramWindows {
+ public:
+  explicit ProgramWindows(Program& program, std::uint64_t randomSeed = FreshSeed());
+
+  // Start-up: the main window is shown, and becoming active it asks for the settings.
+  void StartUp() { MainWindow().Show(); }
+
+ private:
+  Form1& MainWindow();
+  Form2& HelpWindow();
+
+  Program& program_;
+  std::uint64_t randomSeed_;
+  std::unique_ptr<Form1> mainWindow_;
+  std::unique_ptr<Form2> helpWindow_;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "frequency_table.h"
+#include "runtime_random.h"
+#include "shortage_distribution.h"
+#include "shortage_experiment.h"
+
+namespace ombrix {
+namespace {
+
+// Hands out prepared draws and logs the calls: T a clock reading, R a reseed, D a draw.
+struct ScriptedRandom {
+  float rtcGetTimer() { return log += 'T', 1000.0f; }
+  void rtcRandomize(float) { log += 'R'; }
+  float rtcRandomNext() { return log += 'D', draws.at(next++ % draws.size()); }
+  std::vector<float> draws{};
+  std::size_t next = 0;
+  std::string log{};
+};
+
+std::vector<float> Tosses(const std::string& heads_and_tails) {
+  std::vector<float> draws{};
+  for (char toss : heads_and_tails)
+    draws.push_back(toss == 'H' ? 0.25f : 0.75f);
+  return draws;
+}
+
+TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
+  // clang-format off
+  const struct {
+    std::vector<float> draws;
+    int shortage;
+  } meetings[] = {
+      {Tosses("HTTTHTHHHT"), -2}, {Tosses(std::string(1000, 'H')), 1},
+      {Tosses(std::string(1000, 'T')), -1000}, {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0},
+      {Tosses("THHHHHHHHH"), -1},
+      // A draw of exactly 0.5 is tails, one just below it heads.
+      {{0.5f, 0.0f, 0.49999997f, 0.5f, 0.5f, 0.99999994f, 0.5000001f, 0.5f, 0.1f, 0.5f}, -4}};
+  // clang-format on
+  for (const auto& [draws, shortage] : meetings) {
+    ScriptedRandom random{.draws = draws};
+    auto engine = std::make_unique<ShortageExperiment<ScriptedRandom>>(random);
+    const int guests = static_cast<int>(draws.size());
+    FrequencyTable table;
+    // Three meetings alike: each reseeds once from the clock before its first toss.
+    engine->Run({.GuestCount = std::int16_t(guests), .ExperimentCount = 3}, table);
+    const std::string meeting = "TR" + std::string(guests, 'D');
+    EXPECT_EQ(random.log, meeting + meeting + meeting);
+    EXPECT_EQ(engine->ShortageByExperiment[3], shortage) << guests;
+    EXPECT_EQ(engine->ShortageSum, 3 * shortage);
+    EXPECT_EQ(engine->ShortageAverage, shortage);
+    EXPECT_EQ(table.Count(FrequencyTable::BinOf(shortage)), 3);
+  }
+}
+
+TEST(ShortageExperimentTest, EveryRunStartsFromZeroAndAveragesInDoublePrecision) {
+  ScriptedRandom random{.draws = Tosses("TTHHHHHHHHTHHHHHHHHHTHHHHHHHHH")};
+  auto engine = std::make_unique<ShortageExperiment<ScriptedRandom>>(random);
+  for (int run = 0; run < 2; ++run) {
+    FrequencyTable table;
+    engine->Run({.GuestCount = 10, .ExperimentCount = 3}, table);
+    EXPECT_EQ(engine->ShortageSum, -4);
+    EXPECT_EQ(engine->ShortageAverage, static_cast<float>(-4.0 / 3.0));
+    EXPECT_EQ(table.Count(57) + table.Count(58), 3);
+  }
+  FrequencyTable table;
+  EXPECT_THROW(engine->Run({.GuestCount = 9, .ExperimentCount = 3}, table), std::out_of_range);
+  EXPECT_THROW(engine->Run({.GuestCount = 10, .ExperimentCount = 0}, table), std::out_of_range);
+}
+
+TEST(FrequencyTableTest, BinsCellTextsAndTheAverageText) {
+  // clang-format off
+  const std::pair<int, int> bins[] = {{-1000, 1}, {-58, 1}, {-57, 2}, {-50, 9}, {-49, 10},
+                                      {-1, 58}, {0, 59}, {1, 60}, {3, 62}, {4, 63}};
+  const std::pair<float, const char*> averages[] = {
+      {-11.84f, "-11.8"}, {1.0f, "1.0"}, {0.0f, ".0"}, {-0.5f, "-.5"}, {9.96f, "10.0"},
+      {-1234567.0f, "-1234567.0"}, {-11.25f, "-11.3"}, {-11.65f, "-11.6"}, {0.05f, ".1"},
+      {-0.04f, ".0"}};
+  // clang-format on
+  for (const auto& [value, bin] : bins)
+    EXPECT_EQ(FrequencyTable::BinOf(value), bin) << value;
+  for (const auto& [average, text] : averages)
+    EXPECT_EQ(AverageText(average), text) << average;
+  FrequencyTable table;
+  for (int i = 0; i < 10000; ++i)
+    table.Record(-3);
+  EXPECT_EQ(table.CellText(56), "10000");
+  EXPECT_EQ(table.CellText(57), "0");
+  table.Clear();
+  EXPECT_EQ(table.CellText(56), "0");
+}
+
+TEST(RuntimeRandomTest, DrawsAreFairAndAReseedWithTheSameValueContinuesDifferently) {
+  RuntimeRandom random(7, [] { return 43200.5f; });
+  int heads = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const float x = random.rtcRandomNext();
+    ASSERT_TRUE(x >= 0.0f && x < 1.0f && x * 0x1.0p24f == std::floor(x * 0x1.0p24f)) << x;
+    heads += x < 0.5f;
+  }
+  EXPECT_NEAR(heads, 50000, 1000);
+  random.rtcRandomize(random.rtcGetTimer());
+  const float first = random.rtcRandomNext();
+  random.rtcRandomize(random.rtcGetTimer());
+  EXPECT_NE(random.rtcRandomNext(), first);
+}
+
+// The law, against every toss sequence counted out for small meetings.
+TEST(ShortageDistributionTest, MatchesEveryTossSequenceAndTheKnownFigures) {
+  for (int guests = 1; guests <= 12; ++guests) {
+    std::vector<int> count(guests + 2);
+    for (int tosses = 0; tosses < (1 << guests); ++tosses) {
+      int balance = 0, lowest = guests;
+      for (int i = 0; i < guests; ++i)
+        lowest = std::min(lowest, balance += (tosses >> i & 1) ? 1 : -1);
+      ++count[lowest + guests];
+    }
+    const ShortageDistribution law(guests);
+    for (int value = -guests; value <= 1; ++value)
+      EXPECT_DOUBLE_EQ(law.Probability(value), std::ldexp(count[value + guests], -guests));
+  }
+  EXPECT_NEAR(ShortageDistribution(100).Mean(), -7.4589, 1e-4);
+  EXPECT_EQ(ShortageDistribution(100).CoinsCovering(0.95), 19);
+  EXPECT_EQ(ShortageDistribution(1000).CoinsCovering(0.95), 61);
+}
+
+}  // namespace
+}  // namespace ombrix

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QSignalSpy>
+
+#include "dialog_script.h"
+#include "form1.h"
+#include "program.h"
+#include "program_windows.h"
+
+namespace ombrix::testing {
+namespace {
+
+QString Settings() {
+  return Label("Label82")->text() + "/" + Label("Label2")->text();
+}
+QString Writes(const QSignalSpy& writes) {
+  QStringList list;
+  for (const QList<QVariant>& write : writes)
+    list << write[0].toString() + " " + write[1].toString();
+  return list.join(", ");
+}
+const QString kPinpon = "23 Stop, 23 Close, 22 pinpon.wav, 23 Open, 23 Sound";
+const QString kGuests =
+    "Setting the number of guests|Please enter an integer between 10 and 1000 ...|100|";
+const QString kExperiments =
+    "Setting the number of experiments|Please enter an integer between 1 and 10000 ...|1000|";
+
+// The window as a run reads the clock: cursor, Start, Exit, Init, and whether events that
+// were pending at the click have run.
+QString duringRun;
+bool pendingEventsRan = false;
+float ProbeClock() {
+  duringRun = QStringLiteral("%1 %2%3%4 %5")
+                  .arg(Shown("Form1")->cursor().shape())
+                  .arg(Button("Command1")->isEnabled())
+                  .arg(Button("Command2")->isEnabled())
+                  .arg(Button("Command3")->isEnabled())
+                  .arg(pendingEventsRan);
+  return 43200.0f;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    script.Type("5").Type("100").Type("1000");  // a refused answer brings back the default
+    main.Show();
+    ASSERT_TRUE(script.Finish());
+    ASSERT_EQ(script.seen, QStringList({kGuests, kGuests, kExperiments}));
+    ASSERT_EQ(Settings(), "100/1000");
+    Shown("Form1")->activateWindow();  // back from the dialogs, for the keyboard
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form1")));
+  }
+  Program program;
+  Form1 main{program, 7, ProbeClock};
+  DialogScript script;
+};
+
+TEST_F(MainWindowTest, ExperimentStartRunsPendingEventsThenRunsUnderTheHourglass) {
+  Shown("Form1")->setCursor(Qt::CrossCursor);
+  int cursorAtPendingEvent = -1;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] { pendingEventsRan = true, cursorAtPendingEvent = Shown("Form1")->cursor().shape(); },
+      Qt::QueuedConnection);
+  Button("Command1")->click();
+  EXPECT_EQ(cursorAtPendingEvent, Qt::CrossCursor);
+  EXPECT_EQ(duringRun, QStringLiteral("%1 100 1").arg(Qt::WaitCursor));
+  EXPECT_EQ(Shown("Form1")->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(Table(), "1000");
+  EXPECT_FALSE(Button("Command1")->isEnabled());
+  EXPECT_TRUE(Button("Command2")->isEnabled() && Button("Command3")->isEnabled() &&
+              Button("Command4")->isEnabled());
+}
+
+TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
+  Button("Command1")->click();
+  QSignalSpy writes(Find<MediaControl>("Form1", "MMControl1"), &MediaControl::propertyWritten);
+  script.note = [] { return Settings() + " " + Table(); };
+  script.Type("200").Type("50");
+  Button("Command3")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(Writes(writes), kPinpon);
+  EXPECT_EQ(script.seen.mid(3), QStringList({" Setting the number of guests|Please enter an "
+                                             "integer between 10 and 1000 ...|100|/ empty",
+                                             " Setting the number of experiment|Please enter an "
+                                             "integer between 1 and 10000 ...|1000|200/ empty"}));
+  EXPECT_EQ(Settings() + " " + Table(), "200/50 empty");
+  ASSERT_TRUE(Button("Command1")->isEnabled());
+  Button("Command1")->click();
+  EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
+}
+
+TEST_F(MainWindowTest, ActivationAsksOnlyWhenShownAndClosingTheWindowEnds) {
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QTest::qWait(20);
+  Shown("Form1")->activateWindow();
+  QTest::qWait(20);
+  Shown("Form1")->close();  // through the window manager: no cue, no message, the end
+  QTest::qWait(10);
+  EXPECT_TRUE(program.HasEnded());
+  EXPECT_EQ(script.seen.size(), 3);
+}
+
+TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCopyAsTextAfterARun) {
+  const auto spoken = [](const char* name) {
+    return QAccessible::queryAccessibleInterface(Label(name))->text(QAccessible::Name);
+  };
+  EXPECT_EQ(spoken("dosu(56)"), "shortage -3: no count");
+  EXPECT_EQ(spoken("Label7"), "shortage -58 or less");
+  QGuiApplication::clipboard()->setText("before");
+  QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+
+  Button("Command1")->click();
+  const QString count = Label("dosu(52)")->text();
+  EXPECT_EQ(spoken("dosu(52)"), "shortage -7: " + count + " experiments");
+  EXPECT_EQ(spoken("Label3"), "Average of shortage: " + Label("Label3")->text());
+  EXPECT_TRUE(Label("dosu(52)")->toolTip().startsWith("Shortage -7\nObserved: " + count));
+  QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 67);
+  EXPECT_EQ(lines[52], "-7\t" + count + "\t57.9584");
+  EXPECT_EQ(lines[66], "Average of shortage\t" + Label("Label3")->text() + "\t-7.45892");
+}
+
+// What the golden images cannot show: the hidden player, the focus order, no default button.
+TEST_F(MainWindowTest, ThePlayerIsHiddenAndTheButtonsTakeTheFocusInOrder) {
+  auto* player = Find<MediaControl>("Form1", "MMControl1");
+  EXPECT_TRUE(player->isHidden() && player->focusPolicy() == Qt::NoFocus);
+  EXPECT_EQ(player->geometry(), QRect(248, 488, 236, 22));
+  EXPECT_EQ(QApplication::focusWidget(), Button("Command1"));
+  for (const char* next : {"Command2", "Command3", "Command4", "Command1"}) {
+    EXPECT_FALSE(Button(next)->isDefault() || Button(next)->autoDefault());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Button(next));
+  }
+}
+
+// Exit, or a settings dialog left without a number: the exit message once, then the end.
+TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
+  const QString exitCue = "100 23 Stop, 23 Close, 22 endpinpon.wav, 23 Open, 23 Sound";
+  const std::pair<std::function<void(DialogScript&)>, QString> rows[] = {
+      {[](DialogScript& s) { s.Type("100").Type("1000").Ok(); }, exitCue},
+      {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Escape); }, exitCue},
+      {[](DialogScript& s) { s.Type("100").Type("1000").Close(); }, exitCue},
+      {[](DialogScript& s) { s.Cancel().Ok(); }, " "},
+      {[](DialogScript& s) { s.Press(Qt::Key_Escape).Press(Qt::Key_Escape); }, " "},
+      {[](DialogScript& s) { s.Type("100").Type("").Close(); }, "100 "}};
+  for (const auto& [answer, note] : rows) {
+    Program program;
+    Form1 main(program);
+    DialogScript script;
+    std::unique_ptr<QSignalSpy> writes;
+    script.note = [&] { return Label("Label82")->text() + " " + (writes ? Writes(*writes) : ""); };
+    answer(script);
+    main.Show();
+    if (note == exitCue) {
+      ASSERT_TRUE(QTest::qWaitFor([] { return Label("Label2") && Label("Label2")->text() > ""; }));
+      writes = std::make_unique<QSignalSpy>(Find<MediaControl>("Form1", "MMControl1"),
+                                            &MediaControl::propertyWritten);
+      Button("Command2")->click();
+    }
+    ASSERT_TRUE(script.Finish());
+    EXPECT_EQ(script.seen.last(), "Experiment of Ombrix|This software will exit.||" + note);
+    EXPECT_EQ(script.seen.filter("This software will exit.").size(), 1);
+    EXPECT_TRUE(program.HasEnded() && !main.IsLoaded());
+  }
+}
+
+// Help unloads the main window before it shows the help window, without ending the program.
+struct ShowWatch : QObject {
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show && object->objectName() == "Form2")
+      mainShownWithHelp = Shown("Form1") != nullptr;
+    return false;
+  }
+  bool mainShownWithHelp = true;
+};
+
+TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
+  Program program;
+  ProgramWindows windows(program, 7);
+  DialogScript script;
+  script.Type("100").Type("1000");
+  windows.StartUp();
+  ASSERT_TRUE(script.Finish());
+  Button("Command1")->click();
+  QSignalSpy writes(Find<MediaControl>("Form1", "MMControl1"), &MediaControl::propertyWritten);
+  ShowWatch watch;
+  qApp->installEventFilter(&watch);
+  Button("Command4")->click();
+  qApp->removeEventFilter(&watch);
+  EXPECT_EQ(Writes(writes), kPinpon);
+  EXPECT_FALSE(watch.mainShownWithHelp);
+  ASSERT_TRUE(Shown("Form2") && !program.HasEnded());
+
+  for (int pass = 0; pass < 2; ++pass) {  // the second Close comes before the text is printed
+    script.Type("60").Type("5");
+    Find<QPushButton>("Form2", "Command1")->click();
+    ASSERT_TRUE(script.Finish());
+    EXPECT_TRUE(Shown("Form1") && !Shown("Form2") && !program.HasEnded());
+    EXPECT_EQ(Settings() + " " + Table(), "60/5 empty");
+    EXPECT_TRUE(Button("Command1")->isEnabled());
+    Button("Command4")->click();
+    QCoreApplication::processEvents();
+  }
+  Shown("Form2")->close();  // through the window manager: no window is left
+  QTest::qWait(10);
+  EXPECT_TRUE(program.HasEnded());
+}
+
+}  // namespace
+}  // namespace ombrix::testing
