@@ -1,6 +1,17 @@
 #include "program_windows.h"
 
+#include <QApplication>
+
+#include "fonts.h"
+
 namespace ombrix {
+
+void SetUpApplication() {
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
+  // Only the program decides when it ends: Help unloads the main window before it shows help.
+  QApplication::setQuitOnLastWindowClosed(false);
+  RegisterFaceSubstitutes();
+}
 
 ProgramWindows::ProgramWindows(Program& program, std::uint64_t randomSeed)
     : program_(program), randomSeed_(randomSeed) {}

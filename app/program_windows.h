@@ -11,6 +11,10 @@ namespace ombrix {
 
 class Program;
 
+// Sets up the application object before the first window: its desktop identity, the program's
+// own rule for ending, and the faces that stand in for the window font.
+void SetUpApplication();
+
 // The program's two window objects, each created on first use and kept until the program
 // ends; each reaches the other through here.
 class ProgramWindows {

@@ -51,6 +51,8 @@ class DialogScript {
 
   std::function<QString()> note = [] { return QString(); };
   QStringList seen;
+  // Answers a dialog beyond the script; closing it fails the test instead of hanging it.
+  Step otherwise = [](QWidget& dialog) { dialog.close(); };
 
  private:
   static void Click(QWidget& dialog, QDialogButtonBox::StandardButton button) {
@@ -66,8 +68,7 @@ class DialogScript {
                         input ? input->labelText() : qobject_cast<QMessageBox*>(dialog)->text(),
                         input ? input->textValue() : "", note()}
                 .join('|');
-    // An unexpected dialog is closed, to fail the test instead of hanging it.
-    const Step step = steps_.empty() ? [](QWidget& d) { d.close(); } : steps_.front();
+    const Step step = steps_.empty() ? otherwise : steps_.front();
     if (!steps_.empty())
       steps_.pop_front();
     step(*dialog);
@@ -96,6 +97,14 @@ inline QPushButton* Button(const char* name) {
 }
 inline QLabel* Label(const QString& name) {
   return Find<QLabel>("Form1", name);
+}
+
+// Which of Experiment Start, Exit, Init and Help are enabled, as "0111".
+inline QString Buttons() {
+  QString enabled;
+  for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+    enabled += Button(name)->isEnabled() ? '1' : '0';
+  return enabled;
 }
 
 // The main window's table: "empty" when the 63 cells and the average are empty and carry no
