@@ -6,6 +6,7 @@
 #include "read_number.h"
 
 namespace ombrix {
+namespace {
 
 std::string_view GuestsTitle(SettingsVariant variant) {
   return variant == SettingsVariant::Init ? " Setting the number of guests"
@@ -16,6 +17,8 @@ std::string_view ExperimentsTitle(SettingsVariant variant) {
   return variant == SettingsVariant::Init ? " Setting the number of experiment"
                                           : "Setting the number of experiments";
 }
+
+}  // namespace
 
 std::int16_t ShowExitMessage(SettingsDialogs& dialogs, ExperimentSettings& settings) {
   constexpr int kOkOnly = 0;

@@ -32,9 +32,6 @@ inline constexpr CountDialog kExperimentsDialog{"Please enter an integer between
 inline constexpr std::string_view kExitPrompt = "This software will exit.";
 inline constexpr std::string_view kExitTitle = "Experiment of Ombrix";
 
-std::string_view GuestsTitle(SettingsVariant variant);
-std::string_view ExperimentsTitle(SettingsVariant variant);
-
 // Shows the exit message box, stores the button code in ExitAnswer and returns it.
 std::int16_t ShowExitMessage(SettingsDialogs& dialogs, ExperimentSettings& settings);
 

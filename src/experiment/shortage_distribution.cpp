@@ -62,14 +62,6 @@ double ShortageDistribution::Probability(int shortageValue) const {
   return probability_[shortageValue + guestCount_];
 }
 
-double ShortageDistribution::ProbabilityAtLeast(int shortageValue) const {
-  if (shortageValue <= -guestCount_)
-    return 1.0;
-  if (shortageValue > 1)
-    return 0.0;
-  return 1.0 - below_[shortageValue + guestCount_];
-}
-
 double ShortageDistribution::BinProbability(int bin) const {
   if (bin < 1 || bin > FrequencyTable::kBinCount)
     throw std::out_of_range("bin " + std::to_string(bin) + " is outside 1 to 63");

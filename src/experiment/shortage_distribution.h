@@ -15,12 +15,8 @@ class ShortageDistribution {
   // Throws std::out_of_range unless 1 <= guestCount <= ExperimentSettings::MaxGuests.
   explicit ShortageDistribution(int guestCount);
 
-  int GuestCount() const { return guestCount_; }
-
   // P(ShortageValue == value); 0 for a value that cannot occur.
   double Probability(int shortageValue) const;
-  // P(ShortageValue >= value): 1 at -guestCount and below, 0 from 2 up.
-  double ProbabilityAtLeast(int shortageValue) const;
   // The probability of every value that FrequencyTable::BinOf maps to `bin`, 1 to 63. Throws
   // std::out_of_range for any other bin.
   double BinProbability(int bin) const;

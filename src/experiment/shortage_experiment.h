@@ -49,6 +49,11 @@ class ShortageExperiment {
         static_cast<float>(static_cast<double>(ShortageSum) / static_cast<double>(experimentCount));
   }
 
+  std::int32_t ShortageSum = 0;
+  float ShortageAverage = 0.0f;
+  std::array<std::int16_t, ExperimentSettings::MaxExperiments + 1> ShortageByExperiment{};
+
+ private:
   // One meeting; the result is the lowest coin balance after any guest, the start excluded.
   // The caller guarantees 1 <= guestCount <= MaxGuests, so the balance stays within 16 bits.
   std::int16_t RunOneExperiment(int guestCount) {
@@ -65,11 +70,6 @@ class ShortageExperiment {
     return static_cast<std::int16_t>(lowest);
   }
 
-  std::int32_t ShortageSum = 0;
-  float ShortageAverage = 0.0f;
-  std::array<std::int16_t, ExperimentSettings::MaxExperiments + 1> ShortageByExperiment{};
-
- private:
   static void CheckRange(const char* name, std::int16_t value, std::int16_t lower,
                          std::int16_t upper) {
     if (value < lower || value > upper) {

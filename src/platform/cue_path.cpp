@@ -18,8 +18,6 @@ QString RegularFileOrEmpty(const QString& path) {
   return info.isFile() ? info.absoluteFilePath() : QString();
 }
 
-}  // namespace
-
 QStringList CueDirectories() {
   QStringList directories{QDir::currentPath()};
   // The directory of the executable is only known once the application object exists.
@@ -29,6 +27,8 @@ QStringList CueDirectories() {
   directories << QStringLiteral(OMBRIX_DATA_DIR);
   return directories;
 }
+
+}  // namespace
 
 QString FindCue(const QString& bareName) {
   if (bareName.isEmpty()) {

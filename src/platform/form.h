@@ -22,19 +22,15 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   bool IsLoaded() const { return window_ != nullptr; }
-  // The loaded window, or null.
-  QWidget* Window() const;
-
-  void Load();
   void Unload();
   // Loads the window if needed, shows it and makes it the program's active window. Its
   // Form_Activate runs once it has become active.
   void Show();
 
-  // Runs an event handler; once it has returned the program ends if no window is left.
-  void RunHandler(const std::function<void()>& handler);
-
  protected:
+  // The loaded window, or null.
+  QWidget* Window() const;
+
   // Creates the controls on a fresh, empty window.
   virtual void Build(QWidget& window) = 0;
   // Runs once the window and its controls are gone: handles to controls must be dropped.
@@ -59,6 +55,9 @@ class Form {
 
  private:
   [[noreturn]] static void MissingControl(const QString& name);
+  void Load();
+  // Runs an event handler; once it has returned the program ends if no window is left.
+  void RunHandler(const std::function<void()>& handler);
 
   friend class FormWindow;
   void WindowActivated();

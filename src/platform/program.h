@@ -19,7 +19,6 @@ class Program {
   // Ends the program at once: every window is unloaded, no further event is delivered to
   // the program and the event loop returns with status 0.
   void End();
-  bool HasEnded() const { return ended_; }
 
   // Called once each handler has returned.
   void EndIfNoWindowLoaded();

@@ -11,6 +11,12 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace ombrix::testing {
 
@@ -77,6 +83,17 @@ class DialogScript {
   std::deque<Step> steps_;
   QTimer timer_;
 };
+
+// Whether the program has ended: from then on no event reaches any object.
+inline bool Ended() {
+  struct Probe : QObject {
+    bool event(QEvent*) override { return reached = true; }
+    bool reached = false;
+  } probe;
+  QEvent event(QEvent::User);
+  QCoreApplication::sendEvent(&probe, &event);
+  return !probe.reached;
+}
 
 // The program's shown window `name` ("Form1", "Form2"), or null.
 inline QWidget* Shown(const char* name) {

@@ -86,16 +86,13 @@ TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
   EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
 }
 
-TEST_F(MainWindowTest, ActivationAsksOnlyWhenShownAndClosingTheWindowEnds) {
+TEST_F(MainWindowTest, ActivationAsksOnlyWhenTheWindowIsShown) {
   QWidget other;
   other.show();
   other.activateWindow();
   QTest::qWait(20);
   Shown("Form1")->activateWindow();
   QTest::qWait(20);
-  Shown("Form1")->close();  // through the window manager: no cue, no message, the end
-  QTest::qWait(10);
-  EXPECT_TRUE(program.HasEnded());
   EXPECT_EQ(script.seen.size(), 3);
 }
 
@@ -118,8 +115,12 @@ TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCopyAsTextAfterARun) {
   EXPECT_EQ(lines[66], "Average of shortage\t" + Label("Label3")->text() + "\t-7.45892");
 }
 
-// What the golden images cannot show: the hidden player, the focus order, no default button.
+// What the golden images cannot show: the icon, the desktop entry the window belongs to, the
+// hidden player, the focus order, and no default button.
 TEST_F(MainWindowTest, ThePlayerIsHiddenAndTheButtonsTakeTheFocusInOrder) {
+  const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
+  EXPECT_TRUE(icon.size() == QSize(32, 32) && qAlpha(icon.pixel(0, 0)) == 255);
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
   auto* player = Find<MediaControl>("Form1", "MMControl1");
   EXPECT_TRUE(player->isHidden() && player->focusPolicy() == Qt::NoFocus);
   EXPECT_EQ(player->geometry(), QRect(248, 488, 236, 22));
@@ -158,7 +159,7 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
     ASSERT_TRUE(script.Finish());
     EXPECT_EQ(script.seen.last(), "Experiment of Ombrix|This software will exit.||" + note);
     EXPECT_EQ(script.seen.filter("This software will exit.").size(), 1);
-    EXPECT_TRUE(program.HasEnded() && !main.IsLoaded());
+    EXPECT_TRUE(Ended() && !main.IsLoaded());
   }
 }
 
@@ -187,7 +188,7 @@ TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
   qApp->removeEventFilter(&watch);
   EXPECT_EQ(Writes(writes), kPinpon);
   EXPECT_FALSE(watch.mainShownWithHelp);
-  ASSERT_TRUE(Shown("Form2") && !program.HasEnded());
+  ASSERT_TRUE(Shown("Form2") && !Ended());
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
   EXPECT_EQ(QApplication::focusWidget(), Find("Form2", "Command1"));
 
@@ -195,14 +196,14 @@ TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
     script.Type("60").Type("5");
     Find<QPushButton>("Form2", "Command1")->click();
     ASSERT_TRUE(script.Finish());
-    EXPECT_TRUE(Shown("Form1") && !Shown("Form2") && !program.HasEnded());
+    EXPECT_TRUE(Shown("Form1") && !Shown("Form2") && !Ended());
     EXPECT_EQ(Settings() + " " + Table() + " " + Buttons(), "60/5 empty 1111");
     Button("Command4")->click();
     QCoreApplication::processEvents();
   }
-  Shown("Form2")->close();  // through the window manager: no window is left
+  Shown("Form2")->close();  // through the window manager: no cue, no message, the end
   QTest::qWait(10);
-  EXPECT_TRUE(program.HasEnded());
+  EXPECT_TRUE(Ended() && script.seen.size() == 6);
 }
 
 }  // namespace

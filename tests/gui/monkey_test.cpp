@@ -24,7 +24,7 @@ class Monkey {
   // Returns what went wrong first, or nothing.
   QString Run(int actions) {
     for (int i = 0; i < actions && failure_.isEmpty(); ++i) {
-      if (!program_ || program_->HasEnded()) {
+      if (!program_ || Ended()) {
         if (program_ && !ending_)
           Fail("the program ended, though nothing asked it to");
         windows_.reset(), program_ = std::make_unique<Program>();
@@ -33,9 +33,9 @@ class Monkey {
       }
       if (!WaitForRest())
         Fail("the program never came to rest");
-      else if (!program_->HasEnded() && ending_)
+      else if (!Ended() && ending_)
         Fail("the program goes on after it was asked to end");
-      else if (!program_->HasEnded())
+      else if (!Ended())
         Check(), Act();
       log_ = log_.right(600);
     }
@@ -58,7 +58,7 @@ class Monkey {
     for (QDeadlineTimer deadline(10000); !deadline.hasExpired();) {
       QCoreApplication::processEvents();
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      if (program_->HasEnded() ||
+      if (Ended() ||
           (!QApplication::activeModalWidget() &&
            (!Shown("Form1") || (!Text("Label82").isEmpty() && !Text("Label2").isEmpty()))))
         return true;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks a built Debian package of Ombrix: the files it installs, that it depends on the face
-# the windows are drawn in, and its desktop entry and AppStream data through their validators.
+# Checks a built Debian package of Ombrix: the files it installs, its dependencies (the face the
+# windows are drawn in and the SVG icon engine included), and its desktop entry and AppStream
+# data through their validators.
 # Usage: check_package.sh PACKAGE.deb
 set -euo pipefail
 root="$(mktemp -d)"
@@ -10,7 +11,9 @@ for file in bin/ombrix share/ombrix/pinpon.wav share/ombrix/endpinpon.wav \
   share/icons/hicolor/32x32/apps/org.ombrix.Ombrix.png; do
   [[ -s "$root/usr/$file" ]] || { echo "package: /usr/$file is missing" >&2; exit 1; }
 done
-[[ "$(dpkg-deb -f "$1" Depends)" == *fonts-ipafont-gothic* ]] || { echo "package: no font" >&2; exit 1; }
+for needed in fonts-ipafont-gothic libqt6svg6 libqt6widgets6 libqt6multimedia6; do
+  [[ "$(dpkg-deb -f "$1" Depends)" == *$needed* ]] || { echo "package: no $needed" >&2; exit 1; }
+done
 desktop-file-validate "$root/usr/share/applications/org.ombrix.Ombrix.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.ombrix.Ombrix.metainfo.xml" >/dev/null
 echo "package: $(basename "$1") installs $(dpkg-deb -c "$1" | grep -c -v '/$') files"

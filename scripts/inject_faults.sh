@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Measures the test suite by the faults it catches. Copies the checkout (tracked files and the
+# untracked ones git does not ignore) into a scratch directory, builds it and runs the suite
+# once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
+# rebuilds, runs the suite and puts the file back. A maintainer's tool, run on demand; it never
+# touches the checkout.
+#
+# Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
+#   --commit REV  test the tree of commit REV instead of the working tree
+#   --list FILE   the faults (default: scripts/faults.tsv)
+#   --dry-run     only check that every fault still applies, and show its diff
+# OMBRIX_FAULT_DIR names a scratch directory to keep and build incrementally next time.
+# Prints CAUGHT, SURVIVED (with what a user would see) or STALE / NOBUILD (the fault no longer
+# applies or compiles: adapt it) per fault, then a summary; exits 0 when every one was caught.
+set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+list="$repo/scripts/faults.tsv" commit="" dry_run=false selected=()
+while (($# > 0)); do
+  case "$1" in
+    --commit) commit="$2"; shift 2 ;;
+    --list) list="$(realpath "$2")"; shift 2 ;;
+    --dry-run) dry_run=true; shift ;;
+    *) selected+=("$1"); shift ;;
+  esac
+done
+
+scratch="${OMBRIX_FAULT_DIR:-$(mktemp -d)}"
+mkdir -p "$scratch/tree" "$scratch/logs"
+rm -rf "$scratch/pristine" && mkdir "$scratch/pristine"
+if [[ -n "$commit" ]]; then
+  git -C "$repo" archive "$commit" | tar -x -C "$scratch/pristine"
+else
+  (cd "$repo" && git ls-files -z --cached --others --exclude-standard |
+    xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' - |  # not deleted ones
+    tar --null -T - -cf -) | tar -x -C "$scratch/pristine"
+fi
+# Only files that differ are copied into the tree, so that its build stays incremental.
+cd "$scratch/pristine"
+find . -type f -print0 | while IFS= read -r -d '' f; do
+  cmp -s "$f" "../tree/$f" || { mkdir -p "../tree/${f%/*}" && cp "$f" "../tree/$f"; }
+done
+cd "$scratch/tree"
+
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 0700 "$XDG_RUNTIME_DIR"
+build() { cmake --build build -j2 >"$scratch/logs/$1.build" 2>&1; }
+suite() { ctest --test-dir build --timeout 120 -j2 --no-tests=error "${@:2}" >"$scratch/logs/$1.test" 2>&1; }
+if ! $dry_run; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DOMBRIX_BUILD_BENCHMARKS=OFF >/dev/null
+  if ! build pristine || ! suite pristine; then
+    echo "the unchanged tree fails: see $scratch/logs" >&2
+    exit 2
+  fi
+fi
+
+caught=0 missed=()
+while IFS=$'\t' read -r -u 3 id file expr effect; do
+  [[ -z "$id" || "$id" == \#* ]] && continue
+  ((${#selected[@]} == 0)) || [[ " ${selected[*]} " == *" $id "* ]] || continue
+  if [[ ! -f "$file" ]] || ! perl -0pi -e "$expr" "$file" || cmp -s "$file" "../pristine/$file"; then
+    echo "STALE $id  ($file)" && missed+=("$id")
+  elif $dry_run; then
+    diff -u "../pristine/$file" "$file" || true
+  elif ! build "$id"; then
+    echo "NOBUILD $id  (log: $scratch/logs/$id.build)" && missed+=("$id")
+  elif suite "$id" --stop-on-failure; then
+    echo "SURVIVED $id  $file: $effect" && missed+=("$id")
+  else
+    echo "CAUGHT $id" && caught=$((caught + 1))
+  fi
+  [[ -f "../pristine/$file" ]] && cp "../pristine/$file" "$file"
+done 3<"$list"
+
+if $dry_run; then
+  echo "stale: ${missed[*]:-none}"
+else
+  echo "$((caught + ${#missed[@]})) faults: $caught caught; survived, stale or not building: ${missed[*]:-none}"
+fi
+((${#missed[@]} == 0))
