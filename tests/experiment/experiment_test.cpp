@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,8 +17,6 @@
 namespace ombrix {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
   const std::string huge(4'000'000, '9');  // linear time, or the test times out
 
@@ -32,8 +29,8 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
       {"1,000", 1}, {"abc", 0}, {"", 0}, {"1 0\t0\n", 100}, {"- .5", -0.5}, {"1.2.3", 1.2},
       {"2.5E-1", 0.25}, {"1e", 1}, {"1d3", 1}, {"--5", 0}, {"&H3E8", 1000}, {"&hff", 255},
       {"&O17", 15}, {"&O8", 0}, {"-&H10", 0}, {"&H10064", 65636}, {"\uFF11\uFF10", 0},
-      {"1\u3000000", 1}, {"1e309", kInf}, {"-1e99999999999", -kInf}, {"1e-400", 0},
-      {huge, kInf}, {std::string(huge.size(), ' ') + "7", 7},
+      {"1\u3000000", 1}, {"1e309", HUGE_VAL}, {"-1e99999999999", -HUGE_VAL}, {"1e-400", 0},
+      {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7},
       {std::string("0.").append(500, '0') + "1e501", 1}};
   for (const auto& [text, value] : rows)
     EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 30);

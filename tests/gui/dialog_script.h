@@ -40,9 +40,6 @@ class DialogScript {
   DialogScript& Press(Qt::Key key) {
     return Then([key](QWidget& dialog) { QTest::keyClick(&dialog, key); });
   }
-  DialogScript& Ok() {
-    return Then([](QWidget& d) { Click(d, QDialogButtonBox::Ok); });
-  }
   DialogScript& Cancel() {
     return Then([](QWidget& d) { Click(d, QDialogButtonBox::Cancel); });
   }

@@ -47,6 +47,9 @@ TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
   main.Show();
   ASSERT_TRUE(script.Finish());
   EXPECT_EQ(Compare("main-window-empty", *Shown("Form1")), "");
+  // What the pictures leave out: the title bars, and where the windows stand on the screen.
+  EXPECT_EQ(Shown("Form1")->windowTitle(), "Experiment of Ombrix 2\u3000Ombrix project 2026");
+  EXPECT_EQ(Shown("Form1")->geometry(), QRect(244, 99, 613, 512));
 
   Find<QPushButton>("Form1", "Command1")->click();
   EXPECT_EQ(Compare("main-window-after-run", *Shown("Form1")), "");
@@ -56,6 +59,10 @@ TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
   QTest::qWait(20);  // the activation's handler prints the text
   EXPECT_EQ(Compare("help-window", *Shown("Form2")), "");
+  EXPECT_EQ(Shown("Form2")->windowTitle(),
+            "Experiment of Ombrix 2＿Help（Problem and Operation "
+            "method）\u3000Ombrix project 2026");
+  EXPECT_EQ(Shown("Form2")->geometry(), QRect(206, 136, 634, 581));
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ for file in bin/ombrix share/ombrix/pinpon.wav share/ombrix/endpinpon.wav \
   share/icons/hicolor/32x32/apps/org.ombrix.Ombrix.png; do
   [[ -s "$root/usr/$file" ]] || { echo "package: /usr/$file is missing" >&2; exit 1; }
 done
-for needed in fonts-ipafont-gothic libqt6svg6 libqt6widgets6 libqt6multimedia6; do
-  [[ "$(dpkg-deb -f "$1" Depends)" == *$needed* ]] || { echo "package: no $needed" >&2; exit 1; }
-done
+depends="$(dpkg-deb -f "$1" Depends)"
+[[ $depends == *fonts-ipafont-gothic* && $depends == *libqt6svg6* ]] ||
+  { echo "package: Depends lacks the font or the SVG icon engine: $depends" >&2; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.ombrix.Ombrix.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.ombrix.Ombrix.metainfo.xml" >/dev/null
 echo "package: $(basename "$1") installs $(dpkg-deb -c "$1" | grep -c -v '/$') files"
