@@ -2,11 +2,12 @@
 # Redraws the golden images in tests/golden from the windows as the code now draws them.
 # Run it only for an intended change of a window's look, then look at every picture it
 # lists before committing them. Usage: scripts/update_golden_images.sh
+# (OMBRIX_BUILD_DIR as for setup.sh)
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 bash scripts/setup.sh >/dev/null
-(cd build/tests/gui && QT_QPA_PLATFORM=offscreen OMBRIX_UPDATE_GOLDEN=1 \
-  ./gui_tests --gtest_filter='GoldenImageTest.*' >/dev/null)
+(cd "${OMBRIX_BUILD_DIR:-build}/tests/gui" && QT_QPA_PLATFORM=offscreen OMBRIX_UPDATE_GOLDEN=1 \
+  ./gui_tests --gtest_filter='GoldenImageTest.*' >/dev/null 2>&1)
 git status --short -- tests/golden
 ls -1 "$repo_root"/tests/golden/*.png
