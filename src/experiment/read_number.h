@@ -11,6 +11,7 @@ namespace ombrix {
 // Reading stops at the first character that cannot continue the number; a text that does
 // not begin with a number reads 0. Any text is read in linear time. The result is never
 // NaN: a magnitude beyond the range of a double reads as an infinity.
+// Not std::from_chars or QString::toDouble: they stop at the first blank and know no &H or &O.
 double ReadNumber(std::string_view text);
 
 }  // namespace ombrix

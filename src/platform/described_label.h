@@ -6,7 +6,8 @@
 namespace ombrix {
 
 // A label whose accessible name is made from its current text, so that a screen reader says
-// what a bare number means ("shortage -3: 120 experiments" rather than "120").
+// what a bare number means ("shortage -3: 120 experiments" rather than "120"). A plain
+// accessible name would stay fixed while the text changes.
 class DescribedLabel : public QLabel {
  public:
   using Describe = std::function<QString(const QString& text)>;

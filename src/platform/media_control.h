@@ -25,7 +25,8 @@ std::optional<WaveSound> ReadWaveFile(const QString& path);
 // never takes the focus.
 //
 // A file that is missing or cannot be decoded, or a machine without a sound device, plays
-// nothing: no command ever blocks or fails.
+// nothing: no command ever blocks or fails. Not QSoundEffect: Qt 6.4's was seen to block for
+// good on releasing a sound after a broken file; an audio sink fed from memory cannot.
 class MediaControl : public QWidget {
   Q_OBJECT
 

@@ -7,7 +7,8 @@ namespace ombrix {
 
 // A white area that text is printed into line by line, from the top-left corner down, one
 // line height apart and never wrapped. It keeps what was printed, so the text survives being
-// covered and uncovered.
+// covered and uncovered. A QLabel or a text view would wrap, scroll or space the lines their
+// own way.
 class PictureBox : public QFrame {
  public:
   explicit PictureBox(QWidget* parent = nullptr);

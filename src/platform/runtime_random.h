@@ -13,7 +13,8 @@ namespace ombrix {
 //
 // Reseeding XORs SplitMix64 outputs of the seed into the current state instead of replacing
 // it: reseeding twice with the same clock value, as experiments that start within one tick
-// do, continues from a different state each time.
+// do, continues from a different state each time. The engines of <random> cannot do that:
+// their seed() replaces the state.
 class RuntimeRandom {
  public:
   using Clock = float (*)();
