@@ -27,7 +27,7 @@ class DialogScript {
   using Step = std::function<void(QWidget&)>;
   DialogScript() {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start(2);
+    timer_.start(0);
   }
 
   DialogScript& Then(Step step) { return steps_.push_back(std::move(step)), *this; }
@@ -125,8 +125,9 @@ inline QString Buttons() {
 // notes, the sum of the counts when all of them are filled, "partial" otherwise.
 inline QString Table() {
   int filled = 0, sum = 0, notes = !Label("Label3")->toolTip().isEmpty();
+  QWidget* window = Shown("Form1");
   for (int i = 1; i <= 63; ++i) {
-    QLabel* cell = Label(QStringLiteral("dosu(%1)").arg(i));
+    auto* cell = window->findChild<QLabel*>(QStringLiteral("dosu(%1)").arg(i));
     filled += !cell->text().isEmpty(), sum += cell->text().toInt();
     notes += !cell->toolTip().isEmpty();
   }
