@@ -132,9 +132,7 @@ class Monkey {
 };
 
 TEST(MonkeyTest, TwoThousandRandomActionsKeepTheWindowsConsistent) {
-  const std::uint64_t seed = qEnvironmentVariableIsSet("OMBRIX_MONKEY_SEED")
-                                 ? qEnvironmentVariable("OMBRIX_MONKEY_SEED").toULongLong()
-                                 : 20261206;
+  const std::uint64_t seed = qEnvironmentVariable("OMBRIX_MONKEY_SEED", "20261206").toULongLong();
   std::printf("[ monkey   ] seed %llu (replay with OMBRIX_MONKEY_SEED)\n",
               (unsigned long long)seed);
   const QString failure = Monkey(seed).Run(2000);
