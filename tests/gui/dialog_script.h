@@ -104,7 +104,8 @@ inline QWidget* Shown(const char* name) {
 // A control of a shown window, by its object name, or null.
 template <typename Control = QWidget>
 Control* Find(const char* window, const QString& name) {
-  return Shown(window) ? Shown(window)->findChild<Control*>(name) : nullptr;
+  QWidget* shown = Shown(window);
+  return shown ? shown->findChild<Control*>(name) : nullptr;
 }
 inline QPushButton* Button(const char* name) {
   return Find<QPushButton>("Form1", name);
