@@ -3,10 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-#ifndef OMBRIX_DATA_DIR
-#error "OMBRIX_DATA_DIR must name the installed data directory"
-#endif
+#include <QStandardPaths>
 
 namespace ombrix {
 
@@ -18,13 +15,17 @@ QString RegularFileOrEmpty(const QString& path) {
   return info.isFile() ? info.absoluteFilePath() : QString();
 }
 
+// The program's own places, never the current directory: the user's data directory, then the
+// system's, then, for a program run from its build tree, the directory of the executable.
+// Named "ombrix" here rather than after the application, so that the directories do not
+// depend on the name of whichever executable links this.
 QStringList CueDirectories() {
-  QStringList directories{QDir::currentPath()};
+  QStringList directories;
+  for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    directories << QDir(data).filePath(QStringLiteral("ombrix"));
   // The directory of the executable is only known once the application object exists.
-  if (QCoreApplication::instance() != nullptr) {
+  if (QCoreApplication::instance() != nullptr)
     directories << QCoreApplication::applicationDirPath();
-  }
-  directories << QStringLiteral(OMBRIX_DATA_DIR);
   return directories;
 }
 

@@ -1,5 +1,6 @@
 #include "media_control.h"
 
+#include <sndfile.h>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
@@ -8,8 +9,9 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QTimer>
-#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 #include "cue_path.h"
 
@@ -20,118 +22,73 @@ namespace {
 // Cues are short; anything larger is not one, and is not read into memory.
 constexpr qint64 kLargestWaveFile = 64 * 1024 * 1024;
 
-quint16 ReadLe16(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<quint16>(bytes.constData() + at);
+using SoundFile = std::unique_ptr<SNDFILE, decltype(&sf_close)>;
+
+// The length the file's header gives for one of its chunks, or 0 when it has none.
+sf_count_t DeclaredLength(SNDFILE* file, const char id[4]) {
+  SF_CHUNK_INFO chunk{};
+  std::memcpy(chunk.id, id, 4);
+  chunk.id_size = 4;
+  SF_CHUNK_ITERATOR* found = sf_get_chunk_iterator(file, &chunk);
+  return found && sf_get_chunk_size(found, &chunk) == SF_ERR_NO_ERROR ? chunk.datalen : 0;
 }
 
-quint32 ReadLe32(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-// The sample layouts the player plays: integer PCM of 8, 16 or 32 bits, as the audio output
-// takes them. Float, 24-bit and extensible formats it refuses.
-bool IsDecodableFormat(const QByteArray& fmt) {
-  constexpr quint16 kPcm = 1;
-  const quint16 formatTag = ReadLe16(fmt, 0);
-  const quint16 channels = ReadLe16(fmt, 2);
-  const quint32 sampleRate = ReadLe32(fmt, 4);
-  const quint16 blockAlign = ReadLe16(fmt, 12);
-  const quint16 bitsPerSample = ReadLe16(fmt, 14);
-
-  const bool knownLayout =
-      formatTag == kPcm && (bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 32);
-  return knownLayout && (channels == 1 || channels == 2) && sampleRate >= 1000 &&
-         sampleRate <= 384000 && blockAlign == channels * bitsPerSample / 8;
-}
-
-QAudioFormat AudioFormatOf(const QByteArray& fmt) {
-  QAudioFormat format;
-  format.setChannelCount(ReadLe16(fmt, 2));
-  format.setSampleRate(static_cast<int>(ReadLe32(fmt, 4)));
-  switch (ReadLe16(fmt, 14)) {
-    case 8:
-      format.setSampleFormat(QAudioFormat::UInt8);
-      break;
-    case 16:
-      format.setSampleFormat(QAudioFormat::Int16);
-      break;
+// Bytes a sample takes in the file, for the uncompressed layouts a cue is stored in; 0 for
+// any other.
+int StoredSampleBytes(int format) {
+  switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_U8:
+      return 1;
+    case SF_FORMAT_PCM_16:
+      return 2;
+    case SF_FORMAT_PCM_24:
+      return 3;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+      return 4;
     default:
-      format.setSampleFormat(QAudioFormat::Int32);
-      break;
+      return 0;
   }
-  return format;
+}
+
+// libsndfile repairs a header that claims more than the file holds and decodes what is there.
+// A cue cut short, or whose header lies about its size, is refused instead of played in part.
+bool HeaderMatchesFile(SNDFILE* file, const SF_INFO& info, qint64 fileSize) {
+  const sf_count_t frameBytes = sf_count_t{info.channels} * StoredSampleBytes(info.format);
+  const sf_count_t riffEnd = 8 + DeclaredLength(file, "RIFF");
+  return frameBytes > 0 && DeclaredLength(file, "data") == info.frames * frameBytes &&
+         riffEnd <= fileSize;
 }
 
 }  // namespace
 
 std::optional<WaveSound> ReadWaveFile(const QString& path) {
-  if (!QFileInfo(path).isFile()) {
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kLargestWaveFile) {
     return std::nullopt;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  SF_INFO format{};
+  const SoundFile file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &format), sf_close);
+  // libsndfile also decodes FLAC, Vorbis, Opus and MPEG; a cue is a WAV file and nothing else.
+  if (!file || (format.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAV ||
+      !HeaderMatchesFile(file.get(), format, info.size())) {
     return std::nullopt;
   }
-  const qint64 fileSize = file.size();
-  if (fileSize > kLargestWaveFile) {
+  if (format.channels > 2 || format.samplerate < 1000 || format.samplerate > 384000 ||
+      format.frames < 1) {
     return std::nullopt;
   }
-
-  const QByteArray riff = file.read(12);
-  if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
+  // Whatever the stored layout, the player gets 16-bit samples, which every output takes.
+  QByteArray samples(format.frames * format.channels * qsizetype{sizeof(short)}, Qt::Uninitialized);
+  if (sf_readf_short(file.get(), reinterpret_cast<short*>(samples.data()), format.frames) !=
+      format.frames) {
     return std::nullopt;
   }
-  // A header that claims more bytes than the file holds means a truncated or corrupt file.
-  const qint64 riffEnd = 8 + qint64{ReadLe32(riff, 4)};
-  if (riffEnd < 12 || riffEnd > fileSize) {
-    return std::nullopt;
-  }
-
-  // Every size is checked against the file, so that a truncated or lying header is refused
-  // here rather than played as noise or read past its end.
-  QByteArray fmt;
-  quint16 blockAlign = 0;
-  qint64 position = 12;
-  while (position + 8 <= riffEnd) {
-    if (!file.seek(position)) {
-      return std::nullopt;
-    }
-    const QByteArray chunkHeader = file.read(8);
-    if (chunkHeader.size() != 8) {
-      return std::nullopt;
-    }
-    const QByteArray id = chunkHeader.left(4);
-    const qint64 size = ReadLe32(chunkHeader, 4);
-    const qint64 body = position + 8;
-    if (body + size > riffEnd) {
-      return std::nullopt;
-    }
-
-    if (id == "fmt ") {
-      constexpr qint64 kPlainFormatSize = 16;
-      if (size < kPlainFormatSize) {
-        return std::nullopt;
-      }
-      fmt = file.read(kPlainFormatSize);
-      if (fmt.size() != kPlainFormatSize || !IsDecodableFormat(fmt)) {
-        return std::nullopt;
-      }
-      blockAlign = ReadLe16(fmt, 12);
-    } else if (id == "data") {
-      // The format must come first, and the samples must be whole frames, at least one.
-      if (blockAlign == 0 || size < blockAlign || size % blockAlign != 0) {
-        return std::nullopt;
-      }
-      QByteArray samples = file.read(size);
-      if (samples.size() != size) {
-        return std::nullopt;
-      }
-      return WaveSound{AudioFormatOf(fmt), std::move(samples)};
-    }
-    // A chunk of odd size is followed by one pad byte.
-    position = body + size + size % 2;
-  }
-  return std::nullopt;
+  QAudioFormat audio;
+  audio.setChannelCount(format.channels);
+  audio.setSampleRate(format.samplerate);
+  audio.setSampleFormat(QAudioFormat::Int16);
+  return WaveSound{audio, std::move(samples)};
 }
 
 // One sound playing, from memory: start() returns at once and the sound goes on by itself.

@@ -15,9 +15,8 @@ struct WaveSound {
   QByteArray samples;
 };
 
-// The sound in `path` when it is a regular file holding a RIFF/WAVE sound the player can
-// decode: a PCM format chunk, then a data chunk of whole frames, with every chunk inside the
-// file. Otherwise nothing.
+// The sound in `path` when it is a regular file holding a whole WAV sound of one or two
+// channels in uncompressed samples, decoded by libsndfile. Otherwise nothing.
 std::optional<WaveSound> ReadWaveFile(const QString& path);
 
 // The hidden media player of a window. It is driven, like the control it stands in for,

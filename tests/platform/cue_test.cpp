@@ -23,9 +23,13 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
   QFile built(Beside("pinpon.wav"));
   ASSERT_TRUE(built.open(QIODevice::ReadOnly) && ReadWaveFile(Beside("endpinpon.wav")));
   const QByteArray cue = built.readAll();
-  QByteArray huge = cue, beyond = cue;
+  QByteArray huge = cue, beyond = cue, au(24, '\0');
   qToLittleEndian(0xFFFFFFF0u, huge.data() + 4);
   qToLittleEndian(0x7FFFFFF0u, beyond.data() + cue.indexOf("data") + 4);
+  // A sound libsndfile decodes, but not a WAV: Sun's format, 16-bit samples at 8000 Hz.
+  for (int field = 0; const quint32 value : {0x2E736E64u, 24u, 2000u, 3u, 8000u, 1u})
+    qToBigEndian(value, au.data() + 4 * field++);
+  au += QByteArray(2000, '\x10');
   QTemporaryDir dir;
   ASSERT_TRUE(QDir::setCurrent(dir.path()) && QDir().mkdir("directory.wav"));
   const std::pair<const char*, QByteArray> broken[] = {{"empty.wav", ""},
@@ -33,7 +37,8 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
                                                        {"half.wav", cue.left(cue.size() / 2)},
                                                        {"short.wav", cue.left(cue.size() - 1)},
                                                        {"huge.wav", huge},
-                                                       {"beyond.wav", beyond}};
+                                                       {"beyond.wav", beyond},
+                                                       {"au.wav", au}};
   for (const auto& [name, bytes] : broken) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -45,7 +50,7 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
   QWidget window;
   auto* player = new MediaControl(&window);
   QSignalSpy writes(player, &MediaControl::propertyWritten);
-  for (const char* name : {"empty.wav", "huge.wav", "beyond.wav", "directory.wav", "none.wav"})
+  for (const char* name : {"empty.wav", "huge.wav", "au.wav", "directory.wav", "none.wav"})
     PlayCue(*player, "pinpon.wav"), PlayCue(*player, name);
   EXPECT_EQ(writes.size(), 50);
   window.show();
@@ -54,9 +59,27 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
   QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
-TEST(CueTest, ABareNameIsLookedUpInTheProgramsPlaces) {
+// A bare name is looked up in the user's data directory, then the system's, then beside the
+// executable, and never in the current directory; a cue found in any of them decodes.
+TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
+  QTemporaryDir user, system, current;
+  qputenv("XDG_DATA_HOME", user.path().toUtf8());
+  qputenv("XDG_DATA_DIRS", (system.path() + ":/nonexistent").toUtf8());
+  const auto plant = [](const QString& directory, const char* name) {
+    QDir().mkpath(directory);
+    QFile::copy(Beside("endpinpon.wav"), QDir(directory).filePath(name));
+    return QDir(directory).filePath(name);
+  };
+  plant(current.path(), "pinpon.wav"), plant(current.path(), "planted.wav");
+  ASSERT_TRUE(QDir::setCurrent(current.path()));
   EXPECT_EQ(FindCue("pinpon.wav"), Beside("pinpon.wav"));
-  EXPECT_TRUE(FindCue("none.wav").isEmpty());
+  EXPECT_TRUE(FindCue("planted.wav").isEmpty() && FindCue("none.wav").isEmpty());
+  for (const QString& place : {system.filePath("ombrix"), user.filePath("ombrix")}) {
+    const QString cue = plant(place, "pinpon.wav");
+    EXPECT_EQ(FindCue("pinpon.wav"), cue);
+    EXPECT_TRUE(ReadWaveFile(cue));
+  }
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace
