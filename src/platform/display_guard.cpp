@@ -1,5 +1,6 @@
 #include "display_guard.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,20 +10,27 @@ namespace ombrix {
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
+// The first thing a platform plugin said: the cause, where the fatal message that follows
+// only says that no plugin could be started.
+QString firstPlatformMessage;
 
 void HandleStartUpMessage(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
+  const bool fromPlatform = context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0;
   if (type == QtFatalMsg) {
-    const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr,
-                 "ombrix: no display could be opened (DISPLAY is %s); start it from a "
-                 "desktop session or under xvfb-run.\n",
-                 display && *display ? display : "not set");
+    const QString reason = (firstPlatformMessage.isEmpty() ? message : firstPlatformMessage)
+                               .section(QLatin1Char('\n'), 0, 0)
+                               .trimmed();
+    std::fprintf(stderr, "ombrix: %s\n", qUtf8Printable(reason));
+    if (reason.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive))
+      std::fputs("ombrix: start Ombrix from a desktop session, or under xvfb-run\n", stderr);
     std::_Exit(1);
   }
-  // The platform plugins explain their failure at length before the fatal message.
-  if (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0)
+  if (fromPlatform) {
+    if (firstPlatformMessage.isEmpty())
+      firstPlatformMessage = message;
     return;
+  }
   if (previousHandler)
     previousHandler(type, context, message);
 }
