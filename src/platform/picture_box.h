@@ -6,9 +6,9 @@
 namespace ombrix {
 
 // A white area that text is printed into line by line, from the top-left corner down, one
-// line height apart and never wrapped. It keeps what was printed, so the text survives being
-// covered and uncovered. A QLabel or a text view would wrap, scroll or space the lines their
-// own way.
+// line height apart and never wrapped: a line too wide for the area is drawn narrower. It keeps
+// what was printed, so the text survives being covered and uncovered. A QLabel or a text view would
+// wrap, scroll or space the lines their own way.
 class PictureBox : public QFrame {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
@@ -24,6 +24,8 @@ class PictureBox : public QFrame {
  private:
   // Distance between the baselines of two printed lines, in pixels.
   double LineHeight() const;
+  // The widget's font, narrowed where needed so that every printed line fits `width` pixels.
+  QFont FittedFont(double width) const;
 
   QStringList lines_;
 };

@@ -13,6 +13,7 @@
 #include "dialog_script.h"
 #include "form1.h"
 #include "form2.h"
+#include "picture_box.h"
 #include "program.h"
 
 namespace ombrix::testing {
@@ -63,6 +64,22 @@ TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
             "Experiment of Ombrix 2＿Help（Problem and Operation "
             "method）\u3000Ombrix project 2026");
   EXPECT_EQ(Shown("Form2")->geometry(), QRect(206, 136, 634, 581));
+
+  // Every line of the help ends inside its area, at either scale: the last columns of the
+  // area hold no text pixel.
+  auto& picture = *Find<PictureBox>("Form2", "Picture1");
+  const QRect area = picture.contentsRect();
+  for (const int scale : {1, 2}) {
+    QImage image(picture.size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    picture.render(&image);
+    int inked = 0;
+    for (int y = area.top() * scale; y < (area.bottom() + 1) * scale; ++y) {
+      for (int x = (area.right() - 1) * scale; x < (area.right() + 1) * scale; ++x)
+        inked += image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    EXPECT_EQ(inked, 0) << "at scale " << scale;
+  }
 }
 
 }  // namespace
