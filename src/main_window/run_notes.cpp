@@ -1,6 +1,8 @@
 #include "run_notes.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace ombrix {
 namespace {
@@ -14,14 +16,30 @@ QString ValueName(int bin) {
   return QString::number(bin - 59);
 }
 
-// Three significant digits, so that tiny probabilities of the far cells stay readable.
-QString Percent(double probability) {
-  return QString::number(probability * 100, 'g', 3) + QStringLiteral(" %");
+// `value` as a plain decimal to `significant` digits, trailing zeros dropped: no exponent and
+// a period for the decimal point, which a spreadsheet reads as a number and a reader at sight.
+QString PlainDecimal(double value, int significant) {
+  if (value == 0)
+    return QStringLiteral("0");
+  const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+  QString text = QString::number(value, 'f', std::max(0, significant - 1 - magnitude));
+  if (text.contains('.')) {
+    while (text.endsWith('0'))
+      text.chop(1);
+    if (text.endsWith('.'))
+      text.chop(1);
+  }
+  return text;
 }
 
-QString Count(double count) {
-  return count >= 0.1 || count == 0 ? QString::number(count, 'f', 1)
-                                    : QString::number(count, 'g', 2);
+// Three significant digits, so that the tiny probabilities of the far cells differ.
+QString Percent(double probability) {
+  return PlainDecimal(probability * 100, 3) + QStringLiteral(" %");
+}
+
+QString ExpectedCount(double count) {
+  const QString text = QString::number(count, 'f', 2);
+  return count > 0 && text == QLatin1String("0.00") ? QStringLiteral("less than 0.01") : text;
 }
 
 QString Plural(int count, const char* word) {
@@ -51,7 +69,7 @@ QString RunNotes::CellToolTip(int bin) const {
     lines << QStringLiteral("Expected: 0 (cannot occur with %1)").arg(Plural(guestCount_, "guest"));
   } else {
     lines << QStringLiteral("Expected: %1 of %2 (probability %3)")
-                 .arg(Count(Expected(bin)))
+                 .arg(ExpectedCount(Expected(bin)))
                  .arg(experimentCount_)
                  .arg(Percent(probability));
   }
@@ -78,12 +96,12 @@ QString RunNotes::TabSeparated() const {
     lines << QStringLiteral("%1\t%2\t%3")
                  .arg(ValueName(bin))
                  .arg(table_.Count(bin))
-                 .arg(QString::number(Expected(bin), 'g', 6));
+                 .arg(PlainDecimal(Expected(bin), 6));
   }
   lines << QStringLiteral("Number of guests\t%1").arg(guestCount_);
   lines << QStringLiteral("Number of experiments\t%1").arg(experimentCount_);
   lines << QStringLiteral("Average of shortage\t%1\t%2")
-               .arg(averageText_, QString::number(theory_.Mean(), 'g', 6));
+               .arg(averageText_, PlainDecimal(theory_.Mean(), 6));
   return lines.join('\n') + '\n';
 }
 

@@ -98,13 +98,24 @@ TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCopyAsTextAfterARun) {
   const QString count = Label("dosu(52)")->text();
   EXPECT_EQ(spoken("dosu(52)"), "shortage -7: " + count + " experiments");
   EXPECT_EQ(spoken("Label3"), "Average of shortage: " + Label("Label3")->text());
-  EXPECT_TRUE(Label("dosu(52)")->toolTip().startsWith("Shortage -7\nObserved: " + count));
+  EXPECT_EQ(Label("dosu(52)")->toolTip(), "Shortage -7\nObserved: " + count +
+                                              " experiments\nExpected: 57.96 of 1000 (probability "
+                                              "5.8 %)");
   EXPECT_TRUE(Label("dosu(61)")->toolTip().startsWith("Shortage 2\nObserved: 0 experiments\n"));
   QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
   const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 67);
   EXPECT_EQ(lines[52], "-7\t" + count + "\t57.9584");
   EXPECT_EQ(lines[66], "Average of shortage\t" + Label("Label3")->text() + "\t-7.45892");
+  // The far cells expect tiny counts: plain decimals, never an exponent.
+  EXPECT_TRUE(QRegularExpression("^-57\t0\t0\\.0{5}[1-9]\\d{5}$").match(lines[2]).hasMatch());
+  EXPECT_TRUE(
+      Label("dosu(2)")->toolTip().endsWith("Expected: less than 0.01 of 1000 (probability "
+                                           "0.000000161 %)"));
+  QString notes = QGuiApplication::clipboard()->text();
+  for (int bin = 1; bin <= 63; ++bin)
+    notes += Label(QStringLiteral("dosu(%1)").arg(bin))->toolTip() + Label("Label3")->toolTip();
+  EXPECT_FALSE(notes.contains(QRegularExpression("\\d[eE][-+]?\\d")));
 }
 
 // What the golden images cannot show: the icon, the desktop entry the window belongs to, the
