@@ -69,8 +69,10 @@ std::optional<WaveSound> ReadWaveFile(const QString& path) {
   }
   SF_INFO format{};
   const SoundFile file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &format), sf_close);
-  // libsndfile also decodes FLAC, Vorbis, Opus and MPEG; a cue is a WAV file and nothing else.
-  if (!file || (format.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAV ||
+  // libsndfile also decodes FLAC, Vorbis, Opus and MPEG; a cue is a WAV file, plain or
+  // extensible, and nothing else.
+  const int type = format.format & SF_FORMAT_TYPEMASK;
+  if (!file || (type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX) ||
       !HeaderMatchesFile(file.get(), format, info.size())) {
     return std::nullopt;
   }
