@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Builds the Debian package of Ombrix in build-package/ and prints its path. The program is
-# configured for /usr, where the package puts it, so that it finds its sound cues there.
+# Builds the Debian package of Ombrix with Debian's own tools (debian/rules, debhelper) and
+# prints its path last. dpkg-buildpackage writes the package beside the tree it builds, so it
+# builds a fresh copy of the checkout inside build-package/ and the package lands there too.
 # Usage: scripts/package.sh   (after scripts/setup.sh has installed the build packages)
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
-build_dir="${OMBRIX_PACKAGE_BUILD_DIR:-build-package}"
+out_dir="$repo_root/build-package"
+version="$(dpkg-parsechangelog -S Version)"
+tree="$out_dir/ombrix-$version"
+log="$out_dir/build.log"
 
-# shellcheck source=build_dir.sh
-source scripts/build_dir.sh
-configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=OFF >/dev/null
-(cd "$build_dir" && cpack -G DEB >/dev/null)
-ls "$repo_root/$build_dir"/ombrix_*.deb
+rm -rf "$tree" "$out_dir"/ombrix*_"$version"_*
+mkdir -p "$tree"
+# The checkout without its version control data and build directories.
+tar -c --exclude=./.git --exclude='./build*' --exclude=./.cache . | tar -x -C "$tree"
+
+if ! (cd "$tree" && dpkg-buildpackage -us -uc -b -j"$(nproc)") >"$log" 2>&1; then
+  tail -n 40 "$log" >&2
+  echo "package: dpkg-buildpackage failed; the whole log is in $log" >&2
+  exit 1
+fi
+rm -rf "$tree"
+ls "$out_dir/ombrix_${version}_$(dpkg --print-architecture).deb"
