@@ -5,9 +5,15 @@
 #include "program.h"
 #include "program_windows.h"
 
-int main(int argc, char* argv[]) {
+int main() {
+  // Ombrix takes no command line: the toolkit gets the program's name alone, so that its own
+  // options (-platform, -reverse, ...) do nothing. Its environment variables still apply.
+  int argumentCount = 1;
+  char name[] = "ombrix";
+  char* arguments[] = {name, nullptr};
+
   auto displayGuard = std::make_unique<ombrix::DisplayGuard>();
-  QApplication app(argc, argv);
+  QApplication app(argumentCount, arguments);
   displayGuard.reset();
   ombrix::SetUpApplication();
 
