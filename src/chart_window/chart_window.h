@@ -24,7 +24,7 @@ class ChartWindow final : public QWidget {
   ChartWindow();
 
   void ShowRun(const ShortageChart& run);
-  // After Init: the axes stay, empty, under a title saying that no run is shown.
+  // After Init: no bars, axes or legend, only a title saying that no run is shown.
   void ShowNoRun();
 
  private:
