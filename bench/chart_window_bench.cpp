@@ -11,9 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "benchmark_flags.h"
 #include "chart_window.h"
 #include "experiment_settings.h"
 #include "fonts.h"
@@ -97,16 +97,8 @@ int main(int argc, char** argv) {
     std::printf("First build and draw, 1000 guests x 10000 experiments: %.1f ms\n", first.count());
   }
 
-  // The defaults go first, so that flags given on the command line override them.
-  std::vector<char*> args{argv[0]};
-  std::string defaults[] = {"--benchmark_repetitions=11",
-                            "--benchmark_report_aggregates_only=true"};
-  for (std::string& flag : defaults)
-    args.push_back(flag.data());
-  args.insert(args.end(), argv + 1, argv + argc);
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+  if (!ombrix::InitializeBenchmark(
+          argc, argv, {"--benchmark_repetitions=11", "--benchmark_report_aggregates_only=true"}))
     return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
