@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmark_flags.h"
 #include "experiment_settings.h"
 #include "frequency_table.h"
 #include "local_clock.h"
@@ -72,17 +73,10 @@ class MedianKeeper : public benchmark::ConsoleReporter {
 }  // namespace ombrix
 
 int main(int argc, char** argv) {
-  // The defaults go first, so that flags given on the command line override them.
-  std::vector<char*> args{argv[0]};
-  std::string defaults[] = {"--benchmark_repetitions=11",
-                            "--benchmark_enable_random_interleaving=true",
-                            "--benchmark_report_aggregates_only=true"};
-  for (std::string& flag : defaults)
-    args.push_back(flag.data());
-  args.insert(args.end(), argv + 1, argv + argc);
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+  if (!ombrix::InitializeBenchmark(
+          argc, argv,
+          {"--benchmark_repetitions=11", "--benchmark_enable_random_interleaving=true",
+           "--benchmark_report_aggregates_only=true"}))
     return 1;
 
   ombrix::MedianKeeper reporter;

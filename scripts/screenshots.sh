@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes the screenshots in docs/: the main window after a run at the default settings, and
-# the help window. Runs the built program on a virtual X display (Xvfb) and drives it with
+# Takes the screenshots in docs/: the main window after a run at the default settings, the
+# chart window after 10000 meetings of 100 guests, and the help window. Runs the built program on a virtual X display (Xvfb) and drives it with
 # xdotool. Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -33,6 +33,25 @@ sleep 0.5
 # Experiment Start, at the bottom right.
 xdotool mousemove $(((244 + 560) * scale)) $(((99 + 468) * scale)) click 1
 grab "$repo_root/docs/main-window$suffix.png" 244 99 613 512
+
+# Init, in the title strip's right half; 100 guests again, then 10000 experiments; a run, and
+# its chart through the shortcut. The chart is grabbed where it was placed.
+xdotool mousemove $(((244 + 524) * scale)) $(((99 + 12) * scale)) click 1
+wait_for_window '^ Setting the number of guests$' >/dev/null
+sleep 0.3
+xdotool key Return
+wait_for_window '^ Setting the number of experiment$' >/dev/null
+sleep 0.3
+xdotool key ctrl+a type 10000
+xdotool key Return
+sleep 0.5
+xdotool mousemove $(((244 + 560) * scale)) $(((99 + 468) * scale)) click 1
+sleep 0.5
+xdotool key ctrl+g
+chart="$(wait_for_window '^Experiment of Ombrix 2＿Chart')"
+eval "$(xdotool getwindowgeometry --shell "$chart")"
+grab "$repo_root/docs/chart-window$suffix.png" $((X / scale)) $((Y / scale)) $((WIDTH / scale)) \
+  $((HEIGHT / scale))
 
 # The Help button, in the middle of the title strip's right half.
 xdotool mousemove $(((244 + 468) * scale)) $(((99 + 12) * scale)) click 1

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "frequency_table.h"
 
 namespace ombrix {
+
+// The share of meetings that the coins to prepare should cover, wherever they are shown.
+inline constexpr double kCoveredShare = 0.95;
 
 // The exact law of the ShortageValue for a given number of guests: the lowest point of a fair
 // +1/-1 walk over the steps 1 to guestCount, the start left out, so its values lie in
@@ -46,5 +51,8 @@ class ShortageDistribution {
 // Throws std::invalid_argument unless 0 <= share <= 1.
 std::optional<int> CoinsCoveringObserved(const FrequencyTable& table, int experimentCount,
                                          double share);
+// The same for the ShortageValue of each experiment of a run, where no bin is open: the
+// smallest n >= 0 for which at least that share of them are -n or more. 0 for no experiment.
+int CoinsCoveringObserved(std::span<const std::int16_t> shortageValues, double share);
 
 }  // namespace ombrix

@@ -3,14 +3,18 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QShortcut>
+#include <QMenu>
+#include <QScreen>
+#include <span>
 
+#include "chart_placement.h"
 #include "frequency_table.h"
 #include "input_box.h"
 #include "main_window_layout.h"
 #include "message_box.h"
 #include "play_cue.h"
 #include "program.h"
+#include "shortage_chart.h"
 
 namespace ombrix {
 namespace {
@@ -21,6 +25,28 @@ QString ToQString(std::string_view text) {
 
 // Each bin of the table is shown in the cell of the same index.
 static_assert(MainWindowLayout::kCellCount == FrequencyTable::kBinCount);
+
+// The table's menu, opened by a right click on the table. Its commands are shortcuts of the
+// whole window too, shown in the menu, and wait for a run before they are enabled.
+void AddTableMenu(QWidget& window) {
+  auto* menu = new QMenu(&window);
+  const auto add = [&](const char* name, const char* text, const QKeySequence& keys) {
+    auto* action = new QAction(QLatin1String(text), &window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setEnabled(false);
+    window.addAction(action);
+    menu->addAction(action);
+  };
+  add("ShowChart", "Show chart", QKeySequence(Qt::CTRL | Qt::Key_G));
+  add("CopyTable", "Copy table", QKeySequence::Copy);
+  window.setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(&window, &QWidget::customContextMenuRequested, menu,
+                   [&window, menu](const QPoint& at) {
+                     if (MainWindowLayout::TableArea().ToPixels().contains(at))
+                       menu->popup(window.mapToGlobal(at));
+                   });
+}
 
 }  // namespace
 
@@ -38,6 +64,8 @@ Form1::Controls Form1::FindControls() const {
       .average = Find<QLabel>("Label3"),
       .cells = {},
       .mmControl1 = Find<MediaControl>("MMControl1"),
+      .showChart = Find<QAction>("ShowChart"),
+      .copyTable = Find<QAction>("CopyTable"),
   };
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     controls.cells[bin] = &Find<QLabel>(MainWindowLayout::CellName(bin));
@@ -47,6 +75,7 @@ Form1::Controls Form1::FindControls() const {
 void Form1::Build(QWidget& window) {
   BuildWindow(window, MainWindowLayout::Window(), MainWindowLayout::Controls());
   window.setWindowIcon(QIcon(QStringLiteral(":/ombrix.svg")));
+  AddTableMenu(window);
   Controls& controls = controls_.emplace(FindControls());
 
   QWidget::setTabOrder(&controls.start, &controls.exit);
@@ -55,13 +84,18 @@ void Form1::Build(QWidget& window) {
   controls.start.setFocus();
 
   runNotes_.reset();
-  auto* copy = new QShortcut(QKeySequence::Copy, &window);
-  QObject::connect(copy, &QShortcut::activated, copy, [this] { CopyTable(); });
+  QObject::connect(&controls.showChart, &QAction::triggered, [this] { ShowChart(); });
+  QObject::connect(&controls.copyTable, &QAction::triggered, [this] { CopyTable(); });
 
   OnClick(controls.start, [this] { Command1_Click(); });
   OnClick(controls.exit, [this] { Command2_Click(); });
   OnClick(controls.init, [this] { Command3_Click(); });
   OnClick(controls.help, [this] { Command4_Click(); });
+}
+
+void Form1::Unloaded() {
+  controls_.reset();
+  chart_.reset();
 }
 
 void Form1::Form_Activate() {
@@ -94,6 +128,8 @@ void Form1::Command1_Click() {
   ui.init.setEnabled(true);
   Window()->setCursor(Qt::ArrowCursor);
   AttachRunNotes(table);
+  if (chart_ && chart_->isVisible())
+    chart_->ShowRun(RunChart());
 }
 
 void Form1::Command2_Click() {
@@ -128,6 +164,8 @@ void Form1::AttachRunNotes(const FrequencyTable& table) {
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     ui.cells[bin]->setToolTip(runNotes_->CellToolTip(bin));
   ui.average.setToolTip(runNotes_->AverageToolTip());
+  ui.showChart.setEnabled(true);
+  ui.copyTable.setEnabled(true);
 }
 
 void Form1::DetachRunNotes() {
@@ -136,11 +174,45 @@ void Form1::DetachRunNotes() {
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     ui.cells[bin]->setToolTip(QString());
   ui.average.setToolTip(QString());
+  ui.showChart.setEnabled(false);
+  ui.copyTable.setEnabled(false);
+  if (chart_)
+    chart_->ShowNoRun();
 }
 
 void Form1::CopyTable() const {
   if (runNotes_)
     QGuiApplication::clipboard()->setText(runNotes_->TabSeparated());
+}
+
+ShortageChart Form1::RunChart() const {
+  return ChartOf(settings_.GuestCount,
+                 std::span(engine_.ShortageByExperiment).subspan(1, settings_.ExperimentCount),
+                 engine_.ShortageAverage);
+}
+
+void Form1::ShowChart() {
+  if (!runNotes_)
+    return;
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>();
+    chart_->setWindowIcon(Window()->windowIcon());
+  }
+  chart_->ShowRun(RunChart());
+  if (!chart_->isVisible()) {
+    // Placed as whole windows, title bars and borders included, like this one's.
+    const QWidget& main = *Window();
+    const QSize frame = main.frameGeometry().size() - main.size();
+    const QRect table =
+        MainWindowLayout::TableArea().ToPixels().translated(main.geometry().topLeft());
+    const QRect place = PlaceBeside(main.screen()->availableGeometry(), main.frameGeometry(), table,
+                                    chart_->size() + frame);
+    chart_->resize(place.size() - frame);
+    chart_->move(place.topLeft());
+  }
+  chart_->show();
+  chart_->raise();
+  chart_->activateWindow();
 }
 
 std::string Form1::InputBox(std::string_view prompt, std::string_view title,

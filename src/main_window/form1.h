@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "ask_settings.h"
+#include "chart_window.h"
 #include "experiment_settings.h"
 #include "form.h"
 #include "local_clock.h"
@@ -33,7 +36,7 @@ class Form1 final : public Form, private SettingsDialogs {
 
  protected:
   void Build(QWidget& window) override;
-  void Unloaded() override { controls_.reset(); }
+  void Unloaded() override;
   void Form_Activate() override;
 
  private:
@@ -48,6 +51,8 @@ class Form1 final : public Form, private SettingsDialogs {
     QLabel& average;                // Label3
     std::array<QLabel*, 64> cells;  // dosu(1) to dosu(63), the bins; index 0 is unused
     MediaControl& mmControl1;       // plays the cues, never seen
+    QAction& showChart;             // in the table's menu, and Ctrl+G
+    QAction& copyTable;             // in the table's menu, and Ctrl+C
   };
   Controls FindControls() const;
 
@@ -68,13 +73,17 @@ class Form1 final : public Form, private SettingsDialogs {
   void AttachRunNotes(const FrequencyTable& table);
   void DetachRunNotes();
   void CopyTable() const;
+  // Opens the chart window beside this one, or brings it forward, with the run of the table.
+  void ShowChart();
+  ShortageChart RunChart() const;
 
   ExperimentSettings settings_;
   RuntimeRandom random_;
   ShortageExperiment<RuntimeRandom> engine_{random_};
   std::function<Form&()> helpWindow_;
-  std::optional<Controls> controls_;  // while the window is loaded
-  std::optional<RunNotes> runNotes_;  // while the table shows a run
+  std::optional<Controls> controls_;    // while the window is loaded
+  std::optional<RunNotes> runNotes_;    // while the table shows a run
+  std::unique_ptr<ChartWindow> chart_;  // once asked for, until this window unloads
 };
 
 }  // namespace ombrix

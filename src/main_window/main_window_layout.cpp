@@ -53,6 +53,14 @@ WindowSpec MainWindowLayout::Window() {
           .bold = true};
 }
 
+TwipRect MainWindowLayout::TableArea() {
+  constexpr int kCaptionLeft = 240, kCellWidth = 735, kCellHeight = 375;
+  return {.left = kCaptionLeft,
+          .top = kHeaderTop,
+          .width = kFirstColumnLeft + kColumnPitch * (kColumns - 1) + kCellWidth - kCaptionLeft,
+          .height = kCountTop + kPairPitch * (kRows - 1) + kCellHeight - kHeaderTop};
+}
+
 QString MainWindowLayout::CellName(int index) {
   return QStringLiteral("dosu(%1)").arg(index);
 }

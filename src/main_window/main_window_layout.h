@@ -20,6 +20,9 @@ struct MainWindowLayout {
   // Caption of the header over dosu(index).
   static QString HeaderCaption(int index);
 
+  // The table: its headers and count cells with the row captions before them.
+  static TwipRect TableArea();
+
   // The fixed controls, then the table row pair by row pair.
   static std::vector<ControlSpec> Controls();
 };

@@ -11,8 +11,6 @@ namespace ombrix {
 // the text that Ctrl+C copies. Nothing here is shown until the user hovers or copies.
 class RunNotes {
  public:
-  static constexpr double kCoveredShare = 0.95;
-
   RunNotes(const FrequencyTable& table, int guestCount, int experimentCount,
            const QString& averageText);
 

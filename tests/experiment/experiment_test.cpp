@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "frequency_table.h"
 #include "read_number.h"
 #include "runtime_random.h"
+#include "shortage_chart.h"
 #include "shortage_distribution.h"
 #include "shortage_experiment.h"
 
@@ -177,6 +179,43 @@ TEST(ShortageDistributionTest, MatchesEveryTossSequenceAndTheKnownFigures) {
   EXPECT_NEAR(ShortageDistribution(100).Mean(), -7.4589, 1e-4);
   EXPECT_EQ(ShortageDistribution(100).CoinsCovering(0.95), 19);
   EXPECT_EQ(ShortageDistribution(1000).CoinsCovering(0.95), 61);
+}
+
+// A bar for each value, from the lower of the lowest one seen and the value below which theory
+// puts 0.1 % of meetings, up to +1; the coins by run from the values, with no open bin.
+TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
+  const auto eighteenZerosAnd = [](std::vector<std::int16_t> two) {
+    return two.insert(two.begin(), 18, 0), two;
+  };
+  // clang-format off
+  const struct {
+    int guests;
+    std::vector<std::int16_t> values;
+    int lowestValue, coinsByRun;
+  } rows[] = {
+      {100, {0, -3, 1, 1}, -32, 3}, {1000, {-2}, -104, 2}, {10, {}, -9, 0},
+      {100, {-60, -58, -57, 1}, -60, 60}, {100, eighteenZerosAnd({0, -60}), -60, 0},
+      {100, eighteenZerosAnd({-60, -60}), -60, 60}, {10, {-10, 1}, -10, 10}};
+  // clang-format on
+  for (const auto& [guests, values, lowestValue, coinsByRun] : rows) {
+    const ShortageChart chart = ChartOf(guests, values, -2.5f);
+    const ShortageDistribution theory(guests);
+    ASSERT_EQ(chart.lowestValue, lowestValue) << guests << " guests, " << values.size();
+    EXPECT_EQ(chart.coinsByRun, coinsByRun) << guests << " guests, " << values.size();
+    ASSERT_TRUE(chart.BarCount() == 2 - lowestValue &&
+                chart.expected.size() == chart.observed.size());
+    EXPECT_EQ(std::accumulate(chart.observed.begin(), chart.observed.end(), 0), values.size());
+    for (const int value : values)
+      EXPECT_EQ(chart.observed[value - lowestValue], std::ranges::count(values, value));
+    for (int bar = 0; bar < chart.BarCount(); ++bar)
+      EXPECT_EQ(chart.expected[bar], values.size() * theory.Probability(lowestValue + bar));
+    EXPECT_TRUE(chart.experimentCount == int(values.size()) && chart.average == -2.5f);
+    EXPECT_TRUE(chart.exactMean == theory.Mean() &&
+                chart.coinsByTheory == theory.CoinsCovering(0.95));
+  }
+  EXPECT_EQ(ChartOf(100, {}, 0).coinsByTheory, 19);
+  EXPECT_THROW(ChartOf(100, std::vector<std::int16_t>{-101}, 0), std::out_of_range);
+  EXPECT_THROW(ChartOf(100, std::vector<std::int16_t>{2}, 0), std::out_of_range);
 }
 
 }  // namespace

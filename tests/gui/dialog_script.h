@@ -101,6 +101,13 @@ inline QWidget* Shown(const char* name) {
   return nullptr;
 }
 
+// Types a key into a shown window, made the active window first, as a click on it would.
+inline void Press(const char* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+  Shown(window)->activateWindow();
+  if (QTest::qWaitForWindowActive(Shown(window)))
+    QTest::keyClick(Shown(window), key, modifiers);
+}
+
 // A control of a shown window, by its object name, or null.
 template <typename Control = QWidget>
 Control* Find(const char* window, const QString& name) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QImage>
 
@@ -54,6 +55,15 @@ TEST(GoldenImageTest, MainWindowBeforeAndAfterARunAndTheHelpWindow) {
 
   Find<QPushButton>("Form1", "Command1")->click();
   EXPECT_EQ(Compare("main-window-after-run", *Shown("Form1")), "");
+
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  ASSERT_TRUE(Shown("Chart"));
+  EXPECT_EQ(Compare("chart-window", *Shown("Chart")), "");
+  EXPECT_EQ(Shown("Chart")->windowTitle(), "Experiment of Ombrix 2＿Chart　Ombrix project 2026");
+  // No side of the main window has room on the 800 x 800 screen: the corner that hides least.
+  EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 318, 640, 480));
+  Press("Chart", Qt::Key_C, Qt::ControlModifier);  // the chart as a picture
+  EXPECT_EQ(QGuiApplication::clipboard()->image(), Shown("Chart")->grab().toImage());
 
   Form2 help(program);
   help.Show();

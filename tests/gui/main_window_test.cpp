@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QMenu>
 
+#include "chart_placement.h"
 #include "dialog_script.h"
 #include "form1.h"
 #include "program.h"
@@ -118,6 +120,70 @@ TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCopyAsTextAfterARun) {
   EXPECT_FALSE(notes.contains(QRegularExpression("\\d[eE][-+]?\\d")));
 }
 
+// Right-clicks a control of the main window: the menu that opens as "text shortcut enabled, ...".
+QString RightClick(QWidget* control, int click = -1) {
+  QWidget* window = control->window();  // through the window, as the platform delivers clicks
+  QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                    control->mapTo(window, control->rect().center()));
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QStringList items;
+  for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+    items << QStringLiteral("%1 %2 %3")
+                 .arg(item->text(), item->shortcut().toString())
+                 .arg(item->isEnabled());
+  if (menu && click >= 0)
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions()[click]).center());
+  else if (menu)
+    menu->close();
+  return items.join(", ");
+}
+QString Chart() {
+  return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed";
+}
+
+TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndGoesWithTheWindow) {
+  EXPECT_EQ(RightClick(Label("Label5")), "Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  Button("Command1")->click();
+  EXPECT_EQ(RightClick(Button("Command1")) + RightClick(Label("Label3")), "");  // off the table
+  EXPECT_EQ(RightClick(Label("dosu(63)"), 0), "Show chart Ctrl+G 1, Copy table Ctrl+C 1");
+  EXPECT_EQ(Chart(), "Chart: guests 100, experiments 1000");
+  EXPECT_TRUE(Shown("Chart")->accessibleDescription().contains(
+      "prepare 19 coins by this run, 19 by theory"));
+  script.Type("200").Type("50");
+  Button("Command3")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(Chart() + " " + RightClick(Label("dosu(1)")),
+            "Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  Button("Command1")->click();
+  EXPECT_EQ(Chart(), "Chart: guests 200, experiments 50");
+  Press("Chart", Qt::Key_Escape);
+  EXPECT_TRUE(Chart() == "closed" && Shown("Form1") && !Ended());
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Chart(), "Chart: guests 200, experiments 50");
+  Shown("Form1")->close();  // the program ends, and the chart keeps nothing alive
+  EXPECT_TRUE(Ended() && Chart() == "closed");
+}
+
+// Beside the main window where the screen has room, else where it hides least of the table.
+TEST(ChartPlacementTest, BesideWhereThereIsRoomElseOverTheLeastOfTheTable) {
+  const QRect main(244, 99, 613, 512), table(260, 139, 522, 386);
+  const struct {
+    QRect screen, beside;
+    QSize size;
+    QRect place;
+  } rows[] = {
+      {{0, 0, 1920, 1080}, main, {640, 480}, {865, 99, 640, 480}},
+      {{0, 0, 1920, 1080}, main.translated(1200, 0), {640, 480}, {796, 99, 640, 480}},
+      {{0, 0, 1000, 1200}, main, {640, 480}, {244, 619, 640, 480}},
+      {{0, 0, 960, 720}, main, {640, 480}, {0, 240, 640, 480}},
+      {{0, 0, 800, 600}, main, {1000, 700}, {0, 0, 800, 600}},
+  };
+  for (const auto& [screen, beside, size, place] : rows)
+    EXPECT_EQ(PlaceBeside(screen, beside, table, size), place)
+        << screen.width() << "x" << screen.height();
+}
+
 // What the golden images cannot show: the icon, the desktop entry the window belongs to, the
 // hidden player, the focus order, no default button, and activation without a new Show.
 TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
@@ -190,6 +256,8 @@ TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
   windows.StartUp();
   ASSERT_TRUE(script.Finish());
   Button("Command1")->click();
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  ASSERT_TRUE(Shown("Chart"));
   QString writes;
   Listen(writes);
   ShowWatch watch;
@@ -198,7 +266,7 @@ TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
   qApp->removeEventFilter(&watch);
   EXPECT_EQ(writes, kPinpon);
   EXPECT_FALSE(watch.mainShownWithHelp);
-  ASSERT_TRUE(Shown("Form2") && !Ended());
+  ASSERT_TRUE(Shown("Form2") && !Shown("Chart") && !Ended());
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
   EXPECT_EQ(QApplication::focusWidget(), Find("Form2", "Command1"));
 

@@ -69,12 +69,15 @@ class Monkey {
   void Act() {
     const bool main = Shown("Form1");
     const char* window = main ? "Form1" : "Form2";
-    const char* button = main ? std::array{"Command1", "Command3", "Command4", "Command2",
-                                           ""}[Pick({32, 24, 8, 4, 2})]
-                              : std::array{"Command1", ""}[Pick({88, 12})];
+    const char* button =
+        main ? std::array{"Command1", "Command3", "Command4", "Command2", "", "Ctrl+G"}[Pick(
+                   {32, 24, 8, 4, 2, 6})]
+             : std::array{"Command1", ""}[Pick({88, 12})];
     log_ += QStringLiteral("\n%1 %2").arg(window, *button ? button : "closed");
     ending_ = !*button || (main && QString(button) == "Command2");  // closed, or Exit
-    if (*button)
+    if (QString(button) == "Ctrl+G")
+      Press(window, Qt::Key_G, Qt::ControlModifier);
+    else if (*button)
       QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
     else
       Shown(window)->close();
@@ -104,12 +107,13 @@ class Monkey {
     QTest::keyClick(&dialog, submit ? Qt::Key_Return : Qt::Key_Escape);
   }
 
-  // One window shown. On the main window, the settings are whole numbers in their ranges, the
-  // table is empty or adds up to the experiments shown; Experiment Start is enabled exactly
-  // over an empty table, the others always are.
+  // One window shown, and the chart only beside the main window. On the main window, the
+  // settings are whole numbers in their ranges, the table is empty or adds up to the experiments
+  // shown, and the chart shows its run; Experiment Start is enabled exactly over an empty table,
+  // the others always are.
   void Check() {
-    if (!Shown("Form1") == !Shown("Form2"))
-      return Fail("not exactly one window shown");
+    if (!Shown("Form1") == !Shown("Form2") || (Shown("Chart") && !Shown("Form1")))
+      return Fail("not exactly one window shown, or the chart without the main window");
     if (!Shown("Form1"))
       return;
     const int guests = Text("Label82").toInt(), experiments = Text("Label2").toInt();
@@ -120,6 +124,10 @@ class Monkey {
       Fail("the table shows " + table + " of " + Text("Label2") + " experiments");
     if (Buttons() != (table == "empty" ? "1111" : "0111"))
       Fail("buttons enabled: " + Buttons());
+    const QString run = "Chart: guests " + Text("Label82") + ", experiments " + Text("Label2");
+    if (Shown("Chart") &&
+        Shown("Chart")->accessibleName() != (table == "empty" ? "Chart: no run shown" : run))
+      Fail("the chart shows " + Shown("Chart")->accessibleName());
   }
 
   std::mt19937_64 random_;

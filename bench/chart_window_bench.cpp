@@ -1,0 +1,106 @@
+// The chart window at the largest settings, 1000 guests x 10000 experiments, on Qt's offscreen
+// platform: the first build and draw in a fresh process, timed once and printed first, then
+// the chart built and drawn again and updated to another run, each repeated. A draw is the
+// layout and painting that follow in the event loop, made to happen at once.
+//
+//   ombrix_chart_bench                (11 repetitions; any Google Benchmark flag overrides)
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "benchmark_flags.h"
+#include "chart_window.h"
+#include "experiment_settings.h"
+#include "fonts.h"
+#include "frequency_table.h"
+#include "local_clock.h"
+#include "runtime_random.h"
+#include "shortage_chart.h"
+#include "shortage_experiment.h"
+
+namespace ombrix {
+namespace {
+
+constexpr int kGuests = ExperimentSettings::MaxGuests;
+
+// Two runs at the largest settings, as the engine leaves them: each experiment's value and
+// the average.
+struct Run {
+  std::vector<std::int16_t> values;
+  float average;
+};
+std::vector<Run> runs;
+
+void MakeRuns() {
+  const ExperimentSettings settings{.GuestCount = kGuests,
+                                    .ExperimentCount = ExperimentSettings::MaxExperiments};
+  RuntimeRandom random(FreshSeed());
+  auto engine = std::make_unique<ShortageExperiment<RuntimeRandom>>(random);
+  for (int k = 0; k < 2; ++k) {
+    FrequencyTable table;
+    engine->Run(settings, table);
+    const auto& values = engine->ShortageByExperiment;
+    runs.push_back({{values.begin() + 1, values.begin() + 1 + settings.ExperimentCount},
+                    engine->ShortageAverage});
+  }
+}
+
+// From the run's values to the pixels, as the main window asks for it.
+void Draw(ChartWindow& window, const Run& run) {
+  window.ShowRun(ChartOf(kGuests, run.values, run.average));
+  QCoreApplication::processEvents();
+  window.repaint();
+}
+
+void BuildAndDraw(benchmark::State& state) {
+  for (auto _ : state) {
+    ChartWindow window;
+    window.show();
+    Draw(window, runs[0]);
+  }
+}
+
+void Update(benchmark::State& state) {
+  ChartWindow window;
+  window.show();
+  Draw(window, runs[0]);
+  int next = 1;
+  for (auto _ : state) {
+    Draw(window, runs[next]);
+    next = 1 - next;
+  }
+}
+
+BENCHMARK(BuildAndDraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(Update)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ombrix
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ombrix::RegisterFaceSubstitutes();
+  ombrix::MakeRuns();
+  {
+    const auto start = std::chrono::steady_clock::now();
+    ombrix::ChartWindow window;
+    window.show();
+    ombrix::Draw(window, ombrix::runs[0]);
+    const std::chrono::duration<double, std::milli> first =
+        std::chrono::steady_clock::now() - start;
+    std::printf("First build and draw, 1000 guests x 10000 experiments: %.1f ms\n", first.count());
+  }
+
+  if (!ombrix::InitializeBenchmark(
+          argc, argv, {"--benchmark_repetitions=11", "--benchmark_report_aggregates_only=true"}))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QBarSeries;
+class QBarSet;
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace ombrix {
+
+struct ShortageChart;
+
+// The chart of the last run beside the main window: a bar for each lowest coin balance with
+// the meetings observed there, the meetings theory expects as points joined by a line, and a
+// marker at the coins that cover 95 % of meetings by this run and by theory. Ctrl+C copies it
+// as a picture, Esc closes it. It belongs to the main window, not to the program's windows:
+// closing it ends nothing, and it goes when the main window goes.
+class ChartWindow final : public QWidget {
+ public:
+  ChartWindow();
+
+  void ShowRun(const ShortageChart& run);
+  // After Init: no bars, axes or legend, only a title saying that no run is shown.
+  void ShowNoRun();
+
+ private:
+  // Labels the balance axis for `barCount` bars from `lowestValue` up.
+  void LabelValues(int lowestValue, int barCount);
+  // The axes and the legend, shown with a run only.
+  void ShowFrame(bool shown);
+  // What a screen reader says of the window and of the chart in it.
+  void Describe(const QString& name, const QString& description);
+  void CopyPicture();
+
+  QChart* chart_;
+  QBarSet* observed_;
+  QBarSeries* bars_;
+  QLineSeries* expected_;
+  QLineSeries* coinsByRun_;
+  QLineSeries* coinsByTheory_;
+  QCategoryAxis* values_;
+  QValueAxis* meetings_;
+  QChartView* view_;
+};
+
+}  // namespace ombrix
