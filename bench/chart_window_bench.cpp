@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window at the largest settings, 1000 guests x 10000 experiments, on Qt's offscreen
 // platform: the first build and draw in a fresh process, timed once and printed first, then
 // the chart built and drawn again and updated to another run, each repeated. A draw is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run at the largest settings beside the least work such a run requires: one clock read and
 // one reseed per meeting and one draw per guest from the same generator, nothing else. The
 // repetitions of the two are interleaved and the ratio of their medians is printed last.

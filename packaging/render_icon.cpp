@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon to a square PNG of the given size, for icon themes that
 // want bitmaps. Usage: render_icon INPUT.svg OUTPUT.png SIZE
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the test suite by the faults it catches. Copies the checkout (tracked files and the
 # untracked ones git does not ignore) into a scratch directory, builds it and runs the suite
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,

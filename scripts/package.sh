@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Ombrix with Debian's own tools (debian/rules, debhelper) and
 # prints its path last. dpkg-buildpackage writes the package beside the tree it builds, so it
 # builds a fresh copy of the checkout inside build-package/ and the package lands there too.

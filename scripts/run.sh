@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds Ombrix (scripts/setup.sh), then starts the program.
 # Environment: OMBRIX_BUILD_DIR as for setup.sh.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots in docs/: the main window after a run at the default settings, the
 # chart window after 10000 meetings of 100 guests, and the help window. Runs the built program on a virtual X display (Xvfb) and drives it with
 # xdotool. Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the missing Debian packages listed in scripts/packages.txt, then configures and
 # builds Ombrix. Safe to run again: with everything installed it makes no apt call and the
 # build only redoes what changed.

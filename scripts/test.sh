@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds Ombrix (scripts/setup.sh), then runs every test stage in order.
 # Exits non-zero as soon as a stage fails.
 #

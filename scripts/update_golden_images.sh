@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the golden images in tests/golden from the windows as the code now draws them.
 # Run it only for an intended change of a window's look, then look at every picture it
 # lists before committing them. Usage: scripts/update_golden_images.sh

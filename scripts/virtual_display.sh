@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts that run the program on a virtual X display.
 # start_virtual_display WIDTHxHEIGHT: starts Xvfb on a free display and exports DISPLAY;
 # stop_virtual_display stops it. wait_for_window REGEX waits until a window whose title

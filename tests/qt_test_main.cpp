@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the test programs that need Qt: an application on the offscreen platform, set up
 // as the program sets up its own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the program's two sound cues as 16-bit PCM mono WAV files.
 //
 //   make_cues <output directory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any bytes to the settings dialogs as a typed answer, through ReadNumber and AskCount for
 // both dialogs, and aborts on the first broken property, so that libFuzzer keeps the input.
 

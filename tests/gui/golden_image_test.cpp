@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as the user sees them, pixel for pixel, against pictures kept in tests/golden.
 //
 // When this fails, look at the picture it wrote beside the test (golden-actual/*.png) next to

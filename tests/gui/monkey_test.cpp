@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user who never tires: seeded random clicks, dialog answers and window closings against the
 // real windows, with the program's invariants checked after every action. The seed is printed;
 // OMBRIX_MONKEY_SEED replays a run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on a virtual X display, drives it with the keyboard and expects it
 # to end with status 0 within five seconds of the last step.
 # Usage: drive_program.sh PROGRAM STEP...   (wait:TITLE-REGEX or key:XDOTOOL-KEYS)

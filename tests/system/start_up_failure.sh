@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program that cannot start prints the toolkit's reason in one line and exits with status 1;
 # only when no display could be reached does a second line advise where to run it. Arguments
 # are ignored: Qt's own -platform option does not get it past a missing display.
