@@ -9,37 +9,17 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "benchmark_flags.h"
+#include "benchmark_runner.h"
 #include "experiment_settings.h"
-#include "frequency_table.h"
 #include "local_clock.h"
 #include "runtime_random.h"
-#include "shortage_experiment.h"
 
 namespace ombrix {
 namespace {
 
 constexpr int kGuests = ExperimentSettings::MaxGuests;
 constexpr int kExperiments = ExperimentSettings::MaxExperiments;
-
-void LargestRun(benchmark::State& state) {
-  const ExperimentSettings settings{.GuestCount = kGuests, .ExperimentCount = kExperiments};
-  RuntimeRandom random(FreshSeed());
-  // Built once, as the main window holds it: a run itself allocates nothing.
-  auto engine = std::make_unique<ShortageExperiment<RuntimeRandom>>(random);
-  FrequencyTable table;
-  for (auto _ : state) {
-    table.Clear();
-    engine->Run(settings, table);
-    benchmark::DoNotOptimize(engine->ShortageAverage);
-    benchmark::ClobberMemory();
-  }
-}
 
 void LeastWork(benchmark::State& state) {
   RuntimeRandom random(FreshSeed());
@@ -56,19 +36,6 @@ void LeastWork(benchmark::State& state) {
 
 BENCHMARK(LargestRun)->Unit(benchmark::kMillisecond);
 BENCHMARK(LeastWork)->Unit(benchmark::kMillisecond);
-
-// Prints as usual and keeps the median real time of each benchmark.
-class MedianKeeper : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median")
-        medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-  }
-  std::map<std::string, double> medians;
-};
 
 }  // namespace
 }  // namespace ombrix

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "experiment_settings.h"
+#include "frequency_table.h"
+#include "local_clock.h"
+#include "runtime_random.h"
+#include "shortage_experiment.h"
+
+namespace ombrix {
+
+// What the two benchmark programs share: their flags, the medians they print ratios of, and
+// the run they measure against.
+
+// Initializes Google Benchmark with `defaults` before the command line's flags, so that these
+// override them. False, with the flag reported, when a flag is unknown.
+inline bool InitializeBenchmark(int argc, char** argv, std::vector<std::string> defaults) {
+  std::vector<char*> args{argv[0]};
+  for (std::string& flag : defaults)
+    args.push_back(flag.data());
+  args.insert(args.end(), argv + 1, argv + argc);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  return !benchmark::ReportUnrecognizedArguments(count, args.data());
+}
+
+// Prints as usual and keeps the median real time of each benchmark, for the ratios that are
+// printed last: ratios measured side by side hold from one machine to another.
+class MedianKeeper : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.aggregate_name == "median")
+        medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+  }
+  std::map<std::string, double> medians;
+};
+
+// One run at the largest settings, 1000 guests x 10000 experiments: what the other figures
+// are measured against.
+inline void LargestRun(benchmark::State& state) {
+  const ExperimentSettings settings{.GuestCount = ExperimentSettings::MaxGuests,
+                                    .ExperimentCount = ExperimentSettings::MaxExperiments};
+  RuntimeRandom random(FreshSeed());
+  // Built once, as the main window holds it: a run itself allocates nothing.
+  auto engine = std::make_unique<ShortageExperiment<RuntimeRandom>>(random);
+  FrequencyTable table;
+  for (auto _ : state) {
+    table.Clear();
+    engine->Run(settings, table);
+    benchmark::DoNotOptimize(engine->ShortageAverage);
+    benchmark::ClobberMemory();
+  }
+}
+
+}  // namespace ombrix
