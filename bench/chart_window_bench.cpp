@@ -99,21 +99,15 @@ int main(int argc, char** argv) {
   const std::chrono::duration<double, std::milli> first = std::chrono::steady_clock::now() - start;
   std::printf("First build and draw, 1000 guests x 10000 experiments: %.1f ms\n", first.count());
 
-  if (!ombrix::InitializeBenchmark(
-          argc, argv,
-          {"--benchmark_repetitions=11", "--benchmark_enable_random_interleaving=true",
-           "--benchmark_report_aggregates_only=true"}))
+  const auto medians = ombrix::RunForMedians(argc, argv);
+  if (!medians)
     return 1;
-  ombrix::MedianKeeper reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  const auto& medians = reporter.medians;
-  if (medians.count("LargestRun") && medians.count("BuildAndDraw") && medians.count("Update")) {
-    const double run = medians.at("LargestRun");
+  if (medians->count("LargestRun") && medians->count("BuildAndDraw") && medians->count("Update")) {
+    const double run = medians->at("LargestRun");
     std::printf(
         "First build and draw / LargestRun: %.2f, BuildAndDraw / LargestRun: %.2f, "
         "Update / LargestRun: %.2f\n",
-        first.count() / run, medians.at("BuildAndDraw") / run, medians.at("Update") / run);
+        first.count() / run, medians->at("BuildAndDraw") / run, medians->at("Update") / run);
   }
   return 0;
 }

@@ -41,19 +41,12 @@ BENCHMARK(LeastWork)->Unit(benchmark::kMillisecond);
 }  // namespace ombrix
 
 int main(int argc, char** argv) {
-  if (!ombrix::InitializeBenchmark(
-          argc, argv,
-          {"--benchmark_repetitions=11", "--benchmark_enable_random_interleaving=true",
-           "--benchmark_report_aggregates_only=true"}))
+  const auto medians = ombrix::RunForMedians(argc, argv);
+  if (!medians)
     return 1;
-
-  ombrix::MedianKeeper reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  const auto& medians = reporter.medians;
-  if (medians.count("LargestRun") && medians.count("LeastWork")) {
+  if (medians->count("LargestRun") && medians->count("LeastWork")) {
     std::printf("LargestRun / LeastWork, 1000 guests x 10000 experiments: %.2f\n",
-                medians.at("LargestRun") / medians.at("LeastWork"));
+                medians->at("LargestRun") / medians->at("LeastWork"));
   }
   return 0;
 }
