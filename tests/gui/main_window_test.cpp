@@ -115,9 +115,9 @@ TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCopyAsTextAfterARun) {
   EXPECT_TRUE(
       Label("dosu(2)")->toolTip().endsWith("Expected: less than 0.01 of 1000 (probability "
                                            "0.000000161 %)"));
-  QString notes = QGuiApplication::clipboard()->text();
+  QString notes = QGuiApplication::clipboard()->text() + Label("Label3")->toolTip();
   for (int bin = 1; bin <= 63; ++bin)
-    notes += Label(QStringLiteral("dosu(%1)").arg(bin))->toolTip() + Label("Label3")->toolTip();
+    notes += Label(QStringLiteral("dosu(%1)").arg(bin))->toolTip();
   EXPECT_FALSE(notes.contains(QRegularExpression("\\d[eE][-+]?\\d")));
 }
 
