@@ -17,18 +17,18 @@ void SetUpApplication() {
 ProgramWindows::ProgramWindows(Program& program, std::uint64_t randomSeed)
     : program_(program), randomSeed_(randomSeed) {}
 
-Form1& ProgramWindows::MainWindow() {
+MainWindow& ProgramWindows::Main() {
   if (!mainWindow_) {
-    mainWindow_ = std::make_unique<Form1>(program_, randomSeed_);
-    mainWindow_->SetHelpWindow([this]() -> Form& { return HelpWindow(); });
+    mainWindow_ = std::make_unique<MainWindow>(program_, randomSeed_);
+    mainWindow_->SetHelpWindow([this]() -> LoadableWindow& { return Help(); });
   }
   return *mainWindow_;
 }
 
-Form2& ProgramWindows::HelpWindow() {
+HelpWindow& ProgramWindows::Help() {
   if (!helpWindow_) {
-    helpWindow_ = std::make_unique<Form2>(program_);
-    helpWindow_->SetMainWindow([this]() -> Form& { return MainWindow(); });
+    helpWindow_ = std::make_unique<HelpWindow>(program_);
+    helpWindow_->SetMainWindow([this]() -> LoadableWindow& { return Main(); });
   }
   return *helpWindow_;
 }

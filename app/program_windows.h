@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "form1.h"
-#include "form2.h"
+#include "help_window.h"
 #include "local_clock.h"
+#include "main_window.h"
 
 namespace ombrix {
 
@@ -23,16 +23,16 @@ class ProgramWindows {
   explicit ProgramWindows(Program& program, std::uint64_t randomSeed = FreshSeed());
 
   // Start-up: the main window is shown, and becoming active it asks for the settings.
-  void StartUp() { MainWindow().Show(); }
+  void StartUp() { Main().Show(); }
 
  private:
-  Form1& MainWindow();
-  Form2& HelpWindow();
+  MainWindow& Main();
+  HelpWindow& Help();
 
   Program& program_;
   std::uint64_t randomSeed_;
-  std::unique_ptr<Form1> mainWindow_;
-  std::unique_ptr<Form2> helpWindow_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  std::unique_ptr<HelpWindow> helpWindow_;
 };
 
 }  // namespace ombrix

@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "experiment_settings.h"
-#include "frequency_table.h"
 #include "local_clock.h"
-#include "runtime_random.h"
+#include "random_generator.h"
 #include "shortage_experiment.h"
 
 namespace ombrix {
@@ -58,14 +57,12 @@ inline std::optional<std::map<std::string, double>> RunForMedians(int argc, char
 inline void LargestRun(benchmark::State& state) {
   const ExperimentSettings settings{.GuestCount = ExperimentSettings::MaxGuests,
                                     .ExperimentCount = ExperimentSettings::MaxExperiments};
-  RuntimeRandom random(FreshSeed());
+  RandomGenerator random(FreshSeed());
   // Built once, as the main window holds it: a run itself allocates nothing.
-  auto engine = std::make_unique<ShortageExperiment<RuntimeRandom>>(random);
-  FrequencyTable table;
+  ShortageExperiment<RandomGenerator> engine(random);
   for (auto _ : state) {
-    table.Clear();
-    engine->Run(settings, table);
-    benchmark::DoNotOptimize(engine->ShortageAverage);
+    const ShortageRun run = engine.Run(settings);
+    benchmark::DoNotOptimize(run.average);
     benchmark::ClobberMemory();
   }
 }

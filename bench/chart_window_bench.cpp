@@ -19,9 +19,8 @@
 #include "chart_window.h"
 #include "experiment_settings.h"
 #include "fonts.h"
-#include "frequency_table.h"
 #include "local_clock.h"
-#include "runtime_random.h"
+#include "random_generator.h"
 #include "shortage_chart.h"
 #include "shortage_experiment.h"
 
@@ -30,31 +29,21 @@ namespace {
 
 constexpr int kGuests = ExperimentSettings::MaxGuests;
 
-// Two runs at the largest settings, as the engine leaves them: each experiment's value and
-// the average.
-struct Run {
-  std::vector<std::int16_t> values;
-  float average;
-};
-std::vector<Run> runs;
+// Two runs at the largest settings, with the law the main window keeps beside them.
+std::vector<RunReport> runs;
 
 void MakeRuns() {
   const ExperimentSettings settings{.GuestCount = kGuests,
                                     .ExperimentCount = ExperimentSettings::MaxExperiments};
-  RuntimeRandom random(FreshSeed());
-  auto engine = std::make_unique<ShortageExperiment<RuntimeRandom>>(random);
-  for (int k = 0; k < 2; ++k) {
-    FrequencyTable table;
-    engine->Run(settings, table);
-    const auto& values = engine->ShortageByExperiment;
-    runs.push_back({{values.begin() + 1, values.begin() + 1 + settings.ExperimentCount},
-                    engine->ShortageAverage});
-  }
+  RandomGenerator random(FreshSeed());
+  ShortageExperiment<RandomGenerator> engine(random);
+  for (int k = 0; k < 2; ++k)
+    runs.emplace_back(engine.Run(settings));
 }
 
 // From the run's values to the pixels, as the main window asks for it.
-void Draw(ChartWindow& window, const Run& run) {
-  window.ShowRun(ChartOf(kGuests, run.values, run.average));
+void Draw(ChartWindow& window, const RunReport& report) {
+  window.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
   QCoreApplication::processEvents();
   window.repaint();
 }

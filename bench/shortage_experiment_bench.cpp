@@ -13,7 +13,7 @@
 #include "benchmark_runner.h"
 #include "experiment_settings.h"
 #include "local_clock.h"
-#include "runtime_random.h"
+#include "random_generator.h"
 
 namespace ombrix {
 namespace {
@@ -22,13 +22,13 @@ constexpr int kGuests = ExperimentSettings::MaxGuests;
 constexpr int kExperiments = ExperimentSettings::MaxExperiments;
 
 void LeastWork(benchmark::State& state) {
-  RuntimeRandom random(FreshSeed());
+  RandomGenerator random(FreshSeed());
   for (auto _ : state) {
     std::int64_t heads = 0;
     for (int k = 0; k < kExperiments; ++k) {
-      random.rtcRandomize(random.rtcGetTimer());
+      random.Reseed(random.Now());
       for (int i = 0; i < kGuests; ++i)
-        heads += random.rtcRandomNext() < 0.5f;
+        heads += random.NextUniform() < 0.5f;
     }
     benchmark::DoNotOptimize(heads);
   }

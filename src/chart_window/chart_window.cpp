@@ -15,8 +15,9 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "chart_texts.h"
 #include "fonts.h"
-#include "frequency_table.h"
+#include "qt_conversions.h"
 #include "shortage_chart.h"
 
 namespace ombrix {
@@ -41,12 +42,12 @@ QLineSeries* Line(QChart& chart, const QColor& color, Qt::PenStyle style) {
 
 ChartWindow::ChartWindow()
     : chart_(new QChart),
-      observed_(new QBarSet(QStringLiteral("Observed"))),
+      observed_(new QBarSet(QLatin1String(ChartTexts::kObserved))),
       bars_(new QBarSeries(chart_)),
       values_(new QCategoryAxis(chart_)),
       meetings_(new QValueAxis(chart_)) {
   setObjectName(QStringLiteral("Chart"));
-  setWindowTitle(QString::fromUtf8("Experiment of Ombrix 2＿Chart\u3000Ombrix project 2026"));
+  setWindowTitle(ToQString(ChartTexts::kCaption));
   resize(640, 480);
 
   chart_->setTitleFont(WindowFont(11.25, true));
@@ -60,13 +61,13 @@ ChartWindow::ChartWindow()
   observed_->setColor(QColor(128, 255, 255));  // the light cyan of the main window's title
   observed_->setBorderColor(QColor(0, 128, 128));
   expected_ = Line(*chart_, Qt::black, Qt::SolidLine);
-  expected_->setName(QStringLiteral("Expected"));
+  expected_->setName(QLatin1String(ChartTexts::kExpected));
   expected_->setPointsVisible(true);
   coinsByRun_ = Line(*chart_, QColor(0, 0, 192), Qt::SolidLine);
   coinsByTheory_ = Line(*chart_, QColor(192, 0, 0), Qt::DashLine);
 
   const auto setUp = [this](QValueAxis& axis, const char* title, Qt::Alignment side) {
-    axis.setTitleText(QLatin1String(title));
+    axis.setTitleText(ToQString(title));
     axis.setTitleFont(WindowFont(9.75, true));
     axis.setLabelsFont(WindowFont(9, false));
     chart_->addAxis(&axis, side);
@@ -74,9 +75,9 @@ ChartWindow::ChartWindow()
       series->attachAxis(&axis);
   };
   values_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  setUp(*values_, "Lowest coin balance", Qt::AlignBottom);
+  setUp(*values_, ChartTexts::kValueAxis, Qt::AlignBottom);
   meetings_->setLabelFormat(QStringLiteral("%d"));
-  setUp(*meetings_, "Meetings", Qt::AlignLeft);
+  setUp(*meetings_, ChartTexts::kCountAxis, Qt::AlignLeft);
 
   view_ = new QChartView(chart_, this);
   view_->setRenderHint(QPainter::Antialiasing);
@@ -89,7 +90,6 @@ ChartWindow::ChartWindow()
   QObject::connect(copy, &QShortcut::activated, this, [this] { CopyPicture(); });
   auto* escape = new QShortcut(Qt::Key_Escape, this);
   QObject::connect(escape, &QShortcut::activated, this, &QWidget::close);
-  ShowNoRun();
 }
 
 void ChartWindow::ShowRun(const ShortageChart& run) {
@@ -112,32 +112,15 @@ void ChartWindow::ShowRun(const ShortageChart& run) {
 
   // Each marker stands at the left edge of the bar of -coins: the bars right of it are the
   // meetings those coins see through.
-  const auto mark = [&](QLineSeries& marker, const char* whose, int coins) {
+  const ChartTexts texts = TextsOf(run);
+  const auto mark = [&](QLineSeries& marker, const std::string& legend, int coins) {
     const double x = -coins - run.lowestValue - 0.5;
     marker.replace({{x, 0}, {x, meetings_->max()}});
-    marker.setName(QStringLiteral("%1: %2 coins cover 95 %").arg(QLatin1String(whose)).arg(coins));
+    marker.setName(ToQString(legend));
   };
-  mark(*coinsByRun_, "This run", run.coinsByRun);
-  mark(*coinsByTheory_, "Theory", run.coinsByTheory);
-
-  const QString average = QString::fromStdString(AverageText(run.average));
-  const QString exact = QString::number(run.exactMean, 'f', 2);
-  chart_->setTitle(
-      QStringLiteral("Guests %1, experiments %2: average %3, exact expected average %4")
-          .arg(run.guestCount)
-          .arg(run.experimentCount)
-          .arg(average, exact));
-  Describe(QStringLiteral("Chart: guests %1, experiments %2")
-               .arg(run.guestCount)
-               .arg(run.experimentCount),
-           QStringLiteral("Bars for the lowest coin balances from %1 to 1, with how many meetings "
-                          "reached each; a line with how many theory expects. Average %2, exact "
-                          "expected average %3. To run short in at most 5 % of meetings, prepare "
-                          "%4 coins by this run, %5 by theory.")
-               .arg(run.lowestValue)
-               .arg(average, exact)
-               .arg(run.coinsByRun)
-               .arg(run.coinsByTheory));
+  mark(*coinsByRun_, texts.coinsByRun, run.coinsByRun);
+  mark(*coinsByTheory_, texts.coinsByTheory, run.coinsByTheory);
+  ShowTexts(texts);
 }
 
 void ChartWindow::ShowNoRun() {
@@ -145,9 +128,7 @@ void ChartWindow::ShowNoRun() {
   for (QLineSeries* line : {expected_, coinsByRun_, coinsByTheory_})
     line->clear();
   ShowFrame(false);
-  chart_->setTitle(QStringLiteral("No run shown: Init cleared the table"));
-  Describe(QStringLiteral("Chart: no run shown"),
-           QStringLiteral("Experiment Start in the main window draws the chart of the next run."));
+  ShowTexts(NoRunTexts());
 }
 
 void ChartWindow::LabelValues(int lowestValue, int barCount) {
@@ -165,10 +146,11 @@ void ChartWindow::ShowFrame(bool shown) {
   chart_->legend()->setVisible(shown);
 }
 
-void ChartWindow::Describe(const QString& name, const QString& description) {
+void ChartWindow::ShowTexts(const ChartTexts& texts) {
+  chart_->setTitle(ToQString(texts.title));
   for (QWidget* widget : std::initializer_list<QWidget*>{this, view_}) {
-    widget->setAccessibleName(name);
-    widget->setAccessibleDescription(description);
+    widget->setAccessibleName(ToQString(texts.name));
+    widget->setAccessibleDescription(ToQString(texts.description));
   }
 }
 

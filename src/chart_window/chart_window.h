@@ -13,6 +13,7 @@ class QValueAxis;
 
 namespace ombrix {
 
+struct ChartTexts;
 struct ShortageChart;
 
 // The chart of the last run beside the main window: a bar for each lowest coin balance with
@@ -33,8 +34,8 @@ class ChartWindow final : public QWidget {
   void LabelValues(int lowestValue, int barCount);
   // The axes and the legend, shown with a run only.
   void ShowFrame(bool shown);
-  // What a screen reader says of the window and of the chart in it.
-  void Describe(const QString& name, const QString& description);
+  // The title, and what a screen reader says of the window and of the chart in it.
+  void ShowTexts(const ChartTexts& texts);
   void CopyPicture();
 
   QChart* chart_;

@@ -7,19 +7,6 @@
 #include "read_number.h"
 
 namespace ombrix {
-namespace {
-
-std::string_view GuestsTitle(SettingsVariant variant) {
-  return variant == SettingsVariant::Init ? " Setting the number of guests"
-                                          : "Setting the number of guests";
-}
-
-std::string_view ExperimentsTitle(SettingsVariant variant) {
-  return variant == SettingsVariant::Init ? " Setting the number of experiment"
-                                          : "Setting the number of experiments";
-}
-
-}  // namespace
 
 std::int16_t ShowExitMessage(SettingsDialogs& dialogs, ExperimentSettings& settings) {
   constexpr int kOkOnly = 0;
@@ -45,18 +32,13 @@ std::optional<std::int16_t> AskCount(SettingsDialogs& dialogs, ExperimentSetting
 
 Flow AskExperimentSettings(SettingsDialogs& dialogs, ExperimentSettings& settings,
                            SettingsVariant variant) {
-  const auto guests = AskCount(dialogs, settings, kGuestsDialog, GuestsTitle(variant));
-  if (!guests)
-    return Flow::EndProgram;
-  settings.GuestCount = *guests;
-  dialogs.ShowGuestCount(std::to_string(settings.GuestCount));
-
-  const auto experiments =
-      AskCount(dialogs, settings, kExperimentsDialog, ExperimentsTitle(variant));
-  if (!experiments)
-    return Flow::EndProgram;
-  settings.ExperimentCount = *experiments;
-  dialogs.ShowExperimentCount(std::to_string(settings.ExperimentCount));
+  for (const CountDialog& dialog : kSettingsDialogs) {
+    const auto count = AskCount(dialogs, settings, dialog, dialog.Title(variant));
+    if (!count)
+      return Flow::EndProgram;
+    settings.*dialog.setting = *count;
+    dialogs.ShowCount(dialog.label, std::to_string(*count));
+  }
   return Flow::Continue;
 }
 

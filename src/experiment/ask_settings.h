@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -18,17 +19,42 @@ enum class [[nodiscard]] Flow{Continue, EndProgram};
 // the one asked at the end of Init.
 enum class SettingsVariant { Activation, Init };
 
+// One settings dialog: what it asks, what it accepts, and where the accepted count goes.
 struct CountDialog {
   std::string_view prompt;
   std::string_view defaultText;
-  double lower;
-  double upper;
+  std::string_view activationTitle;
+  std::string_view initTitle;
+  std::int16_t lower;
+  std::int16_t upper;
+  std::int16_t ExperimentSettings::*setting;
+  std::string_view label;  // object name of the main window's label that shows the count
+
+  std::string_view Title(SettingsVariant variant) const {
+    return variant == SettingsVariant::Init ? initTitle : activationTitle;
+  }
 };
 
-inline constexpr CountDialog kGuestsDialog{"Please enter an integer between 10 and 1000 ...", "100",
-                                           10, 1000};
-inline constexpr CountDialog kExperimentsDialog{"Please enter an integer between 1 and 10000 ...",
-                                                "1000", 1, 10000};
+inline constexpr CountDialog kGuestsDialog{
+    .prompt = "Please enter an integer between 10 and 1000 ...",
+    .defaultText = "100",
+    .activationTitle = "Setting the number of guests",
+    .initTitle = " Setting the number of guests",
+    .lower = ExperimentSettings::MinGuests,
+    .upper = ExperimentSettings::MaxGuests,
+    .setting = &ExperimentSettings::GuestCount,
+    .label = "Label82"};
+inline constexpr CountDialog kExperimentsDialog{
+    .prompt = "Please enter an integer between 1 and 10000 ...",
+    .defaultText = "1000",
+    .activationTitle = "Setting the number of experiments",
+    .initTitle = " Setting the number of experiment",
+    .lower = ExperimentSettings::MinExperiments,
+    .upper = ExperimentSettings::MaxExperiments,
+    .setting = &ExperimentSettings::ExperimentCount,
+    .label = "Label2"};
+// In the order they are asked.
+inline constexpr std::array kSettingsDialogs{kGuestsDialog, kExperimentsDialog};
 
 inline constexpr std::string_view kExitPrompt = "This software will exit.";
 inline constexpr std::string_view kExitTitle = "Experiment of Ombrix";
@@ -43,7 +69,7 @@ std::int16_t ShowExitMessage(SettingsDialogs& dialogs, ExperimentSettings& setti
                                                    const CountDialog& dialog,
                                                    std::string_view title);
 
-// Asks for the guests, then the experiments; stores and shows each accepted count at once.
+// Asks each dialog of kSettingsDialogs in turn; stores and shows each accepted count at once.
 Flow AskExperimentSettings(SettingsDialogs& dialogs, ExperimentSettings& settings,
                            SettingsVariant variant);
 

@@ -3,11 +3,25 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace ombrix {
 
-std::string FrequencyTable::CellText(int bin) const {
-  return std::to_string(Count(bin));
+int FrequencyTable::CheckedBin(int bin) {
+  if (bin < 1 || bin > kBinCount) {
+    throw std::out_of_range("bin " + std::to_string(bin) + " is outside 1 to " +
+                            std::to_string(kBinCount));
+  }
+  return bin;
+}
+
+BinValues FrequencyTable::ValuesOf(int bin) {
+  CheckedBin(bin);
+  if (bin == 1)
+    return {.value = kLowestOwnValue - 1, .extent = BinValues::Extent::OrLess};
+  if (bin == kBinCount)
+    return {.value = kHighestOwnValue + 1, .extent = BinValues::Extent::OrMore};
+  return {.value = bin - 2 + kLowestOwnValue, .extent = BinValues::Extent::Single};
 }
 
 std::string AverageText(float shortageAverage) {

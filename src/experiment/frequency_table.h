@@ -5,33 +5,54 @@
 #include <cstdint>
 #include <string>
 
+#include "experiment_settings.h"
+
 namespace ombrix {
 
-// Counts of experiments per shortage value in 63 bins, numbered 1 to 63. Bin 1 holds every
-// value below -57, bins 2 to 62 the values -57 to 3, bin 63 every value above 3.
+// The values one bin of the table counts: a single value, or every value up to or from one.
+struct BinValues {
+  enum class Extent { Single, OrLess, OrMore };
+  int value;
+  Extent extent;
+
+  bool operator==(const BinValues&) const = default;
+};
+
+// Counts of experiments per ShortageValue in bins numbered 1 to kBinCount. Every value from
+// kLowestOwnValue to kHighestOwnValue has a bin of its own; bin 1 holds every value below
+// them, the last bin every value above them.
 class FrequencyTable {
  public:
-  static constexpr int kBinCount = 63;
   static constexpr int kLowestOwnValue = -57;
   static constexpr int kHighestOwnValue = 3;
+  static constexpr int kBinCount = kHighestOwnValue - kLowestOwnValue + 3;
+
+  static_assert(kLowestOwnValue <= 0 && kHighestOwnValue >= 1,
+                "the values a meeting ends most often with, 0 and 1, need bins of their own");
 
   static constexpr int BinOf(int shortageValue) {
     if (shortageValue < kLowestOwnValue)
       return 1;
     if (shortageValue > kHighestOwnValue)
       return kBinCount;
-    return shortageValue + 59;
+    return shortageValue - kLowestOwnValue + 2;
   }
 
-  void Clear() { counts_.fill(0); }
-  void Record(std::int16_t shortageValue) { ++counts_[BinOf(shortageValue)]; }
+  // The values that BinOf maps to `bin`. Throws std::out_of_range unless 1 <= bin <= kBinCount.
+  static BinValues ValuesOf(int bin);
 
-  // Count of bin k, for k from 1 to 63.
-  std::int16_t Count(int bin) const { return counts_.at(bin); }
-  // Decimal digits of the count of bin k: "0" for an empty bin.
-  std::string CellText(int bin) const;
+  // Adds one experiment of `shortageValue` to its bin.
+  void Record(std::int16_t shortageValue) { ++counts_.at(BinOf(shortageValue)); }
+
+  // Count of `bin`, 1 to kBinCount; std::out_of_range for any other.
+  std::int16_t Count(int bin) const { return counts_.at(CheckedBin(bin)); }
+  // Decimal digits of the count of `bin`: "0" for an empty bin.
+  std::string CellText(int bin) const { return std::to_string(Count(bin)); }
 
  private:
+  static int CheckedBin(int bin);
+
+  // A bin never counts more than a run's experiments.
   std::array<std::int16_t, kBinCount + 1> counts_{};  // index 0 is unused
 };
 

@@ -8,7 +8,7 @@
 namespace ombrix {
 
 // What the settings logic needs of the window layer: the modal input dialog, the modal
-// message box and the two labels that show the accepted counts. Texts are UTF-8.
+// message box and the labels that show the accepted counts. Texts are UTF-8.
 class SettingsDialogs {
  public:
   virtual ~SettingsDialogs() = default;
@@ -18,10 +18,8 @@ class SettingsDialogs {
                                std::string_view defaultText) = 0;
   // Returns the code of the button pressed (1 for OK, also when closed or dismissed).
   virtual std::int16_t MsgBox(std::string_view prompt, std::string_view title, int buttonStyle) = 0;
-  // Caption of Label82, which shows GuestCount.
-  virtual void ShowGuestCount(std::string_view text) = 0;
-  // Caption of Label2, which shows ExperimentCount.
-  virtual void ShowExperimentCount(std::string_view text) = 0;
+  // Sets the caption of the label whose object name is `label` to `text`.
+  virtual void ShowCount(std::string_view label, std::string_view text) = 0;
 };
 
 }  // namespace ombrix

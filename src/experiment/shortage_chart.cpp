@@ -5,12 +5,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "shortage_distribution.h"
-
 namespace ombrix {
 
-ShortageChart ChartOf(int guestCount, std::span<const std::int16_t> shortageValues, float average) {
-  const ShortageDistribution theory(guestCount);
+ShortageChart ChartOf(const ShortageDistribution& theory,
+                      std::span<const std::int16_t> shortageValues, float average) {
+  const int guestCount = theory.GuestCount();
   ShortageChart chart{.guestCount = guestCount,
                       .experimentCount = static_cast<int>(shortageValues.size()),
                       .lowestValue = -theory.CoinsCovering(1.0 - ShortageChart::kShownTail),

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "shortage_distribution.h"
+
 namespace ombrix {
 
 // What the chart of a run shows: one bar for each ShortageValue from the lowest worth showing
@@ -29,9 +31,10 @@ struct ShortageChart {
   int BarCount() const { return static_cast<int>(observed.size()); }
 };
 
-// The chart of a run of `guestCount` guests whose experiments gave `shortageValues`, one each,
-// with `average` their average. Throws std::out_of_range for a guest count outside 1 to
-// MaxGuests, or a value outside -guestCount to +1.
-ShortageChart ChartOf(int guestCount, std::span<const std::int16_t> shortageValues, float average);
+// The chart of a run whose experiments gave `shortageValues`, one each, with `average` their
+// average, beside `law`, the exact law of the run's guest count. Throws std::out_of_range for a
+// value outside -guestCount to +1.
+ShortageChart ChartOf(const ShortageDistribution& law, std::span<const std::int16_t> shortageValues,
+                      float average);
 
 }  // namespace ombrix

@@ -84,8 +84,7 @@ double ShortageDistribution::Probability(int shortageValue) const {
 }
 
 double ShortageDistribution::BinProbability(int bin) const {
-  if (bin < 1 || bin > FrequencyTable::kBinCount)
-    throw std::out_of_range("bin " + std::to_string(bin) + " is outside 1 to 63");
+  (void)FrequencyTable::ValuesOf(bin);  // throws for a bin the table does not have
   double total = 0.0;
   for (int value = -guestCount_; value <= 1; ++value) {
     if (FrequencyTable::BinOf(value) == bin)

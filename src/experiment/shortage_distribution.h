@@ -21,10 +21,12 @@ class ShortageDistribution {
   // Throws std::out_of_range unless 1 <= guestCount <= ExperimentSettings::MaxGuests.
   explicit ShortageDistribution(int guestCount);
 
+  int GuestCount() const { return guestCount_; }
+
   // P(ShortageValue == value); 0 for a value that cannot occur.
   double Probability(int shortageValue) const;
-  // The probability of every value that FrequencyTable::BinOf maps to `bin`, 1 to 63. Throws
-  // std::out_of_range for any other bin.
+  // The probability of every value that FrequencyTable::BinOf maps to `bin`. Throws
+  // std::out_of_range for a bin the table does not have.
   double BinProbability(int bin) const;
   // The expected ShortageValue, the value the average of a run tends to.
   double Mean() const;

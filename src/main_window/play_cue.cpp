@@ -3,13 +3,13 @@
 
 namespace ombrix {
 
-void PlayCue(MediaControl& mmControl1, const QString& fileName) {
+void PlayCue(MediaPlayerControl& cuePlayer, const QString& fileName) {
   // Whatever the previous cue left open is stopped and closed before the new file is opened.
-  mmControl1.SetCommand(QStringLiteral("Stop"));
-  mmControl1.SetCommand(QStringLiteral("Close"));
-  mmControl1.SetFileName(fileName);
-  mmControl1.SetCommand(QStringLiteral("Open"));
-  mmControl1.SetCommand(QStringLiteral("Sound"));
+  cuePlayer.SetCommand(QStringLiteral("Stop"));
+  cuePlayer.SetCommand(QStringLiteral("Close"));
+  cuePlayer.SetFileName(fileName);
+  cuePlayer.SetCommand(QStringLiteral("Open"));
+  cuePlayer.SetCommand(QStringLiteral("Sound"));
 }
 
 }  // namespace ombrix

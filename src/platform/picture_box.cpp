@@ -17,12 +17,12 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 
-void PictureBox::Cls() {
+void PictureBox::Clear() {
   lines_.clear();
   update();
 }
 
-void PictureBox::Print(const QString& line) {
+void PictureBox::PrintLine(const QString& line) {
   lines_.append(line);
   update();
 }

@@ -15,9 +15,9 @@ class PictureBox : public QFrame {
   explicit PictureBox(QWidget* parent = nullptr);
 
   // Erases everything printed and moves the print position back to the top.
-  void Cls();
+  void Clear();
   // Prints one line; the empty text moves on by an empty line.
-  void Print(const QString& line);
+  void PrintLine(const QString& line);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

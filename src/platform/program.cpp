@@ -6,7 +6,7 @@
 #include <QThread>
 #include <algorithm>
 
-#include "form.h"
+#include "loadable_window.h"
 
 namespace ombrix {
 
@@ -17,26 +17,26 @@ Program::~Program() {
     QCoreApplication::instance()->removeEventFilter(&barrier_);
 }
 
-void Program::Register(Form& form) {
-  forms_.push_back(&form);
+void Program::Register(LoadableWindow& window) {
+  windows_.push_back(&window);
 }
 
-void Program::Unregister(Form& form) {
-  std::erase(forms_, &form);
+void Program::Unregister(LoadableWindow& window) {
+  std::erase(windows_, &window);
 }
 
-void Program::End() {
+void Program::End(int status) {
   if (ended_)
     return;
   ended_ = true;
-  for (Form* form : forms_)
-    form->Unload();
+  for (LoadableWindow* window : windows_)
+    window->Unload();
   if (QCoreApplication::instance()) {
     QCoreApplication::instance()->installEventFilter(&barrier_);
     // Outside any event loop (a test driving the windows directly) there is nothing to leave,
     // and exit() would make every later loop, such as a dialog's, return at once.
     if (QThread::currentThread()->loopLevel() > 0)
-      QCoreApplication::exit(0);
+      QCoreApplication::exit(status);
   }
 }
 
@@ -44,7 +44,8 @@ void Program::EndIfNoWindowLoaded() {
   if (ended_)
     return;
   const bool anyLoaded =
-      std::any_of(forms_.begin(), forms_.end(), [](const Form* form) { return form->IsLoaded(); });
+      std::any_of(windows_.begin(), windows_.end(),
+                  [](const LoadableWindow* window) { return window->IsLoaded(); });
   if (!anyLoaded)
     End();
 }

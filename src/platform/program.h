@@ -6,7 +6,7 @@
 
 namespace ombrix {
 
-class Form;
+class LoadableWindow;
 
 // The program's lifetime: which window objects exist, and ending the program, either at
 // once (Exit, a cancelled settings dialog) or when a handler returns with no window loaded.
@@ -17,15 +17,18 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
+  // The exit status of a program ended by a run-time error, as sysexits.h's EX_SOFTWARE.
+  static constexpr int kRunTimeErrorStatus = 70;
+
   // Ends the program at once: every window is unloaded, no further event is delivered to
-  // the program and the event loop returns with status 0.
-  void End();
+  // the program and the event loop returns with `status`: 0 for the user's own endings.
+  void End(int status = 0);
 
   // Called once each handler has returned.
   void EndIfNoWindowLoaded();
 
-  void Register(Form& form);
-  void Unregister(Form& form);
+  void Register(LoadableWindow& window);
+  void Unregister(LoadableWindow& window);
 
  private:
   // Swallows every event once the program has ended, but the deletion of unloaded widgets.
@@ -34,7 +37,7 @@ class Program {
     bool eventFilter(QObject* watched, QEvent* event) override;
   };
 
-  std::vector<Form*> forms_;
+  std::vector<LoadableWindow*> windows_;
   EventBarrier barrier_;
   bool ended_ = false;
 };

@@ -24,9 +24,13 @@ struct OneAnswer final : ombrix::SettingsDialogs {
   std::string InputBox(std::string_view, std::string_view, std::string_view) override {
     return ++asked == 1 ? std::string(answer) : std::string();
   }
-  std::int16_t MsgBox(std::string_view, std::string_view, int) override { return ++messages, 1; }
-  void ShowGuestCount(std::string_view) override { Require(false, "a label was written"); }
-  void ShowExperimentCount(std::string_view) override { Require(false, "a label was written"); }
+  std::int16_t MsgBox(std::string_view, std::string_view, int) override {
+    ++messages;
+    return 1;
+  }
+  void ShowCount(std::string_view, std::string_view) override {
+    Require(false, "a label was written");
+  }
   std::string_view answer;
   int asked = 0, messages = 0;
 };
@@ -37,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const double value = ombrix::ReadNumber(input);
   Require(!std::isnan(value), "ReadNumber gave NaN");
-  for (const ombrix::CountDialog& dialog : {ombrix::kGuestsDialog, ombrix::kExperimentsDialog}) {
+  for (const ombrix::CountDialog& dialog : ombrix::kSettingsDialogs) {
     OneAnswer dialogs(input);
     ombrix::ExperimentSettings settings;
     const auto count = ombrix::AskCount(dialogs, settings, dialog, "fuzz");

@@ -8,11 +8,32 @@
 #include <QtEndian>
 
 #include "cue_path.h"
-#include "media_control.h"
+#include "media_player_control.h"
 #include "play_cue.h"
+#include "wave_player.h"
 
 namespace ombrix {
 namespace {
+
+// Sets an environment variable for as long as it lives, then puts back what was there.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const QString& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    qputenv(name, value.toUtf8());
+  }
+  ~ScopedVariable() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
 
 QString Beside(const QString& name) {
   return QDir(QCoreApplication::applicationDirPath()).filePath(name);
@@ -22,7 +43,8 @@ QString Beside(const QString& name) {
 // that asked for the cue makes all its writes and goes on.
 TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
   QFile built(Beside("pinpon.wav"));
-  ASSERT_TRUE(built.open(QIODevice::ReadOnly) && ReadWaveFile(Beside("endpinpon.wav")));
+  ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(ReadWaveFile(Beside("endpinpon.wav")));
   const QByteArray cue = built.readAll();
   QByteArray huge = cue, beyond = cue;
   qToLittleEndian(0xFFFFFFF0u, huge.data() + 4);
@@ -31,23 +53,28 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
   const QByteArray au = QByteArray::fromHex("2e736e6400000018000007d00000000300001f4000000001") +
                         QByteArray(2000, '\x10');
   QTemporaryDir dir;
-  ASSERT_TRUE(QDir::setCurrent(dir.path()) && QDir().mkdir("directory.wav"));
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  ASSERT_TRUE(QDir().mkdir("directory.wav"));
   const std::pair<const char*, QByteArray> broken[] = {
       {"empty.wav", ""},  {"text.wav", "ding dong\n"}, {"short.wav", cue.left(cue.size() - 1)},
       {"huge.wav", huge}, {"beyond.wav", beyond},      {"au.wav", au}};
   for (const auto& [name, bytes] : broken) {
     QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
     file.close();
     EXPECT_FALSE(ReadWaveFile(dir.filePath(name))) << name;
   }
-  EXPECT_FALSE(ReadWaveFile(dir.filePath("directory.wav")) || ReadWaveFile("none.wav"));
+  EXPECT_FALSE(ReadWaveFile(dir.filePath("directory.wav")));
+  EXPECT_FALSE(ReadWaveFile("none.wav"));
 
   QWidget window;
-  auto* player = new MediaControl(&window);
-  QSignalSpy writes(player, &MediaControl::propertyWritten);
-  for (const char* name : {"empty.wav", "huge.wav", "au.wav", "directory.wav", "none.wav"})
-    PlayCue(*player, "pinpon.wav"), PlayCue(*player, dir.filePath(name));
+  auto* player = new MediaPlayerControl(&window);
+  QSignalSpy writes(player, &MediaPlayerControl::propertyWritten);
+  for (const char* name : {"empty.wav", "huge.wav", "au.wav", "directory.wav", "none.wav"}) {
+    PlayCue(*player, "pinpon.wav");
+    PlayCue(*player, dir.filePath(name));
+  }
   EXPECT_EQ(writes.size(), 50);
   window.show();
   player->setVisible(true);
@@ -59,17 +86,19 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
 // executable, and never in the current directory; a cue found in any of them decodes.
 TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
   QTemporaryDir user, system, current;
-  qputenv("XDG_DATA_HOME", user.path().toUtf8());
-  qputenv("XDG_DATA_DIRS", (system.path() + ":/nonexistent").toUtf8());
+  const ScopedVariable home("XDG_DATA_HOME", user.path());
+  const ScopedVariable dirs("XDG_DATA_DIRS", system.path() + ":/nonexistent");
   const auto plant = [](const QString& directory, const char* name) {
     QDir().mkpath(directory);
     QFile::copy(Beside("endpinpon.wav"), QDir(directory).filePath(name));
     return QDir(directory).filePath(name);
   };
-  plant(current.path(), "pinpon.wav"), plant(current.path(), "planted.wav");
+  plant(current.path(), "pinpon.wav");
+  plant(current.path(), "planted.wav");
   ASSERT_TRUE(QDir::setCurrent(current.path()));
   EXPECT_EQ(FindCue("pinpon.wav"), Beside("pinpon.wav"));
-  EXPECT_TRUE(FindCue("planted.wav").isEmpty() && FindCue("none.wav").isEmpty());
+  EXPECT_EQ(FindCue("planted.wav"), "");
+  EXPECT_EQ(FindCue("none.wav"), "");
   for (const QString& place : {system.filePath("ombrix"), user.filePath("ombrix")}) {
     const QString cue = plant(place, "pinpon.wav");
     EXPECT_EQ(FindCue("pinpon.wav"), cue);

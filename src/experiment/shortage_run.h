@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "experiment_settings.h"
+#include "frequency_table.h"
+#include "shortage_distribution.h"
+
+namespace ombrix {
+
+// What one run of the experiment gives: each meeting's ShortageValue in experiment order,
+// their table, their sum and their average. The values live in an array sized for the largest
+// settings, so that a run allocates nothing.
+struct ShortageRun {
+  int guestCount = 0;
+  int experimentCount = 0;
+  std::array<std::int16_t, ExperimentSettings::MaxExperiments> values{};  // the first
+                                                                          // experimentCount
+  FrequencyTable table{};
+  std::int32_t sum = 0;
+  float average = 0;
+
+  std::span<const std::int16_t> Values() const {
+    return std::span(values).first(static_cast<std::size_t>(experimentCount));
+  }
+};
+
+// A finished run beside the exact law of its guest count, which its notes and its chart
+// compare it to: the law is worked out once per run.
+struct RunReport {
+  explicit RunReport(const ShortageRun& finished) : run(finished), law(finished.guestCount) {}
+
+  ShortageRun run;
+  ShortageDistribution law;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "build_window.h"
+
+#include <QLabel>
+#include <QPalette>
+
+#include "command_button.h"
+#include "described_label.h"
+#include "fonts.h"
+#include "media_player_control.h"
+#include "picture_box.h"
+#include "qt_conversions.h"
+
+namespace ombrix {
+namespace {
+
+QColor BackgroundColor(Background background, const QPalette& palette) {
+  switch (background) {
+    case Background::White:
+      return Qt::white;
+    case Background::LightCyan:
+      return QColor(128, 255, 255);
+    case Background::ButtonFace:
+      break;
+  }
+  return palette.color(QPalette::Button);
+}
+
+QWidget* MakeLabel(QWidget* parent, const ControlSpec& control) {
+  const QString caption = ToQString(control.caption);
+  QLabel* label = nullptr;
+  if (control.describe) {
+    label = new DescribedLabel(caption, parent, [describe = control.describe](const QString& text) {
+      return ToQString(describe(text.toStdString()));
+    });
+  } else {
+    label = new QLabel(caption, parent);
+  }
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(false);
+  label->setTextFormat(Qt::PlainText);
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::Window);  // not the form's, which it would inherit
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, BackgroundColor(control.background, palette));
+  if (control.border == Border::Flat) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+  } else {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+  }
+  label->setLineWidth(1);
+  label->setPalette(palette);
+  return label;
+}
+
+QWidget* MakeButton(QWidget* parent, const ControlSpec& control) {
+  auto* button = new CommandButton(ToQString(control.caption), parent);
+  // Neither Enter nor Esc presses a button of these windows on its own.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+QWidget* MakeLine(QWidget* parent) {
+  auto* line = new QWidget(parent);
+  line->setAutoFillBackground(true);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+  line->setPalette(palette);
+  return line;
+}
+
+QRect LineGeometry(const TwipRect& rect) {
+  // A horizontal line of zero height in twips is one pixel high, end points included.
+  QRect pixels = ToQRect(rect.Pixels());
+  pixels.setHeight(1);
+  pixels.setWidth(pixels.width() + 1);
+  return pixels;
+}
+
+}  // namespace
+
+void BuildWindow(QWidget& window, const WindowSpec& frame,
+                 const std::vector<ControlSpec>& controls) {
+  window.setObjectName(ToQString(frame.name));
+  window.setWindowTitle(ToQString(frame.caption));
+  window.setFont(WindowFont(frame.points, frame.bold));
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  window.setPalette(palette);
+  window.setAutoFillBackground(true);
+  const QRect client = ToQRect(frame.rect.Pixels());
+  window.setGeometry(client);
+  window.setFixedSize(client.size());
+
+  InstallDescribedLabelAccessibility();
+  QWidget* parent = &window;
+  for (const ControlSpec& control : controls) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+      case ControlKind::PushButton:
+        widget = MakeButton(parent, control);
+        break;
+      case ControlKind::Label:
+        widget = MakeLabel(parent, control);
+        break;
+      case ControlKind::Line:
+        widget = MakeLine(parent);
+        break;
+      case ControlKind::PictureBox:
+        widget = new PictureBox(parent);
+        break;
+      case ControlKind::MediaControl:
+        widget = new MediaPlayerControl(parent);
+        break;
+    }
+    widget->setObjectName(ToQString(control.name));
+    widget->setFont(WindowFont(control.points, control.bold));
+    widget->setGeometry(control.kind == ControlKind::Line ? LineGeometry(control.rect)
+                                                          : ToQRect(control.rect.Pixels()));
+    if (control.kind != ControlKind::MediaControl)
+      widget->show();
+  }
+}
+
+}  // namespace ombrix

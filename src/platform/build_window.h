@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include "control_layout.h"
+
+class QWidget;
+
+namespace ombrix {
+
+// Sets up `window` and creates one child of it for each control record, in order (later ones
+// lie on top where they overlap), each with the record's name as its object name.
+void BuildWindow(QWidget& window, const WindowSpec& frame,
+                 const std::vector<ControlSpec>& controls);
+
+}  // namespace ombrix

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ask_settings.h"
+#include "control_layout.h"
+#include "frequency_table.h"
+
+namespace ombrix {
+
+// The main window: its caption, client area, position, and every control on it.
+struct MainWindowLayout {
+  // The object names of the controls that the window's commands use.
+  static constexpr std::string_view kStart = "Command1";
+  static constexpr std::string_view kExit = "Command2";
+  static constexpr std::string_view kInit = "Command3";
+  static constexpr std::string_view kHelp = "Command4";
+  static constexpr std::string_view kGuestCount = kGuestsDialog.label;
+  static constexpr std::string_view kExperimentCount = kExperimentsDialog.label;
+  static constexpr std::string_view kAverage = "Label3";
+  static constexpr std::string_view kCuePlayer = "MMControl1";
+
+  static WindowSpec Window();
+
+  // The table's grid: one count cell per bin, with its header above it.
+  static constexpr int kRows = 7;
+  static constexpr int kColumns = 9;
+  static constexpr int kCellCount = kRows * kColumns;
+  static_assert(kCellCount == FrequencyTable::kBinCount,
+                "the table's grid needs one cell for each bin of FrequencyTable: change "
+                "kRows and kColumns with its range of values");
+
+  // Object name of the count cell of `bin`: "dosu(1)" to "dosu(63)".
+  static std::string CellName(int bin);
+
+  // The table: its headers and count cells with the row captions before them.
+  static TwipRect TableArea();
+
+  // The fixed controls, then the table row pair by row pair.
+  static std::vector<ControlSpec> Controls();
+};
+
+}  // namespace ombrix

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace ombrix {
+
+std::string Fixed(double value, int decimals) {
+  // Not printf: the toolkit sets the user's locale, whose decimal point may be a comma.
+  char text[400];  // the widest double in fixed notation has 309 integer digits
+  const auto end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  return {text, end.ptr};
+}
+
+std::string PlainDecimal(double value, int significant) {
+  if (value == 0)
+    return "0";
+  const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+  std::string text = Fixed(value, std::max(0, significant - 1 - magnitude));
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+      text.pop_back();
+  }
+  return text;
+}
+
+std::string Plural(long long count, std::string_view word) {
+  return std::to_string(count) + " " + std::string(word) + (count == 1 ? "" : "s");
+}
+
+}  // namespace ombrix

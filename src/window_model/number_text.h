@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace ombrix {
+
+// `value` with `decimals` digits after a period, correctly rounded: Fixed(-1.955, 2) is "-1.96"
+// or "-1.95" as the double lies.
+std::string Fixed(double value, int decimals);
+
+// `value` as a plain decimal to `significant` digits, trailing zeros dropped: no exponent and
+// a period for the decimal point, which a spreadsheet reads as a number and a reader at sight.
+std::string PlainDecimal(double value, int significant);
+
+// "1 experiment", "0 experiments", "2 experiments".
+std::string Plural(long long count, std::string_view word);
+
+}  // namespace ombrix

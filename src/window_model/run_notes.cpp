@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "run_notes.h"
+
+#include "frequency_table.h"
+#include "number_text.h"
+#include "table_texts.h"
+
+namespace ombrix {
+namespace {
+
+// Three significant digits, so that the tiny probabilities of the far cells differ.
+std::string Percent(double probability) {
+  return PlainDecimal(probability * 100, 3) + " %";
+}
+
+std::string ExpectedCount(double count) {
+  const std::string text = Fixed(count, 2);
+  return count > 0 && text == "0.00" ? "less than 0.01" : text;
+}
+
+}  // namespace
+
+double RunNotes::Expected(int bin) const {
+  return report_.law.BinProbability(bin) * report_.run.experimentCount;
+}
+
+std::string RunNotes::CellToolTip(int bin) const {
+  const ShortageRun& run = report_.run;
+  const double probability = report_.law.BinProbability(bin);
+  std::string text = "Shortage " + BinName(bin) +
+                     "\nObserved: " + Plural(run.table.Count(bin), "experiment") + "\nExpected: ";
+  if (probability == 0)
+    return text + "0 (cannot occur with " + Plural(run.guestCount, "guest") + ")";
+  return text + ExpectedCount(Expected(bin)) + " of " + std::to_string(run.experimentCount) +
+         " (probability " + Percent(probability) + ")";
+}
+
+std::string RunNotes::AverageToolTip() const {
+  const ShortageRun& run = report_.run;
+  const auto observed = CoinsCoveringObserved(run.table, run.experimentCount, kCoveredShare);
+  // Beyond the last value with a bin of its own the table no longer tells the coins apart.
+  const std::string byRun = observed
+                                ? std::to_string(*observed)
+                                : std::to_string(1 - FrequencyTable::kLowestOwnValue) + " or more";
+  return "Expected average for " + Plural(run.guestCount, "guest") + ": " +
+         Fixed(report_.law.Mean(), 2) +
+         "\nCoins to prepare to run short in at most 5 % of meetings: " + byRun + " by this run, " +
+         std::to_string(report_.law.CoinsCovering(kCoveredShare)) + " by theory";
+}
+
+std::string RunNotes::TabSeparated() const {
+  const ShortageRun& run = report_.run;
+  std::string text = "Shortage\tObserved\tExpected\n";
+  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin) {
+    text += BinName(bin) + "\t" + std::to_string(run.table.Count(bin)) + "\t" +
+            PlainDecimal(Expected(bin), 6) + "\n";
+  }
+  text += "Number of guests\t" + std::to_string(run.guestCount) + "\n";
+  text += "Number of experiments\t" + std::to_string(run.experimentCount) + "\n";
+  text += "Average of shortage\t" + AverageText(run.average) + "\t" +
+          PlainDecimal(report_.law.Mean(), 6) + "\n";
+  return text;
+}
+
+}  // namespace ombrix

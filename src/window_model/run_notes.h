@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "shortage_run.h"
+
+namespace ombrix {
+
+// A finished run next to what theory expects of it: the notes behind the table's tooltips and
+// the text that Ctrl+C copies. Reads the report it is given, which must outlive it.
+class RunNotes {
+ public:
+  explicit RunNotes(const RunReport& report) : report_(report) {}
+
+  // For the count cell of `bin`: its value or range, the observed count, and the expected
+  // count with its probability.
+  std::string CellToolTip(int bin) const;
+  // For the average: the expected average, and the coins that cover 95 % of meetings by this
+  // run and by theory.
+  std::string AverageToolTip() const;
+  // The table as tab-separated text for a spreadsheet: a header line, one line a cell, then
+  // the settings and the average.
+  std::string TabSeparated() const;
+
+ private:
+  double Expected(int bin) const;
+
+  const RunReport& report_;
+};
+
+}  // namespace ombrix

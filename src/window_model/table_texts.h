@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ombrix {
+
+// The words for a bin of the frequency table, all made from FrequencyTable::ValuesOf.
+
+// Its values: "-7", "-58 or less", "4 or more".
+std::string BinName(int bin);
+
+// The caption of the header over its cell: "-7"; the open ends name the first and the last
+// value with a bin of its own, after or before a fullwidth tilde: "～  -57", "3  ～".
+std::string HeaderCaption(int bin);
+
+// What a screen reader says of its header: "shortage -58 or less".
+std::string SpokenHeader(int bin);
+
+// What a screen reader says of its cell showing `text`: "shortage -3: 120 experiments", or
+// "shortage -3: no count" before a run.
+std::string SpokenCell(int bin, std::string_view text);
+
+}  // namespace ombrix

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "dialog_script.h"
+#include "golden_image.h"
+#include "help_window.h"
+#include "picture_box.h"
+#include "program.h"
+#include "program_windows.h"
+
+namespace ombrix::testing {
+namespace {
+
+// Help unloads the main window before it shows the help window, without ending the program.
+struct ShowWatch : QObject {
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show && object->objectName() == "Form2")
+      mainShownWithHelp = Shown("Form1") != nullptr;
+    return false;
+  }
+  bool mainShownWithHelp = true;
+};
+
+TEST(HelpTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
+  Program program;
+  ProgramWindows windows(program, 7);
+  DialogScript script;
+  script.Type("100").Type("1000");
+  windows.StartUp();
+  ASSERT_TRUE(script.Finish());
+  Button("Command1")->click();
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  ASSERT_TRUE(Shown("Chart"));
+  QString writes;
+  Listen(writes);
+  ShowWatch watch;
+  qApp->installEventFilter(&watch);
+  Button("Command4")->click();
+  qApp->removeEventFilter(&watch);
+  EXPECT_EQ(writes, kPinpon);
+  EXPECT_FALSE(watch.mainShownWithHelp);
+  ASSERT_TRUE(Shown("Form2"));
+  EXPECT_FALSE(Shown("Chart"));
+  EXPECT_FALSE(Ended());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
+  EXPECT_EQ(QApplication::focusWidget(), Find("Form2", "Command1"));
+
+  for (int pass = 0; pass < 2; ++pass) {  // the second Close comes before the text is printed
+    script.Type("60").Type("5");
+    Find<QPushButton>("Form2", "Command1")->click();
+    ASSERT_TRUE(script.Finish());
+    EXPECT_TRUE(Shown("Form1"));
+    EXPECT_FALSE(Shown("Form2"));
+    EXPECT_FALSE(Ended());
+    EXPECT_EQ(Settings() + " " + Table() + " " + Buttons(), "60/5 empty 1111");
+    Button("Command4")->click();
+    QCoreApplication::processEvents();
+  }
+  Shown("Form2")->close();  // through the window manager: no cue, no message, the end
+  QTest::qWait(10);
+  EXPECT_TRUE(Ended());
+  EXPECT_EQ(script.seen.size(), 6);
+}
+
+TEST(HelpWindowGoldenTest, TheTextFitsItsAreaAtEitherScale) {
+  Program program;
+  HelpWindow help(program);
+  help.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
+  QTest::qWait(20);  // the activation's handler prints the text
+  EXPECT_EQ(CompareWithGolden("help-window", *Shown("Form2")), "");
+  EXPECT_EQ(Shown("Form2")->windowTitle(),
+            "Experiment of Ombrix 2＿Help（Problem and Operation "
+            "method）\u3000Ombrix project 2026");
+  EXPECT_EQ(Shown("Form2")->geometry(), QRect(206, 136, 634, 581));
+
+  // Every line of the help ends inside its area, at either scale: the area's last two columns
+  // hold no text pixel.
+  auto& picture = *Find<PictureBox>("Form2", "Picture1");
+  const QRect area = picture.contentsRect();
+  for (const int scale : {1, 2}) {
+    QImage image(picture.size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    picture.render(&image);
+    const QImage edge = image.copy(
+        QRect(QPoint(area.right() - 1, area.top()) * scale, QSize(2, area.height()) * scale));
+    QImage white(edge.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    EXPECT_TRUE(edge == white) << "at scale " << scale;
+  }
+}
+
+}  // namespace
+}  // namespace ombrix::testing

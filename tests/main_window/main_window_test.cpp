@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+
+#include "dialog_script.h"
+#include "golden_image.h"
+#include "main_window.h"
+#include "program.h"
+
+namespace ombrix::testing {
+namespace {
+
+const QString kGuests =
+    "Setting the number of guests|Please enter an integer between 10 and 1000 ...|100|";
+
+// The window as a run reads the clock: its cursor, its buttons, and whether the events that
+// were pending at the click have run.
+QString duringRun;
+bool pendingEventsRan = false;
+float ProbeClock() {
+  duringRun = QStringLiteral("%1 %2 %3")
+                  .arg(Shown("Form1")->cursor().shape())
+                  .arg(Buttons())
+                  .arg(pendingEventsRan);
+  return 43200.0f;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    script.Type("5").Type("100").Type("1000");  // a refused answer brings back the default
+    main.Show();
+    ASSERT_TRUE(script.Finish());
+    ASSERT_EQ(script.seen, QStringList({kGuests, kGuests,
+                                        "Setting the number of experiments|Please enter an integer "
+                                        "between 1 and 10000 ...|1000|"}));
+    ASSERT_EQ(Settings(), "100/1000");
+    Shown("Form1")->activateWindow();  // back from the dialogs, for the keyboard
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form1")));
+  }
+  Program program;
+  MainWindow main{program, 7, ProbeClock};
+  DialogScript script;
+};
+
+TEST_F(MainWindowTest, ExperimentStartRunsPendingEventsThenRunsUnderTheHourglass) {
+  Shown("Form1")->setCursor(Qt::CrossCursor);
+  int cursorAtPendingEvent = -1;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        pendingEventsRan = true;
+        cursorAtPendingEvent = Shown("Form1")->cursor().shape();
+      },
+      Qt::QueuedConnection);
+  Button("Command1")->click();
+  EXPECT_EQ(cursorAtPendingEvent, Qt::CrossCursor);
+  EXPECT_EQ(duringRun, QStringLiteral("%1 1001 1").arg(Qt::WaitCursor));
+  EXPECT_EQ(Shown("Form1")->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(Buttons() + " " + Table(), "0111 1000");
+}
+
+TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
+  Button("Command1")->click();
+  QString writes;
+  Listen(writes);
+  script.note = [] { return Settings() + " " + Table(); };
+  script.Type("200").Type("50");
+  Button("Command3")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(writes, kPinpon);
+  EXPECT_EQ(script.seen.mid(3), QStringList({" Setting the number of guests|Please enter an "
+                                             "integer between 10 and 1000 ...|100|/ empty",
+                                             " Setting the number of experiment|Please enter an "
+                                             "integer between 1 and 10000 ...|1000|200/ empty"}));
+  ASSERT_EQ(Settings() + " " + Table() + " " + Buttons(), "200/50 empty 1111");
+  Button("Command1")->click();
+  EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
+}
+
+TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCarryTheRunsNotes) {
+  const auto spoken = [](const char* name) {
+    return QAccessible::queryAccessibleInterface(Label(name))->text(QAccessible::Name);
+  };
+  EXPECT_EQ(spoken("dosu(56)"), "shortage -3: no count");
+  EXPECT_EQ(spoken("Label7"), "shortage -58 or less");
+  Button("Command1")->click();
+  const QString count = Label("dosu(52)")->text();
+  EXPECT_EQ(spoken("dosu(52)"), "shortage -7: " + count + " experiments");
+  EXPECT_EQ(spoken("Label3"), "Average of shortage: " + Label("Label3")->text());
+  EXPECT_EQ(Label("dosu(52)")->toolTip(), "Shortage -7\nObserved: " + count +
+                                              " experiments\nExpected: 57.96 of 1000 (probability "
+                                              "5.8 %)");
+  EXPECT_TRUE(Label("Label3")->toolTip().startsWith("Expected average for 100 guests: -7.46\n"));
+  QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 67);
+  EXPECT_EQ(lines[52], "-7\t" + count + "\t57.9584");
+  EXPECT_EQ(lines[66], "Average of shortage\t" + Label("Label3")->text() + "\t-7.45892");
+}
+
+// Showing the window and clicking at once, before its activation has asked for the settings:
+// the dialogs come first, the click is dropped, and no run is made without settings.
+TEST(ActivationTest, AClickBeforeTheSettingsAreAskedIsDroppedForTheDialogs) {
+  Program program;
+  MainWindow main(program, 7);
+  DialogScript script;
+  script.note = [] { return Table(); };
+  script.Type("100").Type("1000");
+  main.Show();
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(script.seen.size(), 2);
+  EXPECT_FALSE(Ended());
+  EXPECT_EQ(Settings() + " " + Table() + " " + Buttons(), "100/1000 empty 1111");
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_EQ(Table(), "1000");
+}
+
+// Right-clicks a control of the main window: the menu that opens as "text shortcut enabled, ...".
+QString RightClick(QWidget* control, int click = -1) {
+  QWidget* window = control->window();  // through the window, as the platform delivers clicks
+  QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                    control->mapTo(window, control->rect().center()));
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QStringList items;
+  for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+    items << QStringLiteral("%1 %2 %3")
+                 .arg(item->text(), item->shortcut().toString())
+                 .arg(item->isEnabled());
+  if (menu && click >= 0)
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions()[click]).center());
+  else if (menu)
+    menu->close();
+  return items.join(", ");
+}
+QString Chart() {
+  return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed";
+}
+
+TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndGoesWithTheWindow) {
+  EXPECT_EQ(RightClick(Label("Label5")), "Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  Button("Command1")->click();
+  EXPECT_EQ(RightClick(Button("Command1")), "");  // off the table
+  EXPECT_EQ(RightClick(Label("Label3")), "");
+  EXPECT_EQ(RightClick(Label("dosu(63)"), 0), "Show chart Ctrl+G 1, Copy table Ctrl+C 1");
+  EXPECT_EQ(Chart(), "Chart: guests 100, experiments 1000");
+  EXPECT_TRUE(Shown("Chart")->accessibleDescription().contains(
+      "prepare 19 coins by this run, 19 by theory"));
+  script.Type("200").Type("50");
+  Button("Command3")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(Chart() + " " + RightClick(Label("dosu(1)")),
+            "Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  Button("Command1")->click();
+  EXPECT_EQ(Chart(), "Chart: guests 200, experiments 50");
+  Press("Chart", Qt::Key_Escape);
+  EXPECT_EQ(Chart(), "closed");
+  EXPECT_TRUE(Shown("Form1"));
+  EXPECT_FALSE(Ended());
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Chart(), "Chart: guests 200, experiments 50");
+  // Where it opens: no side of the main window has room on the 800 x 800 offscreen screen, so
+  // the corner that hides least of the table.
+  EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 318, 640, 480));
+  Shown("Form1")->close();  // the program ends, and the chart keeps nothing alive
+  EXPECT_TRUE(Ended());
+  EXPECT_EQ(Chart(), "closed");
+}
+
+// What the golden images cannot show: the icon, the desktop entry the window belongs to, the
+// hidden player, the focus order, no default button, and activation without a new Show.
+TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
+  const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
+  EXPECT_EQ(icon.size(), QSize(32, 32));
+  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 255);
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
+  auto* player = Find<MediaPlayerControl>("Form1", "MMControl1");
+  EXPECT_TRUE(player->isHidden());
+  EXPECT_EQ(player->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(QApplication::focusWidget(), Button("Command1"));
+  for (const char* next : {"Command2", "Command3", "Command4", "Command1"}) {
+    EXPECT_FALSE(Button(next)->isDefault());
+    EXPECT_FALSE(Button(next)->autoDefault());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Button(next));
+  }
+  QWidget other;  // the window becomes active again, but is not shown anew: nothing is asked
+  other.show();
+  other.activateWindow();
+  QTest::qWait(20);
+  Shown("Form1")->activateWindow();
+  QTest::qWait(20);
+  EXPECT_EQ(script.seen.size(), 3);
+}
+
+// Exit, or a settings dialog left without a number: the exit message once, then the end.
+TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
+  const QString exitCue = "100 23 Stop, 23 Close, 22 endpinpon.wav, 23 Open, 23 Sound";
+  const std::pair<std::function<void(DialogScript&)>, QString> rows[] = {
+      {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Return); }, exitCue},
+      {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Escape); }, exitCue},
+      {[](DialogScript& s) { s.Type("100").Type("1000").Close(); }, exitCue},
+      {[](DialogScript& s) { s.Cancel().Press(Qt::Key_Return); }, " "},
+      {[](DialogScript& s) { s.Press(Qt::Key_Escape).Press(Qt::Key_Escape); }, " "},
+      {[](DialogScript& s) { s.Type("100").Type("").Close(); }, "100 "}};
+  for (const auto& [answer, note] : rows) {
+    Program program;
+    MainWindow main(program);
+    DialogScript script;
+    QString writes;
+    script.note = [&] { return Label("Label82")->text() + " " + writes; };
+    answer(script);
+    main.Show();
+    if (note == exitCue) {
+      ASSERT_TRUE(QTest::qWaitFor([] { return Label("Label2") && Label("Label2")->text() > ""; }));
+      Listen(writes);
+      Button("Command2")->click();
+    }
+    ASSERT_TRUE(script.Finish());
+    EXPECT_EQ(script.seen.last(), "Experiment of Ombrix|This software will exit.||" + note);
+    EXPECT_EQ(script.seen.filter("This software will exit.").size(), 1);
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(main.IsLoaded());
+  }
+}
+
+TEST(MainWindowGoldenTest, BeforeAndAfterASeededRun) {
+  Program program;
+  MainWindow main(program, 20261206, [] { return 43200.0f; });  // seeded, clock at noon
+  DialogScript script;
+  script.Type("100").Type("1000");
+  main.Show();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(CompareWithGolden("main-window-empty", *Shown("Form1")), "");
+  // What the pictures leave out: the title bar, and where the window stands on the screen.
+  EXPECT_EQ(Shown("Form1")->windowTitle(), "Experiment of Ombrix 2\u3000Ombrix project 2026");
+  EXPECT_EQ(Shown("Form1")->geometry(), QRect(244, 99, 613, 512));
+  Button("Command1")->click();
+  EXPECT_EQ(CompareWithGolden("main-window-after-run", *Shown("Form1")), "");
+}
+
+}  // namespace
+}  // namespace ombrix::testing

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows as the user sees them, pixel for pixel, against pictures kept in tests/golden.
+// They are exact for Debian 12's Qt, FreeType and IPA fonts.
+//
+// When a comparison fails, look at the picture it wrote beside the test (golden-actual/*.png)
+// next to the golden one. If the change is intended, run scripts/update_golden_images.sh, look
+// at every picture it rewrites, and commit them with the change; if not, the change broke the
+// look of a window.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+
+namespace ombrix::testing {
+
+// Compares the window with its golden image; on a difference, writes what it drew into
+// golden-actual/ and counts the pixels that differ.
+inline QString CompareWithGolden(const QString& name, QWidget& window) {
+  const QImage actual = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString golden = QStringLiteral(OMBRIX_GOLDEN_DIR "/%1.png").arg(name);
+  if (qEnvironmentVariableIsSet("OMBRIX_UPDATE_GOLDEN"))
+    return actual.save(golden) ? QString() : "cannot write " + golden;
+  const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+  if (expected == actual)
+    return {};
+  int changed = 0;
+  for (int y = 0; y < actual.height(); ++y) {
+    for (int x = 0; x < actual.width(); ++x)
+      changed += !expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y);
+  }
+  QDir().mkpath("golden-actual");
+  actual.save("golden-actual/" + name + ".png");
+  return QStringLiteral("%1 differs from %2 in %3 pixels (or in size): see golden-actual/%1.png")
+      .arg(name, golden, QString::number(changed));
+}
+
+}  // namespace ombrix::testing
