@@ -44,8 +44,24 @@ stage_setup() {
 }
 
 stage_unit_tests() {
+  # The plain core and the windows' model, configured without Qt in a directory of their own:
+  # a Qt include or library in any of their compile or link commands fails the stage.
+  local core="${OMBRIX_CORE_BUILD_DIR:-build-core}"
+  configure_and_build "$core" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
+    -DOMBRIX_BUILD_BENCHMARKS=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+  local commands=("$core/compile_commands.json")
+  if [[ -f "$core/build.ninja" ]]; then
+    commands+=("$core/build.ninja")
+  else
+    mapfile -t -O 1 commands < <(find "$core" -name link.txt)
+  fi
+  if grep -i -n 'qt' "${commands[@]}"; then
+    echo "unit tests: the plain core or the windows' model is built with Qt" >&2
+    return 1
+  fi
   # --no-tests=error: a build that registers no tests is broken, not green.
   # --timeout: a test stuck on a modal dialog must fail rather than hang the run.
+  ctest --test-dir "$core" --output-on-failure --no-tests=error --timeout 300
   ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --timeout 300
 }
 
