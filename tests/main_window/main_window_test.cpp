@@ -81,25 +81,22 @@ TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
   EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
 }
 
+// The notes' texts are the windows' model's; here, that each cell speaks and carries them.
 TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCarryTheRunsNotes) {
-  const auto spoken = [](const char* name) {
-    return QAccessible::queryAccessibleInterface(Label(name))->text(QAccessible::Name);
+  const auto spoken = [] {
+    return QAccessible::queryAccessibleInterface(Label("dosu(52)"))->text(QAccessible::Name);
   };
-  EXPECT_EQ(spoken("dosu(56)"), "shortage -3: no count");
-  EXPECT_EQ(spoken("Label7"), "shortage -58 or less");
+  EXPECT_EQ(spoken(), "shortage -7: no count");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Label("Label7"))->text(QAccessible::Name),
+            "shortage -58 or less");
   Button("Command1")->click();
   const QString count = Label("dosu(52)")->text();
-  EXPECT_EQ(spoken("dosu(52)"), "shortage -7: " + count + " experiments");
-  EXPECT_EQ(spoken("Label3"), "Average of shortage: " + Label("Label3")->text());
+  EXPECT_EQ(spoken(), "shortage -7: " + count + " experiments");
   EXPECT_EQ(Label("dosu(52)")->toolTip(), "Shortage -7\nObserved: " + count +
                                               " experiments\nExpected: 57.96 of 1000 (probability "
                                               "5.8 %)");
-  EXPECT_TRUE(Label("Label3")->toolTip().startsWith("Expected average for 100 guests: -7.46\n"));
   QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
-  const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 67);
-  EXPECT_EQ(lines[52], "-7\t" + count + "\t57.9584");
-  EXPECT_EQ(lines[66], "Average of shortage\t" + Label("Label3")->text() + "\t-7.45892");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n')[52], "-7\t" + count + "\t57.9584");
 }
 
 // Showing the window and clicking at once, before its activation has asked for the settings:
@@ -173,15 +170,12 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndGoesWithTheW
 }
 
 // What the golden images cannot show: the icon, the desktop entry the window belongs to, the
-// hidden player, the focus order, no default button, and activation without a new Show.
+// focus order, no default button, and activation without a new Show.
 TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
   const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
   EXPECT_EQ(icon.size(), QSize(32, 32));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 255);
   EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
-  auto* player = Find<MediaPlayerControl>("Form1", "MMControl1");
-  EXPECT_TRUE(player->isHidden());
-  EXPECT_EQ(player->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(QApplication::focusWidget(), Button("Command1"));
   for (const char* next : {"Command2", "Command3", "Command4", "Command1"}) {
     EXPECT_FALSE(Button(next)->isDefault());

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <optional>
 
 #include "cue_path.h"
 #include "media_player_control.h"
@@ -15,25 +17,13 @@
 namespace ombrix {
 namespace {
 
-// Sets an environment variable for as long as it lives, then puts back what was there.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const QString& value)
-      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-    qputenv(name, value.toUtf8());
-  }
-  ~ScopedVariable() {
-    if (had_)
-      qputenv(name_, old_);
-    else
-      qunsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  bool had_;
-  QByteArray old_;
-};
+// Sets an environment variable until the end of the scope, then puts back what was there.
+auto ScopedVariable(const char* name, const QString& value) {
+  const std::optional<QByteArray> old =
+      qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+  qputenv(name, value.toUtf8());
+  return qScopeGuard([=] { old ? qputenv(name, *old) : qunsetenv(name); });
+}
 
 QString Beside(const QString& name) {
   return QDir(QCoreApplication::applicationDirPath()).filePath(name);
@@ -86,8 +76,8 @@ TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
 // executable, and never in the current directory; a cue found in any of them decodes.
 TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
   QTemporaryDir user, system, current;
-  const ScopedVariable home("XDG_DATA_HOME", user.path());
-  const ScopedVariable dirs("XDG_DATA_DIRS", system.path() + ":/nonexistent");
+  const auto home = ScopedVariable("XDG_DATA_HOME", user.path());
+  const auto dirs = ScopedVariable("XDG_DATA_DIRS", system.path() + ":/nonexistent");
   const auto plant = [](const QString& directory, const char* name) {
     QDir().mkpath(directory);
     QFile::copy(Beside("endpinpon.wav"), QDir(directory).filePath(name));
