@@ -46,9 +46,10 @@ ChartWindow::ChartWindow()
       bars_(new QBarSeries(chart_)),
       values_(new QCategoryAxis(chart_)),
       meetings_(new QValueAxis(chart_)) {
-  setObjectName(QStringLiteral("Chart"));
-  setWindowTitle(ToQString(ChartTexts::kCaption));
-  resize(640, 480);
+  const WindowSpec window = ChartWindowSpec();
+  setObjectName(ToQString(window.name));
+  setWindowTitle(ToQString(window.caption));
+  resize(ToQRect(window.rect.Pixels()).size());
 
   chart_->setTitleFont(WindowFont(11.25, true));
   chart_->setBackgroundRoundness(0);

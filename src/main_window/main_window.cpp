@@ -20,20 +20,18 @@
 namespace ombrix {
 namespace {
 
-// The table's menu, opened by a right click on the table. Its commands are shortcuts of the
-// whole window too, shown in the menu, and wait for a run before they are enabled.
+// The table's menu, opened by a right click on the table. Its commands wait for a run before
+// they are enabled.
 void AddTableMenu(QWidget& window) {
   auto* menu = new QMenu(&window);
-  const auto add = [&](const char* name, const char* text, const QKeySequence& keys) {
-    auto* action = new QAction(QLatin1String(text), &window);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(keys);
+  for (const auto& command : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable}) {
+    auto* action = new QAction(ToQString(command.caption), &window);
+    action->setObjectName(ToQString(command.name));
+    action->setShortcut(QKeySequence(ToQString(command.shortcut)));
     action->setEnabled(false);
     window.addAction(action);
     menu->addAction(action);
-  };
-  add("ShowChart", "Show chart", QKeySequence(Qt::CTRL | Qt::Key_G));
-  add("CopyTable", "Copy table", QKeySequence::Copy);
+  }
   window.setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(&window, &QWidget::customContextMenuRequested, menu,
                    [&window, menu](const QPoint& at) {
@@ -59,8 +57,8 @@ MainWindow::Controls MainWindow::FindControls() const {
       .average = Find<QLabel>(Layout::kAverage),
       .cells = {},
       .cuePlayer = Find<MediaPlayerControl>(Layout::kCuePlayer),
-      .showChart = Find<QAction>("ShowChart"),
-      .copyTable = Find<QAction>("CopyTable"),
+      .showChart = Find<QAction>(Layout::kShowChart.name),
+      .copyTable = Find<QAction>(Layout::kCopyTable.name),
   };
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     controls.cells[bin] = &Find<QLabel>(Layout::CellName(bin));

@@ -13,6 +13,12 @@ std::string Marker(const char* whose, int coins) {
 
 }  // namespace
 
+WindowSpec ChartWindowSpec() {
+  return {.name = "Chart",
+          .caption = "Experiment of Ombrix 2\uFF3FChart\u3000Ombrix project 2026",
+          .rect = {.width = 9600, .height = 7200}};
+}
+
 ChartTexts TextsOf(const ShortageChart& chart) {
   const std::string guests = std::to_string(chart.guestCount);
   const std::string experiments = std::to_string(chart.experimentCount);

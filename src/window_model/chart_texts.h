@@ -3,11 +3,12 @@
 
 #include <string>
 
+#include "control_layout.h"
 #include "shortage_chart.h"
 
 namespace ombrix {
 
-// The words of the chart window: its caption, its title, its axes and legend, and what a
+// The words of the chart window: its title, its axes and legend, and what a
 // screen reader says of it, with a run and without one.
 struct ChartTexts {
   std::string title;
@@ -16,13 +17,15 @@ struct ChartTexts {
   std::string coinsByRun;   // the legends of the two markers
   std::string coinsByTheory;
 
-  static constexpr const char* kCaption =
-      "Experiment of Ombrix 2\uFF3FChart\u3000Ombrix project 2026";
   static constexpr const char* kObserved = "Observed";
   static constexpr const char* kExpected = "Expected";
   static constexpr const char* kValueAxis = "Lowest coin balance";
   static constexpr const char* kCountAxis = "Meetings";
 };
+
+// The chart window: its object name, caption and size when it first opens; where it opens is
+// worked out beside the main window.
+WindowSpec ChartWindowSpec();
 
 ChartTexts TextsOf(const ShortageChart& chart);
 

@@ -25,6 +25,16 @@ struct MainWindowLayout {
 
   static WindowSpec Window();
 
+  // The table's menu, opened by a right click on the table. Its commands are shortcuts of the
+  // whole window too.
+  struct MenuCommand {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view shortcut;
+  };
+  static constexpr MenuCommand kShowChart{"ShowChart", "Show chart", "Ctrl+G"};
+  static constexpr MenuCommand kCopyTable{"CopyTable", "Copy table", "Ctrl+C"};
+
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;
   static constexpr int kColumns = 9;
