@@ -10,8 +10,8 @@ namespace {
 // least of the table; never larger than the screen.
 TEST(ChartPlacementTest, BesideWhereThereIsRoomElseOverTheLeastOfTheTable) {
   const QRect main(244, 99, 613, 512), table(260, 139, 522, 386);
-  const std::pair<QRect, QRect> rows[] = {// the screen, and where the chart opens
-                                          {{0, 0, 1920, 1080}, {865, 99, 640, 480}},
+  // The screen, and where the chart opens on it.
+  const std::pair<QRect, QRect> rows[] = {{{0, 0, 1920, 1080}, {865, 99, 640, 480}},
                                           {{-1200, 0, 2400, 1080}, {-404, 99, 640, 480}},
                                           {{0, 0, 1000, 1200}, {244, 619, 640, 480}},
                                           {{0, 0, 960, 720}, {0, 240, 640, 480}}};

@@ -83,8 +83,6 @@ TEST_F(MainWindowTest, CellsSpeakTheirMeaningAndCarryTheRunsNotes) {
     return QAccessible::queryAccessibleInterface(Label("dosu(52)"))->text(QAccessible::Name);
   };
   EXPECT_EQ(spoken(), "shortage -7: no count");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(Label("Label7"))->text(QAccessible::Name),
-            "shortage -58 or less");
   Button("Command1")->click();
   const QString count = Label("dosu(52)")->text();
   EXPECT_EQ(spoken(), "shortage -7: " + count + " experiments");
@@ -167,7 +165,6 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndGoesWithTheW
 // where the focus starts.
 TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
   const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
-  EXPECT_EQ(icon.size(), QSize(32, 32));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 255);
   EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
   // Tab then goes round Exit, Init and Help, as the keyboard process test uses.
@@ -179,7 +176,6 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
   const QString exitCue = "100 23 Stop, 23 Close, 22 endpinpon.wav, 23 Open, 23 Sound";
   const std::pair<std::function<void(DialogScript&)>, QString> rows[] = {
       {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Return); }, exitCue},
-      {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Escape); }, exitCue},
       {[](DialogScript& s) { s.Cancel().Press(Qt::Key_Return); }, " "},
       {[](DialogScript& s) { s.Type("100").Type("").Close(); }, "100 "}};
   for (const auto& [answer, note] : rows) {
