@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
   const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 255);
   EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
-  // Tab then goes round Exit, Init and Help, as the keyboard process test uses.
+  // The keyboard process test goes on from here with Space, Shift+Tab and Return.
   EXPECT_EQ(QApplication::focusWidget(), Button("Command1"));
 }
 
