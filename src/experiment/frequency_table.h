@@ -45,7 +45,7 @@ class FrequencyTable {
   void Record(std::int16_t shortageValue) { ++counts_.at(BinOf(shortageValue)); }
 
   // Count of `bin`, 1 to kBinCount; std::out_of_range for any other.
-  std::int16_t Count(int bin) const { return counts_.at(CheckedBin(bin)); }
+  std::int16_t Count(int bin) const { return counts_[CheckedBin(bin)]; }
   // Decimal digits of the count of `bin`: "0" for an empty bin.
   std::string CellText(int bin) const { return std::to_string(Count(bin)); }
 

@@ -90,6 +90,8 @@ void LoadableWindow::MissingControl(std::string_view name) {
 }
 
 void LoadableWindow::WidgetActivated() {
+  if (!activationDue_)
+    return;
   // Run after the activation event has been delivered, as a handler of its own; not at all
   // if by then this window has been unloaded (Help, then Close, before the help text).
   QTimer::singleShot(0, widget_.data(), [this, widget = widget_.data()] {

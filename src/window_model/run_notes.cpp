@@ -31,8 +31,8 @@ std::string RunNotes::CellToolTip(int bin) const {
                      "\nObserved: " + Plural(run.table.Count(bin), "experiment") + "\nExpected: ";
   if (probability == 0)
     return text + "0 (cannot occur with " + Plural(run.guestCount, "guest") + ")";
-  return text + ExpectedCount(Expected(bin)) + " of " + std::to_string(run.experimentCount) +
-         " (probability " + Percent(probability) + ")";
+  return text + ExpectedCount(probability * run.experimentCount) + " of " +
+         std::to_string(run.experimentCount) + " (probability " + Percent(probability) + ")";
 }
 
 std::string RunNotes::AverageToolTip() const {
