@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that build Ombrix: one way to configure and build a build directory.
 #

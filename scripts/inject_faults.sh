@@ -31,6 +31,7 @@ rm -rf "$scratch/pristine" && mkdir "$scratch/pristine"
 if [[ -n "$commit" ]]; then
   git -C "$repo" archive "$commit" | tar -x -C "$scratch/pristine"
 else
+  # shellcheck disable=SC2016 # the inner shell expands $f
   (cd "$repo" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' - |  # not deleted ones
     tar --null -T - -cf -) | tar -x -C "$scratch/pristine"

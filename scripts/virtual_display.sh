@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts that run the program on a virtual X display.
 # start_virtual_display WIDTHxHEIGHT: starts Xvfb on a free display and exports DISPLAY;
@@ -18,7 +19,9 @@ start_virtual_display() {
 }
 
 stop_virtual_display() {
-  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  if [[ -n "${xvfb_pid:-}" ]]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+  fi
 }
 
 wait_for_window() {

@@ -11,6 +11,7 @@ expect() {
   local output status
   output="$(timeout 20 "${@:3}" 2>&1 </dev/null)" && status=0 || status=$?
   echo "${*:3}: status $status, ${output//$'\n'/ | }"
+  # shellcheck disable=SC2053 # the expected output is a pattern
   [[ $status -eq 1 && $(grep -c . <<<"$output") -eq $2 && "$output" == $1 ]] || failed=1
 }
 advice="ombrix: start Ombrix from a desktop session, or under xvfb-run"
