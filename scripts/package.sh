@@ -3,7 +3,7 @@
 # Builds the Debian package of Ombrix with Debian's own tools (debian/rules, debhelper) and
 # prints its path last. dpkg-buildpackage writes the package beside the tree it builds, so it
 # builds a fresh copy of the checkout inside build-package/ and the package lands there too.
-# Usage: scripts/package.sh   (after scripts/setup.sh has installed the build packages)
+# Usage: scripts/package.sh   (after scripts/setup.sh --for test has installed its tools)
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"

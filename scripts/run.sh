@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up and builds Ombrix (scripts/setup.sh), then starts the program.
+# Installs what building and running Ombrix need, builds the program and its chimes
+# (scripts/setup.sh --for run), then starts it. The tests are scripts/test.sh's.
 # Environment: OMBRIX_BUILD_DIR as for setup.sh.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ build_dir="${OMBRIX_BUILD_DIR:-build}"
 [[ "$build_dir" == /* ]] || build_dir="$repo_root/$build_dir"
 program="$build_dir/bin/ombrix"
 
-bash scripts/setup.sh
+bash scripts/setup.sh --for run
 
 if [[ ! -x "$program" ]]; then
   printf 'run: the build finished but %s is not there: the program is not built yet.\n' \

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the missing Debian packages listed in scripts/packages.txt, then configures and
-# builds Ombrix. Safe to run again: with everything installed it makes no apt call and the
-# build only redoes what changed.
+# Installs the missing Debian packages that scripts/packages.txt lists for a command, then
+# configures and builds Ombrix for it. Safe to run again: with everything installed it makes
+# no apt call and the build only redoes what changed.
 #
-# Usage: scripts/setup.sh [--packages-only]
+# Usage: scripts/setup.sh [--for run|test] [--packages-only]
+#   --for run        (default) what building and running the program need; builds the
+#                    program, its chimes and its icon only.
+#   --for test       that and what the tests, the benchmarks and the package need; builds
+#                    the tests and the benchmarks too.
 #   --packages-only  install the missing packages and stop before configuring.
 # Environment:
 #   CI=true           build with warnings as errors.
@@ -24,17 +28,26 @@ fail() {
   exit 1
 }
 
-packages_only=false
-for arg in "$@"; do
-  case "$arg" in
-    --packages-only) packages_only=true ;;
-    *) fail "unknown option '$arg' (known: --packages-only)" ;;
+packages_only=false purpose=run
+while (($# > 0)); do
+  case "$1" in
+    --packages-only) packages_only=true && shift ;;
+    --for) purpose="${2:-}" && shift 2 ;;
+    *) fail "unknown option '$1' (known: --for run|test, --packages-only)" ;;
   esac
 done
+case "$purpose" in
+  run) groups=" run " tests=OFF ;;
+  test) groups=" run test " tests=ON ;;
+  *) fail "--for takes run or test, not '$purpose'" ;;
+esac
 
-# Package names from the list, without comments and blank lines.
+# Package names of the wanted groups, without comments and blank lines.
 read_package_list() {
-  awk '{ sub(/#.*/, ""); for (i = 1; i <= NF; i++) print $i }' "$package_list"
+  awk -v groups="$groups" '
+    { sub(/#.*/, "") }
+    /^\[.*\]/ { group = substr($1, 2, length($1) - 2); next }
+    index(groups, " " group " ") { for (i = 1; i <= NF; i++) print $i }' "$package_list"
 }
 
 is_installed() {
@@ -96,4 +109,5 @@ fi
 # shellcheck source=build_dir.sh
 source scripts/build_dir.sh
 say "configuring and building in $build_dir"
-configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release
+configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release -DOMBRIX_BUILD_TESTS="$tests" \
+  -DOMBRIX_BUILD_BENCHMARKS="$tests"
