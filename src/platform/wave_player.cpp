@@ -62,6 +62,24 @@ bool HeaderMatchesFile(SNDFILE* file, const SF_INFO& info, qint64 fileSize) {
          riffEnd <= fileSize;
 }
 
+// Qt's PulseAudio backend warns on the terminal when it finds no sound server, which to
+// Ombrix only means silent chimes. Its warning has no category of its own to filter on.
+QtMessageHandler outerMessageHandler = nullptr;
+
+void DropSoundServerWarning(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+  if (!message.startsWith(QLatin1String("PulseAudioService:")))
+    outerMessageHandler(type, context, message);
+}
+
+// The default output, asked for without that warning.
+QAudioDevice QuietDefaultAudioOutput() {
+  outerMessageHandler = qInstallMessageHandler(DropSoundServerWarning);
+  QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  qInstallMessageHandler(outerMessageHandler);
+  return device;
+}
+
 }  // namespace
 
 std::optional<WaveSound> ReadWaveFile(const QString& path) {
@@ -155,7 +173,7 @@ class WavePlayer final : public SoundPlayer {
     if (!sound_)
       return;
     playback_.reset();  // a sound still playing stops; the new one starts from the beginning
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = QuietDefaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(sound_->format))
       return;  // no sound device, or none that takes this file: silence
     playback_ = std::make_unique<Playback>(*sound_, device);
