@@ -6,7 +6,6 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <optional>
 
 #include "cue_path.h"
@@ -29,51 +28,46 @@ QString Beside(const QString& name) {
   return QDir(QCoreApplication::applicationDirPath()).filePath(name);
 }
 
-// Broken files are refused before anything plays them, and playing one is silent: the command
-// that asked for the cue makes all its writes and goes on.
-TEST(CueTest, BrokenFilesPlayNothingAndTheCallerGoesOn) {
-  QFile built(Beside("pinpon.wav"));
-  ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+// Every layout a cue may come in plays at the file's own rate and channel count, as 16-bit
+// samples; a file that is not a whole WAV sound of one or two channels at a rate an output
+// takes plays nothing (tests/platform/waves, made by scripts/make_wave_fixtures.py), nor does
+// a directory or a missing file. Playing one is silent: the command that asked for the cue
+// makes all its writes and goes on.
+TEST(CueTest, WholeWaveSoundsPlayAtTheirOwnRateAndBrokenOnesPlayNothing) {
   ASSERT_TRUE(ReadWaveFile(Beside("endpinpon.wav")));
-  const QByteArray cue = built.readAll();
-  QByteArray huge = cue, beyond = cue;
-  qToLittleEndian(0xFFFFFFF0u, huge.data() + 4);
-  qToLittleEndian(0x7FFFFFF0u, beyond.data() + cue.indexOf("data") + 4);
-  // A sound libsndfile decodes, but not a WAV: Sun's format, 16-bit samples at 8000 Hz.
-  const QByteArray au = QByteArray::fromHex("2e736e6400000018000007d00000000300001f4000000001") +
-                        QByteArray(2000, '\x10');
-  QTemporaryDir dir;
-  ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  ASSERT_TRUE(QDir().mkdir("directory.wav"));
-  const std::pair<const char*, QByteArray> broken[] = {
-      {"empty.wav", ""},  {"text.wav", "ding dong\n"}, {"short.wav", cue.left(cue.size() - 1)},
-      {"huge.wav", huge}, {"beyond.wav", beyond},      {"au.wav", au}};
-  for (const auto& [name, bytes] : broken) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-    file.close();
-    EXPECT_FALSE(ReadWaveFile(dir.filePath(name))) << name;
+  const QDir waves(OMBRIX_WAVE_DIR);
+  for (const QString& name : waves.entryList(QDir::Files)) {
+    const std::optional<WaveSound> sound = ReadWaveFile(waves.filePath(name));
+    ASSERT_EQ(sound.has_value(), !name.startsWith("refused-")) << name.toStdString();
+    if (sound)
+      EXPECT_TRUE(name.contains(QStringLiteral("-%1ch-%2hz-%3f")
+                                    .arg(sound->format.channelCount())
+                                    .arg(sound->format.sampleRate())
+                                    .arg(sound->samples.size() / 2 / sound->format.channelCount())))
+          << name.toStdString();
   }
-  EXPECT_FALSE(ReadWaveFile(dir.filePath("directory.wav")));
-  EXPECT_FALSE(ReadWaveFile("none.wav"));
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("directory.wav"));
+  EXPECT_FALSE(ReadWaveFile(dir.filePath("directory.wav")) || ReadWaveFile("none.wav"));
 
   QWidget window;
   auto* player = new MediaPlayerControl(&window);
   QSignalSpy writes(player, &MediaPlayerControl::propertyWritten);
-  for (const char* name : {"empty.wav", "huge.wav", "au.wav", "directory.wav", "none.wav"}) {
+  for (const QString& path :
+       {waves.filePath("refused-empty.wav"), waves.filePath("refused-huge-riff.wav"),
+        waves.filePath("refused-au.wav"), dir.filePath("directory.wav"),
+        dir.filePath("none.wav")}) {
     PlayCue(*player, "pinpon.wav");
-    PlayCue(*player, dir.filePath(name));
+    PlayCue(*player, path);
   }
   EXPECT_EQ(writes.size(), 50);
   window.show();
   player->setVisible(true);
   EXPECT_FALSE(player->isVisible());
-  QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
 // A bare name is looked up in the user's data directory, then the system's, then beside the
-// executable, and never in the current directory; a cue found in any of them decodes.
+// executable, and never in the current directory.
 TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
   QTemporaryDir user, system, current;
   const auto home = ScopedVariable("XDG_DATA_HOME", user.path());
@@ -89,11 +83,13 @@ TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
   EXPECT_EQ(FindCue("pinpon.wav"), Beside("pinpon.wav"));
   EXPECT_EQ(FindCue("planted.wav"), "");
   EXPECT_EQ(FindCue("none.wav"), "");
-  for (const QString& place : {system.filePath("ombrix"), user.filePath("ombrix")}) {
-    const QString cue = plant(place, "pinpon.wav");
-    EXPECT_EQ(FindCue("pinpon.wav"), cue);
-    EXPECT_TRUE(ReadWaveFile(cue));
-  }
+  const QString systemCue = plant(system.filePath("ombrix"), "pinpon.wav");
+  EXPECT_EQ(FindCue("pinpon.wav"), systemCue);
+  const QString userCue = plant(user.filePath("ombrix"), "pinpon.wav");
+  EXPECT_EQ(FindCue("pinpon.wav"), userCue);
+  // A directory named like the cue is passed over.
+  ASSERT_TRUE(QFile::remove(userCue) && QDir().mkdir(userCue));
+  EXPECT_EQ(FindCue("pinpon.wav"), systemCue);
   QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
