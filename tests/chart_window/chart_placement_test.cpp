@@ -14,7 +14,10 @@ TEST(ChartPlacementTest, BesideWhereThereIsRoomElseOverTheLeastOfTheTable) {
   const std::pair<QRect, QRect> rows[] = {{{0, 0, 1920, 1080}, {865, 99, 640, 480}},
                                           {{-1200, 0, 2400, 1080}, {-404, 99, 640, 480}},
                                           {{0, 0, 1000, 1200}, {244, 619, 640, 480}},
-                                          {{0, 0, 960, 720}, {0, 240, 640, 480}}};
+                                          {{0, 0, 960, 720}, {0, 240, 640, 480}},
+                                          {{0, -600, 1000, 1300}, {244, -389, 640, 480}},
+                                          {{0, 0, 1430, 1200}, {244, 619, 640, 480}},
+                                          {{0, 0, 1430, 800}, {790, 99, 640, 480}}};
   for (const auto& [screen, place] : rows)
     EXPECT_EQ(PlaceBeside(screen, main, table, {640, 480}), place) << screen.width();
   EXPECT_EQ(PlaceBeside({0, 0, 800, 600}, main, table, {1000, 700}), QRect(0, 0, 800, 600));

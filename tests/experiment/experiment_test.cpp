@@ -6,6 +6,7 @@
 #include <numeric>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ask_settings.h"
@@ -22,16 +23,14 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
   const std::string huge(4'000'000, '9');  // linear time, or the test times out
 
   // clang-format off
-  const struct {
-    std::string text;
-    double value;
-  } rows[] = {
+  const std::pair<std::string, double> rows[] = {
       {"100", 100}, {"12abc", 12}, {"  5", 5}, {"1e3", 1000}, {"-3", -3}, {"10.7", 10.7},
       {"1,000", 1}, {"abc", 0}, {"", 0}, {"1 0\t0\n", 100}, {"- .5", -0.5}, {"1.2.3", 1.2},
       {"2.5E-1", 0.25}, {"1e", 1}, {"1d3", 1}, {"--5", 0}, {"&H3E8", 1000}, {"&hff", 255},
       {"&O17", 15}, {"&O8", 0}, {"-&H10", 0}, {"&H10064", 65636}, {"\uFF11\uFF10", 0},
       {"1\u3000000", 1}, {"1e309", HUGE_VAL}, {"-1e99999999999", -HUGE_VAL}, {"1e-400", 0},
-      {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7},
+      {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7}, {"+50", 50}, {"0.105", 0.105},
+      {"1e305", 1e305},
       {std::string("0.").append(500, '0') + "1e501", 1}};
   for (const auto& [text, value] : rows)
     EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 30);
@@ -51,23 +50,21 @@ struct ScriptedDialogs : SettingsDialogs {
 TEST(AskCountTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
   constexpr int kAgain = 77;
   // clang-format off
-  const struct {
-    const char* answer;
-    int guests, experiments;
-  } rows[] = {
+  // The answer, and the count each dialog accepts, or kAgain when it asks again.
+  const std::tuple<const char*, int, int> rows[] = {
       {"10", 10, 10}, {"1000", 1000, 1000}, {"9.999", kAgain, 9}, {"1000.01", kAgain, 1000},
       {"999.9", 999, 999}, {"1", kAgain, 1}, {"10000", kAgain, 10000}, {"0.999", kAgain, kAgain},
       {"10000.01", kAgain, kAgain}, {"-3", kAgain, kAgain}, {"&H3E9", kAgain, 1001},
       {"65636", kAgain, kAgain}, {"   ", kAgain, kAgain}};
   // clang-format on
-  for (const auto& row : rows) {
+  for (const auto& [answer, guests, experiments] : rows) {
     for (const auto& [dialog, accepted] :
-         {std::pair{kGuestsDialog, row.guests}, std::pair{kExperimentsDialog, row.experiments}}) {
+         {std::pair{kGuestsDialog, guests}, std::pair{kExperimentsDialog, experiments}}) {
       ExperimentSettings settings;
       ScriptedDialogs dialogs;
-      dialogs.answers = {row.answer, "77"};
+      dialogs.answers = {answer, "77"};
       EXPECT_EQ(AskCount(dialogs, settings, dialog, "t"), accepted)
-          << row.answer << " to " << dialog.prompt;
+          << answer << " to " << dialog.prompt;
     }
   }
 }
@@ -97,10 +94,7 @@ std::vector<float> Tosses(const std::string& headsAndTails) {
 
 TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
   // clang-format off
-  const struct {
-    std::vector<float> draws;
-    int shortage;
-  } meetings[] = {
+  const std::pair<std::vector<float>, int> meetings[] = {
       {Tosses("HTTTHTHHHT"), -2}, {Tosses(std::string(1000, 'H')), 1},
       {Tosses(std::string(1000, 'T')), -1000}, {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0},
       {Tosses("THHHHHHHHH"), -1},
@@ -186,18 +180,14 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
     return two;
   };
   // clang-format off
-  const struct {
-    int guests;
-    std::vector<std::int16_t> values;
-    int lowestValue, coinsByRun;
-  } rows[] = {
+  // The guests, the values, the lowest bar and the coins by this run.
+  const std::tuple<int, std::vector<std::int16_t>, int, int> rows[] = {
       {100, {0, -3, 1, 1}, -32, 3}, {1000, {-2}, -104, 2}, {10, {}, -9, 0},
       {100, {-60, -58, -57, 1}, -60, 60}, {100, eighteenZerosAnd({0, -60}), -60, 0},
       {100, eighteenZerosAnd({-60, -60}), -60, 60}, {10, {-10, 1}, -10, 10}};
   // clang-format on
   for (const auto& [guests, values, lowestValue, coinsByRun] : rows) {
-    const ShortageDistribution theory(guests);
-    const ShortageChart chart = ChartOf(theory, values, -2.5f);
+    const ShortageChart chart = ChartOf(ShortageDistribution(guests), values, -2.5f);
     ASSERT_EQ(chart.lowestValue, lowestValue) << guests << " guests, " << values.size();
     EXPECT_EQ(chart.coinsByRun, coinsByRun) << guests << " guests, " << values.size();
     ASSERT_EQ(chart.BarCount(), 2 - lowestValue);

@@ -13,11 +13,10 @@ start_virtual_display 1024x768
 "$1" 2>"$errors" &
 pid=$!
 for step in "${@:2}"; do
+  # shellcheck disable=SC2086 # a key step may hold several keys
   case "$step" in
     wait:*) wait_for_window "${step#wait:}" >/dev/null ;;
-    key:*)  # once the new window has the focus; a step may hold several keys
-      read -r -a keys <<<"${step#key:}"
-      sleep 0.3 && xdotool key "${keys[@]}" ;;
+    key:*) sleep 0.3 && xdotool key ${step#key:} ;;  # once the new window has the focus
   esac
 done
 for _ in $(seq 50); do
