@@ -177,7 +177,8 @@ bash scripts/setup.sh --for test --packages-only
 # Stages are not called from an if or ||: that would switch set -e off inside them.
 for stage in "${stages[@]}"; do
   printf '\n==> test stage: %s\n' "$stage"
-  current_stage="$stage"
+  current_stage="$stage" stage_started=$SECONDS
   "stage_$stage"
+  printf '==> test stage %s took %d s\n' "$stage" $((SECONDS - stage_started))
 done
 current_stage=""
