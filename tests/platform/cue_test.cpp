@@ -39,12 +39,13 @@ TEST(CueTest, WholeWaveSoundsPlayAtTheirOwnRateAndBrokenOnesPlayNothing) {
   for (const QString& name : waves.entryList(QDir::Files)) {
     const std::optional<WaveSound> sound = ReadWaveFile(waves.filePath(name));
     ASSERT_EQ(sound.has_value(), !name.startsWith("refused-")) << name.toStdString();
-    if (sound)
+    if (sound) {
       EXPECT_TRUE(name.contains(QStringLiteral("-%1ch-%2hz-%3f")
                                     .arg(sound->format.channelCount())
                                     .arg(sound->format.sampleRate())
                                     .arg(sound->samples.size() / 2 / sound->format.channelCount())))
           << name.toStdString();
+    }
   }
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir("directory.wav"));
