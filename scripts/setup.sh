@@ -32,7 +32,7 @@ packages_only=false purpose=run
 while (($# > 0)); do
   case "$1" in
     --packages-only) packages_only=true && shift ;;
-    --for) purpose="${2:-}" && shift 2 ;;
+    --for) purpose="${2:-}" && shift $(($# > 1 ? 2 : 1)) ;;
     *) fail "unknown option '$1' (known: --for run|test, --packages-only)" ;;
   esac
 done
