@@ -8,7 +8,8 @@ namespace ombrix {
 namespace {
 
 std::string Marker(const char* whose, int coins) {
-  return std::string(whose) + ": " + std::to_string(coins) + " coins cover 95 %";
+  return std::string(whose) + ": " + std::to_string(coins) + " coins cover " +
+         Percent(kCoveredShare);
 }
 
 }  // namespace
@@ -24,19 +25,19 @@ ChartTexts TextsOf(const ShortageChart& chart) {
   const std::string experiments = std::to_string(chart.experimentCount);
   const std::string average = AverageText(chart.average);
   const std::string exact = Fixed(chart.exactMean, 2);
-  return {.title = "Guests " + guests + ", experiments " + experiments + ": average " + average +
-                   ", exact expected average " + exact,
-          .name = "Chart: guests " + guests + ", experiments " + experiments,
-          .description = "Bars for the lowest coin balances from " +
-                         std::to_string(chart.lowestValue) +
-                         " to 1, with how many meetings reached each; a line with how many theory "
-                         "expects. Average " +
-                         average + ", exact expected average " + exact +
-                         ". To run short in at most 5 % of meetings, prepare " +
-                         std::to_string(chart.coinsByRun) + " coins by this run, " +
-                         std::to_string(chart.coinsByTheory) + " by theory.",
-          .coinsByRun = Marker("This run", chart.coinsByRun),
-          .coinsByTheory = Marker("Theory", chart.coinsByTheory)};
+  return {
+      .title = "Guests " + guests + ", experiments " + experiments + ": average " + average +
+               ", exact expected average " + exact,
+      .name = "Chart: guests " + guests + ", experiments " + experiments,
+      .description = "Bars for the lowest coin balances from " + std::to_string(chart.lowestValue) +
+                     " to 1, with how many meetings reached each; a line with how many theory "
+                     "expects. Average " +
+                     average + ", exact expected average " + exact + ". To run short in at most " +
+                     Percent(1 - kCoveredShare) + " of meetings, prepare " +
+                     std::to_string(chart.coinsByRun) + " coins by this run, " +
+                     std::to_string(chart.coinsByTheory) + " by theory.",
+      .coinsByRun = Marker("This run", chart.coinsByRun),
+      .coinsByTheory = Marker("Theory", chart.coinsByTheory)};
 }
 
 ChartTexts NoRunTexts() {

@@ -29,6 +29,10 @@ std::string PlainDecimal(double value, int significant) {
   return text;
 }
 
+std::string Percent(double share) {
+  return PlainDecimal(share * 100, 3) + " %";
+}
+
 std::string Plural(long long count, std::string_view word) {
   return std::to_string(count) + " " + std::string(word) + (count == 1 ? "" : "s");
 }

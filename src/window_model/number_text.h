@@ -14,6 +14,10 @@ std::string Fixed(double value, int decimals);
 // a period for the decimal point, which a spreadsheet reads as a number and a reader at sight.
 std::string PlainDecimal(double value, int significant);
 
+// A share of 1 as a percentage to three significant digits, so that tiny ones still differ:
+// "95 %", "0.0977 %".
+std::string Percent(double share);
+
 // "1 experiment", "0 experiments", "2 experiments".
 std::string Plural(long long count, std::string_view word);
 

@@ -8,11 +8,6 @@
 namespace ombrix {
 namespace {
 
-// Three significant digits, so that the tiny probabilities of the far cells differ.
-std::string Percent(double probability) {
-  return PlainDecimal(probability * 100, 3) + " %";
-}
-
 std::string ExpectedCount(double count) {
   const std::string text = Fixed(count, 2);
   return count > 0 && text == "0.00" ? "less than 0.01" : text;
@@ -43,8 +38,8 @@ std::string RunNotes::AverageToolTip() const {
                                 ? std::to_string(*observed)
                                 : std::to_string(1 - FrequencyTable::kLowestOwnValue) + " or more";
   return "Expected average for " + Plural(run.guestCount, "guest") + ": " +
-         Fixed(report_.law.Mean(), 2) +
-         "\nCoins to prepare to run short in at most 5 % of meetings: " + byRun + " by this run, " +
+         Fixed(report_.law.Mean(), 2) + "\nCoins to prepare to run short in at most " +
+         Percent(1 - kCoveredShare) + " of meetings: " + byRun + " by this run, " +
          std::to_string(report_.law.CoinsCovering(kCoveredShare)) + " by theory";
 }
 
