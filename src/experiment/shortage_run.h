@@ -17,8 +17,8 @@ namespace ombrix {
 struct ShortageRun {
   int guestCount = 0;
   int experimentCount = 0;
-  std::array<std::int16_t, ExperimentSettings::MaxExperiments> values{};  // the first
-                                                                          // experimentCount
+  // The first experimentCount entries are the run's.
+  std::array<std::int16_t, ExperimentSettings::MaxExperiments> values{};
   FrequencyTable table{};
   std::int32_t sum = 0;
   float average = 0;
