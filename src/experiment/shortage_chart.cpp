@@ -2,10 +2,28 @@
 #include "shortage_chart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
 namespace ombrix {
+
+CountAxis CountAxis::Reaching(double highest) {
+  for (int power = 1;; power *= 10) {
+    for (const int step : {power, 2 * power, 5 * power}) {
+      const int steps = static_cast<int>(std::ceil(highest / step));
+      if (steps <= kMostSteps)
+        return {.top = std::max(steps, 1) * step, .step = step};
+    }
+  }
+}
+
+int ShortageChart::ValueLabelStep() const {
+  for (const int step : {1, 2, 5, 10, 20, 50})
+    if (BarCount() <= 12 * step)
+      return step;
+  return 100;
+}
 
 ShortageChart ChartOf(const ShortageDistribution& theory,
                       std::span<const std::int16_t> shortageValues, float average) {
@@ -28,6 +46,8 @@ ShortageChart ChartOf(const ShortageDistribution& theory,
     ++chart.observed[value - chart.lowestValue];
   for (int bar = 0; bar < chart.BarCount(); ++bar)
     chart.expected.push_back(chart.experimentCount * theory.Probability(chart.lowestValue + bar));
+  chart.counts = CountAxis::Reaching(
+      std::max(std::ranges::max(chart.expected), double(std::ranges::max(chart.observed))));
   return chart;
 }
 

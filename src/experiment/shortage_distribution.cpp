@@ -2,7 +2,6 @@
 #include "shortage_distribution.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -18,24 +17,6 @@ static_assert(ExperimentSettings::MaxGuests <= 1022);
 void CheckShare(double share) {
   if (!(share >= 0.0 && share <= 1.0))
     throw std::invalid_argument("share " + std::to_string(share) + " is outside 0 to 1");
-}
-
-// The smallest n >= 0 for which at least share * experimentCount experiments had a
-// ShortageValue of -n or more, given the experiments at 0 or more in countsByCoins[0] and
-// those at exactly -n in countsByCoins[n]; nothing when the counts run out first.
-std::optional<int> FirstCovering(std::span<const int> countsByCoins, int experimentCount,
-                                 double share) {
-  CheckShare(share);
-  // share * experimentCount may land a hair above the whole number it stands for (0.07 * 100
-  // is 7.000000000000001); the relative slack is far too small to let a count one short pass.
-  const double wanted = share * experimentCount * (1.0 - 1e-12);
-  int covered = 0;
-  for (std::size_t coins = 0; coins < countsByCoins.size(); ++coins) {
-    covered += countsByCoins[coins];
-    if (covered >= wanted)
-      return static_cast<int>(coins);
-  }
-  return std::nullopt;
 }
 
 }  // namespace
@@ -112,23 +93,22 @@ int ShortageDistribution::CoinsCovering(double share) const {
   return guestCount_;  // nobody ever runs short with one coin per guest
 }
 
-std::optional<int> CoinsCoveringObserved(const FrequencyTable& table, int experimentCount,
-                                         double share) {
-  std::array<int, 1 - FrequencyTable::kLowestOwnValue> countsByCoins{};
-  for (int bin = FrequencyTable::BinOf(0); bin <= FrequencyTable::kBinCount; ++bin)
-    countsByCoins[0] += table.Count(bin);
-  for (int coins = 1; coins <= -FrequencyTable::kLowestOwnValue; ++coins)
-    countsByCoins[coins] = table.Count(FrequencyTable::BinOf(-coins));
-  return FirstCovering(countsByCoins, experimentCount, share);
-}
-
 int CoinsCoveringObserved(std::span<const std::int16_t> shortageValues, double share) {
+  CheckShare(share);
   const int lowest = shortageValues.empty() ? 0 : *std::ranges::min_element(shortageValues);
   std::vector<int> countsByCoins(1 + std::max(0, -lowest));
   for (const int value : shortageValues)
     ++countsByCoins[std::max(0, -value)];
-  // Every experiment is counted, so the counts cover any share before they run out.
-  return *FirstCovering(countsByCoins, static_cast<int>(shortageValues.size()), share);
+  // share * size may land a hair above the whole number it stands for (0.07 * 100 is
+  // 7.000000000000001); the relative slack is far too small to let a count one short pass.
+  const double wanted = share * static_cast<double>(shortageValues.size()) * (1.0 - 1e-12);
+  int covered = 0;
+  for (std::size_t coins = 0; coins < countsByCoins.size(); ++coins) {
+    covered += countsByCoins[coins];
+    if (covered >= wanted)
+      return static_cast<int>(coins);
+  }
+  return static_cast<int>(countsByCoins.size()) - 1;  // every experiment is counted by then
 }
 
 }  // namespace ombrix

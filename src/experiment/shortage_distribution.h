@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -45,17 +44,11 @@ class ShortageDistribution {
   std::vector<double> below_;
 };
 
-// The observed counterpart of CoinsCovering for a run of `experimentCount` experiments
-// recorded in `table`: the smallest n >= 0 for which at least share * experimentCount
-// experiments had a ShortageValue of -n or more. Nothing when no n up to 57 covers that
-// share: the experiments still needed all lie in the open bin of -58 and below, whose values
-// the table no longer tells apart. A share that makes a whole number of experiments, such as
-// 0.07 of 100, asks for exactly that number despite rounding in share * experimentCount.
-// Throws std::invalid_argument unless 0 <= share <= 1.
-std::optional<int> CoinsCoveringObserved(const FrequencyTable& table, int experimentCount,
-                                         double share);
-// The same for the ShortageValue of each experiment of a run, where no bin is open: the
-// smallest n >= 0 for which at least that share of them are -n or more. 0 for no experiment.
+// The observed counterpart of CoinsCovering for a run whose experiments gave `shortageValues`,
+// one each: the smallest n >= 0 for which at least share * (their number) of them are -n or
+// more; 0 for no experiment. A share that makes a whole number of experiments, such as 0.07 of
+// 100, asks for exactly that number despite rounding in the product. Throws
+// std::invalid_argument unless 0 <= share <= 1.
 int CoinsCoveringObserved(std::span<const std::int16_t> shortageValues, double share);
 
 }  // namespace ombrix

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_texts.h"
 
-#include "frequency_table.h"
 #include "number_text.h"
 
 namespace ombrix {
 namespace {
 
 std::string Marker(const char* whose, int coins) {
-  return std::string(whose) + ": " + std::to_string(coins) + " coins cover " +
+  return std::string(whose) + ": " + Plural(coins, "coin") + (coins == 1 ? " covers " : " cover ") +
          Percent(kCoveredShare);
 }
 
@@ -21,23 +20,22 @@ WindowSpec ChartWindowSpec() {
 }
 
 ChartTexts TextsOf(const ShortageChart& chart) {
-  const std::string guests = std::to_string(chart.guestCount);
-  const std::string experiments = std::to_string(chart.experimentCount);
-  const std::string average = AverageText(chart.average);
-  const std::string exact = Fixed(chart.exactMean, 2);
-  return {
-      .title = "Guests " + guests + ", experiments " + experiments + ": average " + average +
-               ", exact expected average " + exact,
-      .name = "Chart: guests " + guests + ", experiments " + experiments,
-      .description = "Bars for the lowest coin balances from " + std::to_string(chart.lowestValue) +
-                     " to 1, with how many meetings reached each; a line with how many theory "
-                     "expects. Average " +
-                     average + ", exact expected average " + exact + ". To run short in at most " +
-                     Percent(1 - kCoveredShare) + " of meetings, prepare " +
-                     std::to_string(chart.coinsByRun) + " coins by this run, " +
-                     std::to_string(chart.coinsByTheory) + " by theory.",
-      .coinsByRun = Marker("This run", chart.coinsByRun),
-      .coinsByTheory = Marker("Theory", chart.coinsByTheory)};
+  const std::string settings =
+      Plural(chart.guestCount, "guest") + ", " + Plural(chart.experimentCount, "experiment");
+  // Side by side with the same decimals, and a zero before the point.
+  const std::string averages =
+      Fixed(chart.average, 2) + ", exact expected average " + Fixed(chart.exactMean, 2);
+  return {.title = settings + ": average " + averages,
+          .name = "Chart: " + settings,
+          .description = "Bars for the shortages (lowest coin balances) from " +
+                         std::to_string(chart.lowestValue) +
+                         " to 1, with how many experiments had each; a line with how many theory "
+                         "expects. Average " +
+                         averages + ". To run short in at most " + Percent(1 - kCoveredShare) +
+                         " of experiments, prepare " + Plural(chart.coinsByRun, "coin") +
+                         " by this run, " + std::to_string(chart.coinsByTheory) + " by theory.",
+          .coinsByRun = Marker("This run", chart.coinsByRun),
+          .coinsByTheory = Marker("Theory", chart.coinsByTheory)};
 }
 
 ChartTexts NoRunTexts() {

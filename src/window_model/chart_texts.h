@@ -19,8 +19,8 @@ struct ChartTexts {
 
   static constexpr const char* kObserved = "Observed";
   static constexpr const char* kExpected = "Expected";
-  static constexpr const char* kValueAxis = "Lowest coin balance";
-  static constexpr const char* kCountAxis = "Meetings";
+  static constexpr const char* kValueAxis = "Shortage (lowest coin balance)";
+  static constexpr const char* kCountAxis = "Experiments";
 };
 
 // The chart window: its object name, caption and size when it first opens; where it opens is

@@ -13,7 +13,11 @@ std::string Fixed(double value, int decimals) {
   char text[400];  // the widest double in fixed notation has 309 integer digits
   const auto end =
       std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  return {text, end.ptr};
+  std::string fixed(text, end.ptr);
+  // A value that rounds to zero reads "0.00", not "-0.00".
+  if (fixed.front() == '-' && fixed.find_first_not_of("-0.") == std::string::npos)
+    fixed.erase(0, 1);
+  return fixed;
 }
 
 std::string PlainDecimal(double value, int significant) {

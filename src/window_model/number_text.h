@@ -7,7 +7,7 @@
 namespace ombrix {
 
 // `value` with `decimals` digits after a period, correctly rounded: Fixed(-1.955, 2) is "-1.96"
-// or "-1.95" as the double lies.
+// or "-1.95" as the double lies, and a value that rounds to zero is never "-0.00".
 std::string Fixed(double value, int decimals);
 
 // `value` as a plain decimal to `significant` digits, trailing zeros dropped: no exponent and

@@ -32,15 +32,18 @@ std::string RunNotes::CellToolTip(int bin) const {
 
 std::string RunNotes::AverageToolTip() const {
   const ShortageRun& run = report_.run;
-  const auto observed = CoinsCoveringObserved(run.table, run.experimentCount, kCoveredShare);
-  // Beyond the last value with a bin of its own the table no longer tells the coins apart.
-  const std::string byRun = observed
-                                ? std::to_string(*observed)
-                                : std::to_string(1 - FrequencyTable::kLowestOwnValue) + " or more";
   return "Expected average for " + Plural(run.guestCount, "guest") + ": " +
          Fixed(report_.law.Mean(), 2) + "\nCoins to prepare to run short in at most " +
-         Percent(1 - kCoveredShare) + " of meetings: " + byRun + " by this run, " +
-         std::to_string(report_.law.CoinsCovering(kCoveredShare)) + " by theory";
+         Percent(1 - kCoveredShare) + " of experiments: " + std::to_string(CoinsByRun()) +
+         " by this run, " + std::to_string(CoinsByTheory()) + " by theory";
+}
+
+int RunNotes::CoinsByRun() const {
+  return CoinsCoveringObserved(report_.run.Values(), kCoveredShare);
+}
+
+int RunNotes::CoinsByTheory() const {
+  return report_.law.CoinsCovering(kCoveredShare);
 }
 
 std::string RunNotes::TabSeparated() const {
@@ -54,6 +57,8 @@ std::string RunNotes::TabSeparated() const {
   text += "Number of experiments\t" + std::to_string(run.experimentCount) + "\n";
   text += "Average of shortage\t" + AverageText(run.average) + "\t" +
           PlainDecimal(report_.law.Mean(), 6) + "\n";
+  text += "Coins to prepare for " + Percent(kCoveredShare) + "\t" + std::to_string(CoinsByRun()) +
+          "\t" + std::to_string(CoinsByTheory()) + "\n";
   return text;
 }
 

@@ -16,15 +16,17 @@ class RunNotes {
   // For the count cell of `bin`: its value or range, the observed count, and the expected
   // count with its probability.
   std::string CellToolTip(int bin) const;
-  // For the average: the expected average, and the coins that cover 95 % of meetings by this
-  // run and by theory.
+  // For the average: the expected average, and the coins that cover 95 % of experiments by
+  // this run, counted on the experiments' own values as the chart counts them, and by theory.
   std::string AverageToolTip() const;
   // The table as tab-separated text for a spreadsheet: a header line, one line a cell, then
-  // the settings and the average.
+  // the settings, the average and the coins to prepare.
   std::string TabSeparated() const;
 
  private:
   double Expected(int bin) const;
+  int CoinsByRun() const;
+  int CoinsByTheory() const;
 
   const RunReport& report_;
 };

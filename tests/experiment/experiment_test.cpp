@@ -173,7 +173,7 @@ TEST(ShortageDistributionTest, MatchesEveryTossSequenceAndTheKnownFigures) {
 }
 
 // A bar for each value, from the lower of the lowest one seen and the value below which theory
-// puts 0.1 % of meetings, up to +1; the coins by run from the values, with no open bin.
+// puts 0.01 % of experiments, up to +1; the coins by run from the values, with no open bin.
 TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
   const auto eighteenZerosAnd = [](std::vector<std::int16_t> two) {
     two.insert(two.begin(), 18, 0);
@@ -182,7 +182,7 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
   // clang-format off
   // The guests, the values, the lowest bar and the coins by this run.
   const std::tuple<int, std::vector<std::int16_t>, int, int> rows[] = {
-      {100, {0, -3, 1, 1}, -32, 3}, {1000, {-2}, -104, 2}, {10, {}, -9, 0},
+      {100, {0, -3, 1, 1}, -38, 3}, {1000, {-2}, -122, 2}, {10, {}, -10, 0},
       {100, {-60, -58, -57, 1}, -60, 60}, {100, eighteenZerosAnd({0, -60}), -60, 0},
       {100, eighteenZerosAnd({-60, -60}), -60, 60}, {10, {-10, 1}, -10, 10}};
   // clang-format on
@@ -200,6 +200,32 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
                std::out_of_range);
   EXPECT_THROW(ChartOf(ShortageDistribution(100), std::vector<std::int16_t>{2}, 0),
                std::out_of_range);
+}
+
+// Whole-number ticks, 1, 2 or 5 times a power of ten, no more than six steps, reaching the
+// highest bar or point; from the run's figures alone.
+TEST(ShortageChartTest, CountAxisStepsInWholeNumbersUpToTheHighestCount) {
+  const std::pair<double, CountAxis> rows[] = {{0, {1, 1}},
+                                               {0.4, {1, 1}},
+                                               {2, {2, 1}},
+                                               {6, {6, 1}},
+                                               {7, {8, 2}},
+                                               {12.5, {15, 5}},
+                                               {1100, {1200, 200}},
+                                               {2950, {3000, 500}},
+                                               {3000, {3000, 500}},
+                                               {3001, {4000, 1000}},
+                                               {9999.9, {10000, 2000}}};
+  for (const auto& [highest, axis] : rows)
+    EXPECT_EQ(CountAxis::Reaching(highest), axis) << highest;
+  // One experiment at 10 guests: a bar of 1 over points below 1.
+  EXPECT_EQ(ChartOf(ShortageDistribution(10), std::vector<std::int16_t>{0}, 0).counts,
+            (CountAxis{1, 1}));
+  // Twenty experiments, two at each value from 1 down to -8: theory expects 4.1 at -1.
+  std::vector<std::int16_t> pairs;
+  for (int value = 1; value >= -8; --value)
+    pairs.insert(pairs.end(), 2, static_cast<std::int16_t>(value));
+  EXPECT_EQ(ChartOf(ShortageDistribution(10), pairs, 0).counts, (CountAxis{5, 1}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_texts.h"
 #include "run_notes.h"
 #include "shortage_run.h"
 
@@ -42,29 +43,55 @@ TEST(RunNotesTest, TooltipsTellTheObservedAndExpectedCountOfEachCell) {
     EXPECT_EQ(notes.CellToolTip(bin), tip) << bin;
   EXPECT_EQ(notes.AverageToolTip(),
             "Expected average for 10 guests: -1.96\nCoins to prepare to run short in at most 5 % "
-            "of meetings: 2 by this run, 6 by theory");
-  // Beyond the table's last value of its own, the run's coins are told as a range.
-  const RunReport far(RunOf(100, {-60, -58, 0})), edge(RunOf(100, {-57, -57}));
-  EXPECT_TRUE(RunNotes(far).AverageToolTip().ends_with(": 58 or more by this run, 19 by theory"));
-  EXPECT_TRUE(RunNotes(edge).AverageToolTip().ends_with(": 57 by this run, 19 by theory"));
+            "of experiments: 2 by this run, 6 by theory");
+  // One run, one answer: the tooltip, the copied table and the chart count the coins on the
+  // experiments' own values, also beyond the table's last value of its own.
+  const RunReport far(RunOf(100, {-60, -58, 0}));
+  EXPECT_TRUE(RunNotes(far).AverageToolTip().ends_with(": 60 by this run, 19 by theory"));
+  EXPECT_TRUE(RunNotes(far).TabSeparated().ends_with("\nCoins to prepare for 95 %\t60\t19\n"));
+  EXPECT_EQ(ChartOf(far.law, far.run.Values(), far.run.average).coinsByRun, 60);
 }
 
 TEST(RunNotesTest, TheCopiedTableHasALineForEachCellThenTheSettingsAndTheAverage) {
   const RunReport report(RunOf(100, {-7, -7, -3, -1, 0}));
   const std::string copied = RunNotes(report).TabSeparated();
-  EXPECT_EQ(std::ranges::count(copied, '\n'), 67);
+  EXPECT_EQ(std::ranges::count(copied, '\n'), 68);
   EXPECT_TRUE(
       copied.starts_with("Shortage\tObserved\tExpected\n-58 or less\t0\t0.0000000136332\n"));
   EXPECT_NE(copied.find("\n-7\t2\t0.289792\n"), std::string::npos);
   EXPECT_TRUE(
       copied.ends_with("\n4 or more\t0\t0\nNumber of guests\t100\nNumber of experiments\t5\n"
-                       "Average of shortage\t-3.6\t-7.45892\n"));
+                       "Average of shortage\t-3.6\t-7.45892\nCoins to prepare for 95 %\t7\t19\n"));
   // Tiny expected counts stay plain decimals, which a spreadsheet reads as numbers; whole ones
   // have no period.
   const auto exponent = [](unsigned char a, char b) { return std::isdigit(a) && b == 'e'; };
   EXPECT_EQ(std::ranges::adjacent_find(copied, exponent), copied.end());
   const RunReport whole(RunOf(10, std::vector<std::int16_t>(1024, 0)));
   EXPECT_NE(RunNotes(whole).TabSeparated().find("\n-10\t0\t1\n"), std::string::npos);
+}
+
+// Words a student reads: plurals that agree, and averages as a person writes them, with the
+// same decimals side by side.
+TEST(ChartTextsTest, TitlesAndMarkersReadAsSentences) {
+  // clang-format off
+  const std::tuple<int, std::vector<std::int16_t>, float, const char*, const char*> rows[] = {
+      {1, {-1}, -1.0f, "1 guest, 1 experiment: average -1.00, exact expected average 0.00",
+       "This run: 1 coin covers 95 %"},
+      {10, {-1, 0}, -0.5f, "10 guests, 2 experiments: average -0.50, exact expected average -1.96",
+       "This run: 1 coin covers 95 %"},
+      {10, {0, 0, 0}, -0.001f, "10 guests, 3 experiments: average 0.00, exact expected average -1.96",
+       "This run: 0 coins cover 95 %"}};
+  // clang-format on
+  for (const auto& [guests, values, average, title, marker] : rows) {
+    const ChartTexts texts = TextsOf(ChartOf(ShortageDistribution(guests), values, average));
+    EXPECT_EQ(texts.title, title);
+    EXPECT_EQ(texts.coinsByRun, marker);
+  }
+  const ChartTexts one =
+      TextsOf(ChartOf(ShortageDistribution(1), std::vector<std::int16_t>{-1}, -1));
+  EXPECT_EQ(one.name, "Chart: 1 guest, 1 experiment");
+  EXPECT_EQ(one.coinsByTheory, "Theory: 1 coin covers 95 %");
+  EXPECT_TRUE(one.description.ends_with("prepare 1 coin by this run, 1 by theory."));
 }
 
 }  // namespace
