@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <initializer_list>
 
 #include "chart_texts.h"
 #include "fonts.h"
@@ -23,18 +24,10 @@
 namespace ombrix {
 namespace {
 
-// Every how many values the balance axis is labelled: about ten labels on any range.
-int LabelStep(int barCount) {
-  for (const int step : {1, 2, 5, 10, 20, 50})
-    if (barCount <= 12 * step)
-      return step;
-  return 100;
-}
-
-QLineSeries* Line(QChart& chart, const QColor& color, Qt::PenStyle style) {
+QLineSeries* Line(QChart& chart, const QColor& color, Qt::PenStyle style, int width) {
   auto* line = new QLineSeries(&chart);
   chart.addSeries(line);
-  line->setPen(QPen(color, 2, style));
+  line->setPen(QPen(color, width, style));
   return line;
 }
 
@@ -45,40 +38,38 @@ ChartWindow::ChartWindow()
       observed_(new QBarSet(QLatin1String(ChartTexts::kObserved))),
       bars_(new QBarSeries(chart_)),
       values_(new QCategoryAxis(chart_)),
-      meetings_(new QValueAxis(chart_)) {
+      counts_(new QValueAxis(chart_)) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
   setWindowTitle(ToQString(window.caption));
   resize(ToQRect(window.rect.Pixels()).size());
 
-  chart_->setTitleFont(WindowFont(11.25, true));
   chart_->setBackgroundRoundness(0);
   chart_->layout()->setContentsMargins(0, 0, 0, 0);
   chart_->legend()->setAlignment(Qt::AlignBottom);
-  chart_->legend()->setFont(WindowFont(9, false));
   bars_->append(observed_);
   bars_->setBarWidth(0.8);
   chart_->addSeries(bars_);
   observed_->setColor(QColor(128, 255, 255));  // the light cyan of the main window's title
   observed_->setBorderColor(QColor(0, 128, 128));
-  expected_ = Line(*chart_, Qt::black, Qt::SolidLine);
+  expected_ = Line(*chart_, Qt::black, Qt::SolidLine, 2);
   expected_->setName(QLatin1String(ChartTexts::kExpected));
   expected_->setPointsVisible(true);
-  coinsByRun_ = Line(*chart_, QColor(0, 0, 192), Qt::SolidLine);
-  coinsByTheory_ = Line(*chart_, QColor(192, 0, 0), Qt::DashLine);
+  // Where the two agree, the theory's dashed line runs along the middle of the run's wider
+  // one, and both stay in sight.
+  coinsByRun_ = Line(*chart_, QColor(0, 0, 192), Qt::SolidLine, 6);
+  coinsByTheory_ = Line(*chart_, QColor(192, 0, 0), Qt::DashLine, 2);
 
   const auto setUp = [this](QValueAxis& axis, const char* title, Qt::Alignment side) {
     axis.setTitleText(ToQString(title));
-    axis.setTitleFont(WindowFont(9.75, true));
-    axis.setLabelsFont(WindowFont(9, false));
     chart_->addAxis(&axis, side);
     for (QAbstractSeries* series : chart_->series())
       series->attachAxis(&axis);
   };
   values_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   setUp(*values_, ChartTexts::kValueAxis, Qt::AlignBottom);
-  meetings_->setLabelFormat(QStringLiteral("%d"));
-  setUp(*meetings_, ChartTexts::kCountAxis, Qt::AlignLeft);
+  counts_->setLabelFormat(QStringLiteral("%d"));
+  setUp(*counts_, ChartTexts::kCountAxis, Qt::AlignLeft);
 
   view_ = new QChartView(chart_, this);
   view_->setRenderHint(QPainter::Antialiasing);
@@ -86,6 +77,7 @@ ChartWindow::ChartWindow()
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
+  ScaleTexts(1);
 
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   QObject::connect(copy, &QShortcut::activated, this, [this] { CopyPicture(); });
@@ -104,19 +96,17 @@ void ChartWindow::ShowRun(const ShortageChart& run) {
   observed_->append(observed);
   expected_->replace(expected);
 
-  const double highest = std::max(*std::ranges::max_element(run.expected),
-                                  double(*std::ranges::max_element(run.observed)));
-  meetings_->setRange(0, std::max(highest * 1.05, 1.0));
-  meetings_->applyNiceNumbers();
-  LabelValues(run.lowestValue, bars);
+  counts_->setRange(0, run.counts.top);
+  counts_->setTickCount(run.counts.top / run.counts.step + 1);
+  LabelValues(run);
   ShowFrame(true);
 
   // Each marker stands at the left edge of the bar of -coins: the bars right of it are the
-  // meetings those coins see through.
+  // experiments those coins see through.
   const ChartTexts texts = TextsOf(run);
   const auto mark = [&](QLineSeries& marker, const std::string& legend, int coins) {
     const double x = -coins - run.lowestValue - 0.5;
-    marker.replace({{x, 0}, {x, meetings_->max()}});
+    marker.replace({{x, 0}, {x, double(run.counts.top)}});
     marker.setName(ToQString(legend));
   };
   mark(*coinsByRun_, texts.coinsByRun, run.coinsByRun);
@@ -132,18 +122,18 @@ void ChartWindow::ShowNoRun() {
   ShowTexts(NoRunTexts());
 }
 
-void ChartWindow::LabelValues(int lowestValue, int barCount) {
+void ChartWindow::LabelValues(const ShortageChart& run) {
   for (const QString& label : values_->categoriesLabels())
     values_->remove(label);
-  const int step = LabelStep(barCount);
-  for (int value = lowestValue - lowestValue % step; value <= 1; value += step)
-    values_->append(QString::number(value), value - lowestValue);
-  values_->setRange(-0.5, barCount - 0.5);
+  const int step = run.ValueLabelStep();
+  for (int value = run.lowestValue - run.lowestValue % step; value <= 1; value += step)
+    values_->append(QString::number(value), value - run.lowestValue);
+  values_->setRange(-0.5, run.BarCount() - 0.5);
 }
 
 void ChartWindow::ShowFrame(bool shown) {
   values_->setVisible(shown);
-  meetings_->setVisible(shown);
+  counts_->setVisible(shown);
   chart_->legend()->setVisible(shown);
 }
 
@@ -152,6 +142,21 @@ void ChartWindow::ShowTexts(const ChartTexts& texts) {
   for (QWidget* widget : std::initializer_list<QWidget*>{this, view_}) {
     widget->setAccessibleName(ToQString(texts.name));
     widget->setAccessibleDescription(ToQString(texts.description));
+  }
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+  const QSize standard = ToQRect(ChartWindowSpec().rect.Pixels()).size();
+  ScaleTexts(std::min(double(width()) / standard.width(), double(height()) / standard.height()));
+  QWidget::resizeEvent(event);
+}
+
+void ChartWindow::ScaleTexts(double scale) {
+  chart_->setTitleFont(WindowFont(11.25 * scale, true));
+  chart_->legend()->setFont(WindowFont(9 * scale, false));
+  for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{values_, counts_}) {
+    axis->setTitleFont(WindowFont(9.75 * scale, true));
+    axis->setLabelsFont(WindowFont(9 * scale, false));
   }
 }
 

@@ -16,11 +16,12 @@ namespace ombrix {
 struct ChartTexts;
 struct ShortageChart;
 
-// The chart of the last run beside the main window: a bar for each lowest coin balance with
-// the meetings observed there, the meetings theory expects as points joined by a line, and a
-// marker at the coins that cover 95 % of meetings by this run and by theory. Ctrl+C copies it
-// as a picture, Esc closes it. It belongs to the main window, not to the program's windows:
-// closing it ends nothing, and it goes when the main window goes.
+// The chart of the last run beside the main window: a bar for each shortage (lowest coin
+// balance) with the experiments observed there, the experiments theory expects as points
+// joined by a line, and a marker at the coins that cover 95 % of experiments by this run and
+// by theory. Its texts grow and shrink with the window. Ctrl+C copies it as a picture, Esc
+// closes it. It belongs to the main window, not to the program's windows: closing it ends
+// nothing, and it goes when the main window goes.
 class ChartWindow final : public QWidget {
  public:
   ChartWindow();
@@ -29,9 +30,14 @@ class ChartWindow final : public QWidget {
   // After Init: no bars, axes or legend, only a title saying that no run is shown.
   void ShowNoRun();
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
-  // Labels the balance axis for `barCount` bars from `lowestValue` up.
-  void LabelValues(int lowestValue, int barCount);
+  // Sets every text's size, `scale` times its size at the window's standard size.
+  void ScaleTexts(double scale);
+  // Labels the shortage axis under the run's bars.
+  void LabelValues(const ShortageChart& run);
   // The axes and the legend, shown with a run only.
   void ShowFrame(bool shown);
   // The title, and what a screen reader says of the window and of the chart in it.
@@ -45,7 +51,7 @@ class ChartWindow final : public QWidget {
   QLineSeries* coinsByRun_;
   QLineSeries* coinsByTheory_;
   QCategoryAxis* values_;
-  QValueAxis* meetings_;
+  QValueAxis* counts_;
   QChartView* view_;
 };
 
