@@ -3,14 +3,26 @@
 
 #include <QRect>
 #include <QSize>
+#include <vector>
 
 namespace ombrix {
 
-// Where a window of `size` opens beside the window `beside`, on the screen's available area
-// `screen`, all as frames in the same coordinates: to its right, else its left, below or
-// above, the first side where it fits without covering `beside`; where none does, the side or
-// corner of the screen where it covers least of `keepVisible`. Always whole on the screen: a
-// window larger than the screen is made smaller.
-QRect PlaceBeside(const QRect& screen, const QRect& beside, const QRect& keepVisible, QSize size);
+// What a window opening beside another one has around it: frames and parts of frames, all in
+// the same coordinates.
+struct Surroundings {
+  QRect screen;                       // the screen's available area
+  QRect beside;                       // the window to open beside
+  std::vector<QRect> neverCover;      // parts of `beside` that must stay in sight
+  std::vector<QRect> ratherNotCover;  // parts of `beside` better left in sight
+  QSize size;                         // the window's own size
+  QSize smallest;                     // the least it may be shrunk to
+};
+
+// Where a window opens beside `around.beside`, always whole on the screen: at its own size
+// where it fits without covering that window, to its right, else its left, below or above;
+// else shrunk, down to its smallest size, into the side that leaves it largest; else over that
+// window, clear of `neverCover`, where it covers least of `ratherNotCover`, then where it is
+// largest. A screen smaller than the window bounds both sizes.
+QRect PlaceBeside(const Surroundings& around);
 
 }  // namespace ombrix

@@ -3,12 +3,14 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
+#include <QWindow>
 
 #include "build_window.h"
 #include "chart_placement.h"
+#include "chart_surroundings.h"
 #include "input_box.h"
 #include "main_window_layout.h"
 #include "message_box.h"
@@ -38,6 +40,15 @@ void AddTableMenu(QWidget& window) {
                      if (MainWindowLayout::TableArea().Pixels().Contains(at.x(), at.y()))
                        menu->popup(window.mapToGlobal(at));
                    });
+  // From the keyboard the focus is on a button, never on the table: the menu keys open the
+  // table's menu at the table, wherever the focus is.
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+    auto* shortcut = new QShortcut(keys, &window);
+    QObject::connect(shortcut, &QShortcut::activated, menu, [&window, menu] {
+      menu->popup(window.mapToGlobal(ToQRect(MainWindowLayout::TableArea().Pixels()).center()));
+    });
+  }
 }
 
 }  // namespace
@@ -67,7 +78,8 @@ MainWindow::Controls MainWindow::FindControls() const {
 
 void MainWindow::Build(QWidget& window) {
   BuildWindow(window, MainWindowLayout::Window(), MainWindowLayout::Controls());
-  window.setWindowIcon(QIcon(QStringLiteral(":/ombrix.svg")));
+  // The table's tooltips show while the chart is the active window too.
+  window.setAttribute(Qt::WA_AlwaysShowToolTips);
   AddTableMenu(window);
   Controls& controls = controls_.emplace(FindControls());
 
@@ -120,8 +132,10 @@ void MainWindow::OnStartClicked() {
   ui.init.setEnabled(true);
   Widget()->setCursor(Qt::ArrowCursor);
   AttachRunNotes();
-  if (chart_ && chart_->isVisible())
+  if (chart_ && chart_->isVisible()) {
     chart_->ShowRun(RunChart());
+    chart_->raise();  // over this window, which a click may have raised over it
+  }
 }
 
 void MainWindow::OnExitClicked() {
@@ -186,19 +200,21 @@ void MainWindow::ShowChart() {
     return;
   if (!chart_) {
     chart_ = std::make_unique<ChartWindow>();
-    chart_->setWindowIcon(Widget()->windowIcon());
+    // Kept above this window but not above other programs, with its own title bar.
+    chart_->winId();
+    chart_->windowHandle()->setTransientParent(Widget()->windowHandle());
   }
   chart_->ShowRun(RunChart());
   if (!chart_->isVisible()) {
     // Placed as whole windows, title bars and borders included, like this one's.
     const QWidget& main = *Widget();
     const QSize frame = main.frameGeometry().size() - main.size();
-    const QRect table =
-        ToQRect(MainWindowLayout::TableArea().Pixels()).translated(main.geometry().topLeft());
-    const QRect place = PlaceBeside(main.screen()->availableGeometry(), main.frameGeometry(), table,
-                                    chart_->size() + frame);
-    chart_->resize(place.size() - frame);
-    chart_->move(place.topLeft());
+    const QRect place =
+        PlaceBeside(ChartSurroundings(main.screen()->availableGeometry(), main.frameGeometry(),
+                                      main.geometry(), report_->run.table));
+    // Set as a client area: the chart window's own frame is not known before it is shown.
+    const QPoint client = main.geometry().topLeft() - main.frameGeometry().topLeft();
+    chart_->setGeometry({place.topLeft() + client, place.size() - frame});
   }
   chart_->show();
   chart_->raise();

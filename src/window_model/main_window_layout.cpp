@@ -24,6 +24,9 @@ constexpr int kColumnPitch = 720;
 constexpr int kHeaderTop = 600;
 constexpr int kCountTop = 960;
 constexpr int kFirstColumnLeft = 1560;
+constexpr int kCaptionLeft = 240;
+constexpr int kCellWidth = 735;
+constexpr int kCellHeight = 375;
 
 std::string LabelName(int number) {
   return "Label" + std::to_string(number);
@@ -47,11 +50,17 @@ WindowSpec MainWindowLayout::Window() {
 }
 
 TwipRect MainWindowLayout::TableArea() {
-  constexpr int kCaptionLeft = 240, kCellWidth = 735, kCellHeight = 375;
   return {.left = kCaptionLeft,
           .top = kHeaderTop,
           .width = kFirstColumnLeft + kColumnPitch * (kColumns - 1) + kCellWidth - kCaptionLeft,
           .height = kCountTop + kPairPitch * (kRows - 1) + kCellHeight - kHeaderTop};
+}
+
+TwipRect MainWindowLayout::RowPair(int row) {
+  TwipRect pair = TableArea();
+  pair.top += kPairPitch * row;
+  pair.height = kCountTop + kCellHeight - kHeaderTop;
+  return pair;
 }
 
 std::string MainWindowLayout::CellName(int bin) {
@@ -103,12 +112,12 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
     controls.push_back({.kind = Label,
                         .name = LabelName(kShortageLabel[row]),
                         .caption = "Shortage",
-                        .rect = {240, headerTop, 1335, 375},
+                        .rect = {kCaptionLeft, headerTop, 1335, kCellHeight},
                         .points = kValuePoints});
     controls.push_back({.kind = Label,
                         .name = LabelName(kFrequencyLabel[row]),
                         .caption = "Frequency",
-                        .rect = {240, countTop, 1335, 375},
+                        .rect = {kCaptionLeft, countTop, 1335, kCellHeight},
                         .points = 12});
     for (int column = 0; column < kColumns; ++column) {
       const int bin = kColumns * row + column + 1;
@@ -117,7 +126,7 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
       ControlSpec header{.kind = Label,
                          .name = LabelName(kFirstHeaderLabel[row] + column),
                          .caption = HeaderCaption(bin),
-                         .rect = {left, headerTop, 735, 375},
+                         .rect = {left, headerTop, kCellWidth, kCellHeight},
                          .points = openEnd ? 9 : kValuePoints};
       // A tilde says little aloud: the open ends are announced by their values.
       if (openEnd)
@@ -126,7 +135,7 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
       controls.push_back(
           {.kind = Label,
            .name = CellName(bin),
-           .rect = {left, countTop, 735, 375},
+           .rect = {left, countTop, kCellWidth, kCellHeight},
            .points = kValuePoints,
            .background = Background::White,
            .describe = [bin](std::string_view text) { return SpokenCell(bin, text); }});

@@ -48,6 +48,8 @@ struct MainWindowLayout {
 
   // The table: its headers and count cells with the row captions before them.
   static TwipRect TableArea();
+  // Row pair `row`, 0 to kRows - 1, of the table: its caption, headers and count cells.
+  static TwipRect RowPair(int row);
 
   // The fixed controls, then the table row pair by row pair.
   static std::vector<ControlSpec> Controls();

@@ -12,14 +12,9 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <ostream>
 
 #include "media_player_control.h"
-
-// Failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
+#include "qt_printers.h"
 
 namespace ombrix::testing {
 

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How failures show Qt's values: texts as text, rectangles as x,y widthxheight.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+  *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
