@@ -2,6 +2,7 @@
 #include "program_windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "fonts.h"
 
@@ -9,6 +10,9 @@ namespace ombrix {
 
 void SetUpApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
+  // Every window and dialog shows it; made once, as each window loaded afresh would render
+  // it afresh into the pixmap cache.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/ombrix.svg")));
   // Only the program decides when it ends: Help unloads the main window before it shows help.
   QApplication::setQuitOnLastWindowClosed(false);
   RegisterFaceSubstitutes();

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts that run the program on a virtual X display.
 # start_virtual_display WIDTHxHEIGHT: starts Xvfb on a free display and exports DISPLAY;
-# stop_virtual_display stops it. wait_for_window REGEX waits until a window whose title
+# start_window_manager starts openbox on it, which frames windows as a desktop does;
+# stop_virtual_display stops both. wait_for_window REGEX waits until a window whose title
 # matches REGEX is shown and prints its id.
 
 start_virtual_display() {
@@ -18,10 +19,28 @@ start_virtual_display() {
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-stop_virtual_display() {
-  if [[ -n "${xvfb_pid:-}" ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
+start_window_manager() {
+  # Windows mapped before the manager runs would go unframed: wait until it has started.
+  local ready
+  ready="$(mktemp -u)"
+  openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
+  manager_pid=$!
+  for _ in $(seq 200); do
+    [[ -e $ready ]] && break
+    sleep 0.05
+  done
+  if [[ ! -e $ready ]]; then
+    echo "openbox did not start" >&2
+    return 1
   fi
+  rm -f "$ready"
+}
+
+stop_virtual_display() {
+  local pid
+  for pid in ${manager_pid:-} ${xvfb_pid:-}; do
+    kill "$pid" 2>/dev/null || true
+  done
 }
 
 wait_for_window() {

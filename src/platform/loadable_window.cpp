@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <exception>
 
+#include "keep_on_screen.h"
 #include "message_box.h"
 #include "program.h"
 
@@ -31,6 +32,7 @@ void LoadableWindow::Load() {
   widget_ = new TopLevelWidget(*this);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
   Build(*widget_);
+  KeepOnScreen(*widget_);
 }
 
 void LoadableWindow::Unload() {
