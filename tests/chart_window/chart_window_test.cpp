@@ -94,7 +94,7 @@ TEST(ChartWindowTest, TextsScaleWithTheWindow) {
       {{1800, 1000}, 11.25 * 1000 / 480}, {{480, 360}, 11.25 * 0.75}, {{640, 480}, 11.25}};
   for (const auto& [size, titlePoints] : sizes) {
     window.resize(size);
-    QTest::qWaitFor([&] { return window.size() == size; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == size; }));
     EXPECT_DOUBLE_EQ(chart.titleFont().pointSizeF(), titlePoints);
     EXPECT_DOUBLE_EQ(chart.legend()->font().pointSizeF(), titlePoints * 9 / 11.25);
   }
