@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots in docs/: the main window after a run at the default settings, the
-# chart window after 10000 meetings of 100 guests, and the help window. Runs the built program on a virtual X display (Xvfb) and drives it with
-# xdotool. Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)
+# chart window after 10000 meetings of 100 guests, and the help window; then, unscaled, a
+# 1024 x 768 desktop with a window manager where the chart, opened over part of the main
+# window, stays above it after a click on the main window. Runs the built program on a
+# virtual X display (Xvfb) and drives it with xdotool.
+# Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${1:-$repo_root/build}"
@@ -58,3 +61,27 @@ grab "$repo_root/docs/chart-window$suffix.png" $((X / scale)) $((Y / scale)) $((
 xdotool mousemove $(((244 + 468) * scale)) $(((99 + 12) * scale)) click 1
 wait_for_window '^Experiment of Ombrix 2＿Help' >/dev/null
 grab "$repo_root/docs/help-window$suffix.png" 206 136 634 581
+
+[[ -z $suffix ]] || exit 0
+kill "$program_pid" && stop_virtual_display
+start_virtual_display 1024x768
+start_window_manager
+"$program" &
+program_pid=$!
+wait_for_window '^Setting the number of guests$' >/dev/null
+xdotool key Return
+wait_for_window '^Setting the number of experiments$' >/dev/null
+sleep 0.3
+xdotool key Return
+main="$(wait_for_window '^Experiment of Ombrix 2　')"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 560)) $((Y + 468)) click 1 # Experiment Start
+sleep 0.5
+xdotool key ctrl+g
+wait_for_window '^Experiment of Ombrix 2＿Chart' >/dev/null
+sleep 0.5
+xdotool mousemove $((X + 300)) $((Y + 12)) click 1 # the main window's title strip
+sleep 0.5
+import -window root "$repo_root/docs/chart-above-main.png"
+echo "wrote $repo_root/docs/chart-above-main.png"

@@ -41,6 +41,10 @@ ChartWindow::ChartWindow()
       counts_(new QValueAxis(chart_)) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
+  // A dialog-type window: X11 window managers keep one above the window it is transient for
+  // only then. It keeps a normal window's title bar and buttons.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setWindowTitle(ToQString(window.caption));
   resize(ToQRect(window.rect.Pixels()).size());
 
