@@ -33,9 +33,6 @@ class DisplayTest : public ::testing::Test {
              (shown->objectName() != "Form1" || !Label("Label2")->text().isEmpty());
     });
   }
-  static void Click(const char* window, const char* button) {
-    QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
-  }
 
   DialogScript script_;  // accepts every settings dialog's default
   Program program_;
@@ -61,7 +58,7 @@ TEST_F(DisplayTest, WindowsLieOnTheScreenFromTheirFixedPlace) {
     EXPECT_TRUE(area.contains(QRect(button.mapToGlobal(QPoint()), button.size()))) << window;
   };
   check("Form1", QRect(244, 99, 613, 512));
-  Click("Form1", "Command4");  // Help
+  QTest::mouseClick(Find<QPushButton>("Form1", "Command4"), Qt::LeftButton);  // Help
   check("Form2", QRect(206, 136, 634, 581));
 }
 
@@ -81,9 +78,9 @@ TEST_F(DisplayTest, HelpAndCloseCostNoMemoryOnceSettled) {
   long settled = 0;
   for (int round = 1; round <= 100; ++round) {
     ASSERT_TRUE(AtRest("Form1"));
-    Click("Form1", "Command4");
+    QTest::mouseClick(Find<QPushButton>("Form1", "Command4"), Qt::LeftButton);  // Help
     ASSERT_TRUE(AtRest("Form2"));
-    Click("Form2", "Command1");
+    QTest::mouseClick(Find<QPushButton>("Form2", "Command1"), Qt::LeftButton);  // Close
     if (round == 10)
       settled = ResidentBytes();
   }
@@ -93,11 +90,3 @@ TEST_F(DisplayTest, HelpAndCloseCostNoMemoryOnceSettled) {
 
 }  // namespace
 }  // namespace ombrix::testing
-
-// An application on the platform the environment names, set up as the program sets up its own.
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  ombrix::SetUpApplication();
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

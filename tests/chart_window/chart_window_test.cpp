@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <tuple>
 
+#include "chart_placement.h"
+#include "chart_surroundings.h"
 #include "chart_window.h"
 #include "dialog_script.h"
 #include "golden_image.h"
@@ -19,6 +21,8 @@ namespace ombrix::testing {
 namespace {
 
 // The chart of the run that the main window's golden image shows: seeded, clock at noon.
+// Projected on a wall, its words grow with the window; back at its standard size they are as
+// drawn in the golden images.
 TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
   RandomGenerator random(20261206, [] { return 43200.0f; });
   const RunReport report(ShortageExperiment<RandomGenerator>(random).Run(
@@ -27,11 +31,37 @@ TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
   chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
   chart.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  const QChart& drawn = *chart.findChild<QChartView*>()->chart();
+  const std::pair<QSize, double> sizes[] = {
+      {{1800, 1000}, 11.25 * 1000 / 480}, {{480, 360}, 11.25 * 0.75}, {{640, 480}, 11.25}};
+  for (const auto& [size, titlePoints] : sizes) {
+    chart.resize(size);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart.size() == size; }));
+    EXPECT_DOUBLE_EQ(drawn.titleFont().pointSizeF(), titlePoints);
+    EXPECT_DOUBLE_EQ(drawn.legend()->font().pointSizeF(), titlePoints * 9 / 11.25);
+  }
+  QCoreApplication::processEvents();  // the chart lays out its texts anew
   EXPECT_EQ(CompareWithGolden("chart-window", chart), "");
   EXPECT_EQ(chart.windowTitle(), "Experiment of Ombrix 2＿Chart　Ombrix project 2026");
 
+  const QImage picture = chart.grab().toImage();
   Press("Chart", Qt::Key_C, Qt::ControlModifier);  // the chart as a picture
-  EXPECT_EQ(QGuiApplication::clipboard()->image(), chart.grab().toImage());
+  EXPECT_EQ(QGuiApplication::clipboard()->image(), picture);
+  // Run and theory agree on the coins here: both markers show along the whole marker line, the
+  // run's in blue, the theory's dashes in red.
+  int blueRows = 0, redRows = 0;
+  for (int y = 60; y < 360; ++y) {  // inside the axes, above the legend
+    bool blue = false, red = false;
+    for (int x = 60; x < 620; ++x) {
+      const QColor pixel = picture.pixelColor(x, y);
+      blue |= pixel.blue() > 150 && pixel.red() < 60 && pixel.green() < 60;
+      red |= pixel.red() > 150 && pixel.blue() < 60 && pixel.green() < 60;
+    }
+    blueRows += blue;
+    redRows += red;
+  }
+  EXPECT_GT(blueRows, 300 * 9 / 10);
+  EXPECT_GT(redRows, 300 / 2);
 
   // Each run is drawn from its own figures, whatever came before: its bars alone, its axes'
   // labels and ranges, its markers; and a screen reader hears its lowest bar and its markers.
@@ -59,44 +89,40 @@ TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
   EXPECT_EQ(CompareWithGolden("chart-window-no-run", chart), "");
 }
 
-// Where the run and theory agree on the coins, as in the seeded run, both markers show along
-// the whole marker line: the run's in blue, the theory's dashes in red.
-TEST(ChartWindowTest, BothMarkersShowWhereTheyAgree) {
-  RandomGenerator random(20261206, [] { return 43200.0f; });
-  const RunReport report(ShortageExperiment<RandomGenerator>(random).Run(
-      {.GuestCount = 100, .ExperimentCount = 1000}));
-  ChartWindow chart;
-  chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
-  const QImage picture = chart.grab().toImage();
-  int blueRows = 0, redRows = 0;
-  const QRect plot(60, 60, 560, 300);  // inside the axes, above the legend
-  for (int y = plot.top(); y <= plot.bottom(); ++y) {
-    bool blue = false, red = false;
-    for (int x = plot.left(); x <= plot.right(); ++x) {
-      const QColor pixel = picture.pixelColor(x, y);
-      blue |= pixel.blue() > 150 && pixel.red() < 60 && pixel.green() < 60;
-      red |= pixel.red() > 150 && pixel.blue() < 60 && pixel.green() < 60;
-    }
-    blueRows += blue;
-    redRows += red;
-  }
-  EXPECT_GT(blueRows, plot.height() * 9 / 10);
-  EXPECT_GT(redRows, plot.height() / 2);
-}
-
-// Projected on a wall, the words grow with the window; at its standard size they are as drawn
-// in the golden images.
-TEST(ChartWindowTest, TextsScaleWithTheWindow) {
-  ChartWindow window;
-  window.show();
-  const QChart& chart = *window.findChild<QChartView*>()->chart();
-  const std::pair<QSize, double> sizes[] = {
-      {{1800, 1000}, 11.25 * 1000 / 480}, {{480, 360}, 11.25 * 0.75}, {{640, 480}, 11.25}};
-  for (const auto& [size, titlePoints] : sizes) {
-    window.resize(size);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == size; }));
-    EXPECT_DOUBLE_EQ(chart.titleFont().pointSizeF(), titlePoints);
-    EXPECT_DOUBLE_EQ(chart.legend()->font().pointSizeF(), titlePoints * 9 / 11.25);
+// The chart beside the main window (613 x 512 under a 30-pixel title bar) at its own size
+// where there is room, else shrunk into the largest room beside it, else over it: clear of its
+// title bar, buttons, settings and average, over as little of the rows with counts as can be.
+TEST(ChartPlacementTest, BesideElseShrunkBesideElseOverTheRowsLeftEmpty) {
+  // A 100-guest run fills the bottom four row pairs, the deepest shortages the top two.
+  FrequencyTable lowRows, highRows;
+  for (const std::int16_t value : {-30, -20, -10, 0})
+    lowRows.Record(value);
+  for (const std::int16_t value : {-60, -45})
+    highRows.Record(value);
+  // clang-format off
+  // The screen, the main window's client area's top-left corner, the run, and where the chart
+  // goes.
+  const std::tuple<QRect, QPoint, const FrequencyTable&, QRect> rows[] = {
+      {{0, 0, 1920, 1080}, {244, 99}, lowRows, {865, 69, 640, 510}},
+      {{0, 0, 1366, 768}, {244, 99}, lowRows, {865, 69, 501, 510}},
+      {{0, 0, 1280, 1024}, {244, 99}, lowRows, {244, 619, 640, 405}},
+      {{0, 0, 1366, 1024}, {244, 99}, lowRows, {244, 619, 640, 405}},  // larger below than right
+      {{0, 0, 1024, 768}, {244, 99}, lowRows, {0, 124, 480, 390}},     // high, under Exit
+      {{0, 0, 1024, 768}, {244, 99}, highRows, {544, 157, 480, 390}},  // low, on the average
+      {{0, 0, 800, 600}, {187, 88}, lowRows, {0, 113, 480, 390}},
+      {{0, 0, 600, 450}, {0, 30}, lowRows, {120, 55, 480, 390}},
+      {{0, 0, 400, 300}, {0, 30}, lowRows, {0, 0, 400, 300}}};
+  // clang-format on
+  for (const auto& [screen, client, run, place] : rows) {
+    SCOPED_TRACE(::testing::Message() << screen.width() << " x " << screen.height());
+    const QRect main(client, QSize(613, 512));
+    const Surroundings around = ChartSurroundings(screen, main.adjusted(0, -30, 0, 0), main, run);
+    const QRect chart = PlaceBeside(around);
+    EXPECT_EQ(chart, place);
+    if (screen.width() < 480 || screen.height() < 390)
+      continue;  // no room to keep anything clear
+    for (const QRect& part : around.neverCover)
+      EXPECT_FALSE(chart.intersects(part)) << ::testing::PrintToString(part);
   }
 }
 

@@ -29,9 +29,9 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
       {"2.5E-1", 0.25}, {"1e", 1}, {"1d3", 1}, {"--5", 0}, {"&H3E8", 1000}, {"&hff", 255},
       {"&O17", 15}, {"&O8", 0}, {"-&H10", 0}, {"&H10064", 65636}, {"\uFF11\uFF10", 0},
       {"1\u3000000", 1}, {"1e309", HUGE_VAL}, {"-1e99999999999", -HUGE_VAL}, {"1e-400", 0},
-      {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7}, {"+50", 50}, {"0.105", 0.105},
-      {"1e305", 1e305},
-      {std::string("0.").append(500, '0') + "1e501", 1}};
+      {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7}, {"+50", 50}, {"1e305", 1e305},
+      {"0.105", 0.105}, {std::string("0.").append(500, '0') + "1e501", 1}};
+  // clang-format on
   for (const auto& [text, value] : rows)
     EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 30);
 }
@@ -71,15 +71,13 @@ TEST(AskCountTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
 
 // Hands out prepared draws and logs the calls: T a clock reading, R a reseed, D a draw.
 struct ScriptedRandom {
-  float Now() {
-    log += 'T';
-    return 1000.0f;
+  float Logged(char call, float value) {
+    log += call;
+    return value;
   }
+  float Now() { return Logged('T', 1000.0f); }
   void Reseed(float) { log += 'R'; }
-  float NextUniform() {
-    log += 'D';
-    return draws.at(next++ % draws.size());
-  }
+  float NextUniform() { return Logged('D', draws.at(next++ % draws.size())); }
   std::vector<float> draws{};
   std::size_t next = 0;
   std::string log{};
@@ -95,9 +93,8 @@ std::vector<float> Tosses(const std::string& headsAndTails) {
 TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
   // clang-format off
   const std::pair<std::vector<float>, int> meetings[] = {
-      {Tosses("HTTTHTHHHT"), -2}, {Tosses(std::string(1000, 'H')), 1},
+      {Tosses("HTTTHTHHHT"), -2}, {Tosses(std::string(1000, 'H')), 1}, {Tosses("THHHHHHHHH"), -1},
       {Tosses(std::string(1000, 'T')), -1000}, {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0},
-      {Tosses("THHHHHHHHH"), -1},
       // A draw of exactly 0.5 is tails, one just below it heads.
       {{0.5f, 0.0f, 0.49999997f, 0.5f, 0.5f, 0.99999994f, 0.5000001f, 0.5f, 0.1f, 0.5f}, -4}};
   // clang-format on
@@ -123,17 +120,14 @@ TEST(FrequencyTableTest, BinsTheirValuesCellTextsAndTheAverageText) {
   const std::pair<int, int> bins[] = {{-1000, 1}, {-58, 1}, {-57, 2}, {-50, 9}, {-49, 10},
                                       {-1, 58}, {0, 59}, {1, 60}, {3, 62}, {4, 63}};
   const std::pair<float, const char*> averages[] = {
-      {-11.84f, "-11.8"}, {1.0f, "1.0"}, {0.0f, ".0"}, {-0.5f, "-.5"}, {9.96f, "10.0"},
-      {-1234567.0f, "-1234567.0"}, {-11.25f, "-11.3"}, {-11.65f, "-11.6"}, {0.05f, ".1"},
-      {-0.04f, ".0"}};
+      {-11.84f, "-11.8"}, {-1234567.0f, "-1234567.0"}, {-11.25f, "-11.3"}, {-11.65f, "-11.6"},
+      {1.0f, "1.0"}, {0.0f, ".0"}, {-0.5f, "-.5"}, {9.96f, "10.0"}, {0.05f, ".1"}, {-0.04f, ".0"}};
   // clang-format on
   for (const auto& [value, bin] : bins)
     EXPECT_EQ(FrequencyTable::BinOf(value), bin) << value;
-  // Every bin holds what BinOf sends it; the open ends say which way they are open.
+  // Every bin holds what BinOf sends it. Which way the open ends are open, the cells' notes say.
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     EXPECT_EQ(FrequencyTable::BinOf(FrequencyTable::ValuesOf(bin).value), bin);
-  EXPECT_EQ(FrequencyTable::ValuesOf(1).extent, BinValues::Extent::OrLess);
-  EXPECT_EQ(FrequencyTable::ValuesOf(63).extent, BinValues::Extent::OrMore);
   for (const auto& [average, text] : averages)
     EXPECT_EQ(AverageText(average), text) << average;
   FrequencyTable table;
@@ -196,26 +190,20 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
     for (const int value : values)
       EXPECT_EQ(chart.observed[value - lowestValue], std::ranges::count(values, value));
   }
-  EXPECT_THROW(ChartOf(ShortageDistribution(100), std::vector<std::int16_t>{-101}, 0),
-               std::out_of_range);
-  EXPECT_THROW(ChartOf(ShortageDistribution(100), std::vector<std::int16_t>{2}, 0),
-               std::out_of_range);
+  for (const std::int16_t outside : {-101, 2})
+    EXPECT_THROW(ChartOf(ShortageDistribution(100), std::vector{outside}, 0), std::out_of_range);
 }
 
 // Whole-number ticks, 1, 2 or 5 times a power of ten, no more than six steps, reaching the
 // highest bar or point; from the run's figures alone.
 TEST(ShortageChartTest, CountAxisStepsInWholeNumbersUpToTheHighestCount) {
-  const std::pair<double, CountAxis> rows[] = {{0, {1, 1}},
-                                               {0.4, {1, 1}},
-                                               {2, {2, 1}},
-                                               {6, {6, 1}},
-                                               {7, {8, 2}},
-                                               {12.5, {15, 5}},
-                                               {1100, {1200, 200}},
-                                               {2950, {3000, 500}},
-                                               {3000, {3000, 500}},
-                                               {3001, {4000, 1000}},
-                                               {9999.9, {10000, 2000}}};
+  // clang-format off
+  // The highest count, then the axis: its top and its step.
+  const std::pair<double, CountAxis> rows[] = {
+      {0, {1, 1}}, {0.4, {1, 1}}, {2, {2, 1}}, {6, {6, 1}}, {7, {8, 2}}, {12.5, {15, 5}},
+      {1100, {1200, 200}}, {2950, {3000, 500}}, {3000, {3000, 500}}, {3001, {4000, 1000}},
+      {9999.9, {10000, 2000}}};
+  // clang-format on
   for (const auto& [highest, axis] : rows)
     EXPECT_EQ(CountAxis::Reaching(highest), axis) << highest;
   // One experiment at 10 guests: a bar of 1 over points below 1.

@@ -28,9 +28,7 @@ struct OneAnswer final : ombrix::SettingsDialogs {
     ++messages;
     return 1;
   }
-  void ShowCount(std::string_view, std::string_view) override {
-    Require(false, "a label was written");
-  }
+  void ShowCount(std::string_view, std::string_view) override { Require(false, "a count shown"); }
   std::string_view answer;
   int asked = 0, messages = 0;
 };

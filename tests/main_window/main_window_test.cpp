@@ -20,49 +20,67 @@ namespace {
 QString duringRun;
 bool pendingEventsRan = false;
 float ProbeClock() {
-  duringRun = QStringLiteral("%1 %2 %3")
-                  .arg(Shown("Form1")->cursor().shape())
-                  .arg(Buttons())
-                  .arg(pendingEventsRan);
+  const int cursor = Shown("Form1")->cursor().shape();
+  duringRun = QStringLiteral("%1 %2 %3").arg(cursor).arg(Buttons()).arg(pendingEventsRan);
   return 43200.0f;
 }
 
+// Shown and clicked at once, before its activation has asked for the settings: the dialogs
+// come first, the click is dropped, and no run is made without settings.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     script.Type("5").Type("100").Type("1000");  // a refused answer brings back the default
     main.Show();
+    QTest::mouseClick(Button("Command1"), Qt::LeftButton);
     ASSERT_TRUE(script.Finish());
+    ASSERT_EQ(script.seen.size(), 3);
+    ASSERT_FALSE(Ended());
     ASSERT_EQ(script.seen[1],
               "Setting the number of guests|Please enter an integer between 10 and 1000 ...|100|");
-    ASSERT_EQ(Settings(), "100/1000");
     Shown("Form1")->activateWindow();  // back from the dialogs, for the keyboard
     ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form1")));
   }
   Program program;
-  MainWindow main{program, 7, ProbeClock};
+  MainWindow main{program, 20261206, ProbeClock};  // seeded, clock at noon
   DialogScript script;
 };
 
-TEST_F(MainWindowTest, ExperimentStartRunsPendingEventsThenRunsUnderTheHourglass) {
-  Shown("Form1")->setCursor(Qt::CrossCursor);
-  int cursorAtPendingEvent = -1;
-  QMetaObject::invokeMethod(
-      qApp,
-      [&] {
-        pendingEventsRan = true;
-        cursorAtPendingEvent = Shown("Form1")->cursor().shape();
-      },
-      Qt::QueuedConnection);
-  Button("Command1")->click();
-  EXPECT_EQ(cursorAtPendingEvent, Qt::CrossCursor);
-  EXPECT_EQ(duringRun, QStringLiteral("%1 1001 1").arg(Qt::WaitCursor));
-  EXPECT_EQ(Shown("Form1")->cursor().shape(), Qt::ArrowCursor);
-  EXPECT_EQ(Buttons() + " " + Table(), "0111 1000");
+// Right-clicks a control of the main window, at its centre or at a point of its own: the menu
+// that opens as "text shortcut enabled, ...".
+QString RightClick(QWidget* control, int click = -1, QPoint at = {}) {
+  QWidget* window = control->window();  // through the window, as the platform delivers clicks
+  QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                    control->mapTo(window, at.isNull() ? control->rect().center() : at));
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QStringList items;
+  for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+    items << item->text() + " " + item->shortcut().toString() + " " +
+                 (item->isEnabled() ? "1" : "0");
+  if (menu && click >= 0)
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions()[click]).center());
+  else if (menu)
+    menu->close();
+  return items.join(", ");
 }
 
-TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
+// Init plays its cue, clears the table and asks for the settings with its own titles; the chart
+// follows it too.
+TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesWithTheWindow) {
+  const auto chart = [] { return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed"; };
+  EXPECT_EQ(RightClick(Label("Label5")), "Show chart Ctrl+G 0, Copy table Ctrl+C 0");
   Button("Command1")->click();
+  EXPECT_EQ(RightClick(Button("Command1")), "");  // off the table
+  // Off the table too: the average, and the first pixel right of the last column.
+  EXPECT_EQ(RightClick(Label("Label3")) + RightClick(Label("dosu(9)"), -1, {49, 9}), "");
+  EXPECT_EQ(RightClick(Label("dosu(63)"), 0), "Show chart Ctrl+G 1, Copy table Ctrl+C 1");
+  EXPECT_EQ(chart(), "Chart: 100 guests, 1000 experiments");
+  // Above the main window, as its transient, and the table's notes show while it is active.
+  EXPECT_EQ(Shown("Chart")->windowHandle()->transientParent(), Shown("Form1")->windowHandle());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Chart")));
+  QTest::mouseMove(Label("dosu(52)"));
+  EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().startsWith("Shortage -7\n"); }));
   QString writes;
   Listen(writes);
   script.note = [] { return Settings() + " " + Table(); };
@@ -75,123 +93,32 @@ TEST_F(MainWindowTest, InitPlaysItsCueClearsTheTableAndAsksWithItsOwnTitles) {
                                              " Setting the number of experiment|Please enter an "
                                              "integer between 1 and 10000 ...|1000|200/ empty"}));
   ASSERT_EQ(Settings() + " " + Table() + " " + Buttons(), "200/50 empty 1111");
-  Button("Command1")->click();
-  EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
-}
-
-// What a screen reader hears of a value, a header of one value or an open one, and a cell; and
-// the notes each cell carries after a run.
-TEST_F(MainWindowTest, LabelsSpeakTheirMeaningAndCellsCarryTheRunsNotes) {
-  const auto spoken = [](const QStringList& names) {
-    QStringList said;
-    for (const QString& name : names)
-      said << QAccessible::queryAccessibleInterface(Label(name))->text(QAccessible::Name);
-    return said.join('|');
-  };
-  EXPECT_EQ(spoken({"Label3", "Label7", "Label8", "Label81", "dosu(52)"}),
-            "Average of shortage: none|shortage -58 or less|-57|shortage 4 or more|shortage -7: "
-            "no count");
-  Button("Command1")->click();
-  const QString count = Label("dosu(52)")->text();
-  // The seeded run met -32 once and -20 fourteen times.
-  EXPECT_EQ(spoken({"dosu(52)", "dosu(27)", "dosu(39)"}),
-            "shortage -7: " + count +
-                " experiments|shortage -32: 1 experiment|shortage -20: 14 experiments");
-  EXPECT_TRUE(Label("dosu(52)")->toolTip().startsWith("Shortage -7\nObserved: " + count + " "));
-  QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n')[52], "-7\t" + count + "\t57.9584");
-}
-
-// Showing the window and clicking at once, before its activation has asked for the settings:
-// the dialogs come first, the click is dropped, and no run is made without settings.
-TEST(ActivationTest, AClickBeforeTheSettingsAreAskedIsDroppedForTheDialogs) {
-  Program program;
-  MainWindow main(program, 7);
-  DialogScript script;
-  script.Type("100").Type("1000");
-  main.Show();
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  ASSERT_TRUE(script.Finish());
-  EXPECT_EQ(script.seen.size(), 2);
-  EXPECT_FALSE(Ended());
-  EXPECT_EQ(Settings() + " " + Table() + " " + Buttons(), "100/1000 empty 1111");
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  EXPECT_EQ(Table(), "1000");
-}
-
-// Right-clicks a control of the main window, at its centre or at a point of its own: the menu
-// that opens as "text shortcut enabled, ...".
-QString RightClick(QWidget* control, int click = -1, QPoint at = {}) {
-  QWidget* window = control->window();  // through the window, as the platform delivers clicks
-  QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
-                    control->mapTo(window, at.isNull() ? control->rect().center() : at));
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  QStringList items;
-  for (QAction* item : menu ? menu->actions() : QList<QAction*>())
-    items << QStringLiteral("%1 %2 %3")
-                 .arg(item->text(), item->shortcut().toString())
-                 .arg(item->isEnabled());
-  if (menu && click >= 0)
-    QTest::mouseClick(menu, Qt::LeftButton, {},
-                      menu->actionGeometry(menu->actions()[click]).center());
-  else if (menu)
-    menu->close();
-  return items.join(", ");
-}
-QString Chart() {
-  return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed";
-}
-
-TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndGoesWithTheWindow) {
-  EXPECT_EQ(RightClick(Label("Label5")), "Show chart Ctrl+G 0, Copy table Ctrl+C 0");
-  Button("Command1")->click();
-  EXPECT_EQ(RightClick(Button("Command1")), "");  // off the table
-  // Off the table too: the average, and the first pixel right of the last column.
-  EXPECT_EQ(RightClick(Label("Label3")) + RightClick(Label("dosu(9)"), -1, {49, 9}), "");
-  EXPECT_EQ(RightClick(Label("dosu(63)"), 0), "Show chart Ctrl+G 1, Copy table Ctrl+C 1");
-  EXPECT_EQ(Chart(), "Chart: 100 guests, 1000 experiments");
-  // Above the main window, as its transient, and the table's notes show while it is active.
-  EXPECT_EQ(Shown("Chart")->windowHandle()->transientParent(), Shown("Form1")->windowHandle());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Chart")));
-  QTest::mouseMove(Label("dosu(52)"));
-  EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().startsWith("Shortage -7\n"); }));
-  script.Type("200").Type("50");
-  Button("Command3")->click();
-  ASSERT_TRUE(script.Finish());
-  EXPECT_EQ(Chart() + " " + RightClick(Label("dosu(1)")),
+  EXPECT_EQ(chart() + " " + RightClick(Label("dosu(1)")),
             "Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0");
   Button("Command1")->click();
-  EXPECT_EQ(Chart(), "Chart: 200 guests, 50 experiments");
+  EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
+  EXPECT_EQ(chart(), "Chart: 200 guests, 50 experiments");
   Press("Chart", Qt::Key_Escape);
-  EXPECT_EQ(Chart(), "closed");
+  EXPECT_EQ(chart(), "closed");
   EXPECT_TRUE(Shown("Form1"));
   // The menu keys reach the table's menu from the focused button.
   Shown("Form1")->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form1")) && QApplication::focusWidget());
+  const QRect table = ToQRect(MainWindowLayout::TableArea().Pixels());
   for (const QKeyCombination keys : {Qt::Key_Menu | Qt::NoModifier, Qt::SHIFT | Qt::Key_F10}) {
     QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_TRUE(menu) << keys.key();
-    const QRect table = ToQRect(MainWindowLayout::TableArea().Pixels());
-    EXPECT_TRUE(table.contains(Shown("Form1")->mapFromGlobal(menu->pos())));
+    ASSERT_TRUE(menu && table.contains(Shown("Form1")->mapFromGlobal(menu->pos()))) << keys.key();
     menu->close();
   }
   Press("Form1", Qt::Key_G, Qt::ControlModifier);
-  EXPECT_EQ(Chart(), "Chart: 200 guests, 50 experiments");
+  EXPECT_EQ(chart(), "Chart: 200 guests, 50 experiments");
   // Where it opens: no side of the main window has room on the 800 x 800 offscreen screen,
   // even shrunk, so over it at its smallest, under Exit, over the rows left empty.
   EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 126, 480, 360));
   Shown("Form1")->close();  // the program ends, and the chart keeps nothing alive
   EXPECT_TRUE(Ended());
-  EXPECT_EQ(Chart(), "closed");
-}
-
-// What the golden images cannot show: the icon and the desktop entry the window belongs to.
-// Where the focus starts, the keyboard process test finds out.
-TEST_F(MainWindowTest, WhatThePicturesCannotShow) {
-  const QImage icon = Shown("Form1")->windowIcon().pixmap(32).toImage();
-  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 255);
-  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
+  EXPECT_EQ(chart(), "closed");
 }
 
 // Exit, or a settings dialog left without a number: the exit message once, then the end.
@@ -199,8 +126,10 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
   const QString exitCue = "100 23 Stop, 23 Close, 22 endpinpon.wav, 23 Open, 23 Sound";
   const std::pair<std::function<void(DialogScript&)>, QString> rows[] = {
       {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Return); }, exitCue},
-      {[](DialogScript& s) { s.Cancel().Press(Qt::Key_Return); }, " "},
-      {[](DialogScript& s) { s.Type("100").Type("").Close(); }, "100 "}};
+      {[](DialogScript& s) { s.Press(Qt::Key_Escape).Press(Qt::Key_Return); }, " "},
+      // The exit message closed through the window manager, as the script closes any dialog it
+      // has no step for.
+      {[](DialogScript& s) { s.Type("100").Type(""); }, "100 "}};
   for (const auto& [answer, note] : rows) {
     Program program;
     MainWindow main(program);
@@ -222,19 +151,46 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
   }
 }
 
-TEST(MainWindowGoldenTest, BeforeAndAfterASeededRun) {
-  Program program;
-  MainWindow main(program, 20261206, [] { return 43200.0f; });  // seeded, clock at noon
-  DialogScript script;
-  script.Type("100").Type("1000");
-  main.Show();
-  ASSERT_TRUE(script.Finish());
+// The window before and after the seeded run, pixel for pixel, and what the pictures leave out:
+// the title bar, the icon and the desktop entry the window belongs to. Where the window stands,
+// the display tests check on real screens; where the focus starts, the keyboard process test.
+// What a screen reader hears of a value, a header of one value or an open one, and a cell; the
+// events pending at the click run first, then the run under the hourglass; the notes each cell
+// carries after it.
+using MainWindowGoldenTest = MainWindowTest;
+TEST_F(MainWindowGoldenTest, BeforeAndAfterASeededRun) {
   EXPECT_EQ(CompareWithGolden("main-window-empty", *Shown("Form1")), "");
-  // What the picture leaves out: the title bar. Where the window stands, the display tests
-  // check on real screens.
   EXPECT_EQ(Shown("Form1")->windowTitle(), "Experiment of Ombrix 2\u3000Ombrix project 2026");
-  Button("Command1")->click();
+  EXPECT_EQ(qAlpha(Shown("Form1")->windowIcon().pixmap(32).toImage().pixel(0, 0)), 255);
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ombrix.Ombrix");
+  const auto spoken = [](const QStringList& names) {
+    QStringList said;
+    for (const QString& name : names)
+      said << QAccessible::queryAccessibleInterface(Label(name))->text(QAccessible::Name);
+    return said.join('|');
+  };
+  EXPECT_EQ(spoken({"Label3", "Label7", "Label8", "Label81", "dosu(52)"}),
+            "Average of shortage: none|shortage -58 or less|-57|shortage 4 or more|shortage -7: "
+            "no count");
+  Shown("Form1")->setCursor(Qt::CrossCursor);
+  int cursorAtPendingEvent = -1;
+  QTimer::singleShot(0, [&] {
+    pendingEventsRan = true;
+    cursorAtPendingEvent = Shown("Form1")->cursor().shape();
+  });
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_EQ(cursorAtPendingEvent, Qt::CrossCursor);
+  EXPECT_EQ(duringRun, QStringLiteral("%1 1001 1").arg(Qt::WaitCursor));
+  EXPECT_EQ(Shown("Form1")->cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(CompareWithGolden("main-window-after-run", *Shown("Form1")), "");
+  const QString count = Label("dosu(52)")->text();
+  // The seeded run met -36 once and -18 fourteen times.
+  EXPECT_EQ(spoken({"dosu(52)", "dosu(23)", "dosu(41)"}),
+            "shortage -7: " + count +
+                " experiments|shortage -36: 1 experiment|shortage -18: 14 experiments");
+  EXPECT_TRUE(Label("dosu(52)")->toolTip().startsWith("Shortage -7\nObserved: " + count + " "));
+  QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n')[52], "-7\t" + count + "\t57.9584");
 }
 
 }  // namespace

@@ -28,24 +28,17 @@ class DialogScript {
     timer_.start(0);
   }
 
-  DialogScript& Then(Step step) {
-    steps_.push_back(std::move(step));
+  DialogScript& Type(const QString& text) {
+    steps_.push_back([text](QWidget& dialog) {
+      dialog.findChild<QLineEdit*>()->setText(text);
+      const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+      QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
     return *this;
   }
-  DialogScript& Type(const QString& text) {
-    return Then([text](QWidget& dialog) {
-      dialog.findChild<QLineEdit*>()->setText(text);
-      Click(dialog, QDialogButtonBox::Ok);
-    });
-  }
   DialogScript& Press(Qt::Key key) {
-    return Then([key](QWidget& dialog) { QTest::keyClick(&dialog, key); });
-  }
-  DialogScript& Cancel() {
-    return Then([](QWidget& d) { Click(d, QDialogButtonBox::Cancel); });
-  }
-  DialogScript& Close() {
-    return Then([](QWidget& dialog) { dialog.close(); });
+    steps_.push_back([key](QWidget& dialog) { QTest::keyClick(&dialog, key); });
+    return *this;
   }
 
   // Waits until every step has been taken and no dialog is open.
@@ -59,9 +52,6 @@ class DialogScript {
   Step otherwise = [](QWidget& dialog) { dialog.close(); };
 
  private:
-  static void Click(QWidget& dialog, QDialogButtonBox::StandardButton button) {
-    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
-  }
   void Poll() {
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog || !dialog->isVisible() || dialog->property("answered").toBool())
@@ -95,10 +85,9 @@ inline bool Ended() {
 
 // The program's shown window `name` ("Form1", "Form2"), or null.
 inline QWidget* Shown(const char* name) {
-  for (QWidget* top : QApplication::topLevelWidgets()) {
+  for (QWidget* top : QApplication::topLevelWidgets())
     if (top->objectName() == name && top->isVisible())
       return top;
-  }
   return nullptr;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main of the test programs that need Qt: an application on the offscreen platform, set up
-// as the program sets up its own.
+// The main of the test programs that need Qt: an application on the platform the environment
+// names, else on the offscreen one, set up as the program sets up its own.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,8 @@
 #include "program_windows.h"
 
 int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ombrix::SetUpApplication();
   ::testing::InitGoogleTest(&argc, argv);

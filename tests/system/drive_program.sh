@@ -20,13 +20,11 @@ for step in "${@:2}"; do
   esac
 done
 for _ in $(seq 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    status=0 && wait "$pid" || status=$?
-    echo "the program ended with status $status, printing $(wc -l <"$errors") lines:" &&
-      cat "$errors"
-    [[ $status -eq 0 && ! -s "$errors" ]] && exit 0 || exit 1
-  fi
-  sleep 0.1
+  kill -0 "$pid" 2>/dev/null && sleep 0.1
 done
-echo "the program was still running 5 seconds after the last step" >&2
-exit 1
+if kill -0 "$pid" 2>/dev/null; then
+  echo "the program was still running 5 seconds after the last step" >&2 && exit 1
+fi
+status=0 && wait "$pid" || status=$?
+echo "the program ended with status $status, printing $(wc -l <"$errors") lines:" && cat "$errors"
+[[ $status -eq 0 && ! -s "$errors" ]]

@@ -8,7 +8,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 trap stop_virtual_display EXIT
 start_virtual_display "$1"
-if [[ $2 == openbox ]]; then
-  start_window_manager
-fi
+export QT_QPA_PLATFORM=xcb  # the test programs' own default is offscreen
+[[ $2 != openbox ]] || start_window_manager
 "${@:3}"

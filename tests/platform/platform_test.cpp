@@ -6,11 +6,13 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <optional>
 
 #include "cue_path.h"
 #include "media_player_control.h"
 #include "play_cue.h"
+#include "program.h"
 #include "wave_player.h"
 
 namespace ombrix {
@@ -92,6 +94,16 @@ TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
   ASSERT_TRUE(QFile::remove(userCue) && QDir().mkdir(userCue));
   EXPECT_EQ(FindCue("pinpon.wav"), systemCue);
   QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+// The event loop returns the status of the first ending, 70 for a run-time error.
+TEST(ProgramTest, EndingLeavesTheEventLoopWithItsStatus) {
+  Program program;
+  QTimer::singleShot(0, [&] {
+    program.End(Program::kRunTimeErrorStatus);
+    program.End(0);
+  });
+  EXPECT_EQ(QApplication::exec(), 70);
 }
 
 }  // namespace
