@@ -62,6 +62,19 @@ TEST_F(DisplayTest, WindowsLieOnTheScreenFromTheirFixedPlace) {
   check("Form2", QRect(206, 136, 634, 581));
 }
 
+// Under a window manager the chart, opened over part of the main window, stays above it when
+// the main window is raised: at a point they share, the screen shows the chart.
+TEST_F(DisplayTest, ChartStaysAboveTheMainWindow) {
+  ASSERT_TRUE(AtRest("Form1"));
+  Button("Command1")->click();
+  Press("Form1", Qt::Key_G, Qt::ControlModifier);
+  ASSERT_TRUE(AtRest("Chart") && Shown("Chart")->geometry().intersects(Shown("Form1")->geometry()));
+  Shown("Form1")->raise();
+  QTest::qWait(300);  // the window manager restacks in its own time
+  EXPECT_EQ(QGuiApplication::topLevelAt(Shown("Chart")->geometry().center()),
+            Shown("Chart")->windowHandle());
+}
+
 // The resident memory of this process, in bytes.
 long ResidentBytes() {
   long size = 0, resident = 0;
