@@ -26,13 +26,18 @@ grab() {
   echo "wrote $1"
 }
 
-"$program" &
-program_pid=$!
-wait_for_window '^Setting the number of guests$' >/dev/null
-xdotool key Return
-wait_for_window '^Setting the number of experiments$' >/dev/null
-sleep 0.3
-xdotool key Return
+# Starts the program and accepts both settings dialogs' defaults: 100 guests, 1000 experiments.
+start_program() {
+  "$program" &
+  program_pid=$!
+  wait_for_window '^Setting the number of guests$' >/dev/null
+  xdotool key Return
+  wait_for_window '^Setting the number of experiments$' >/dev/null
+  sleep 0.3
+  xdotool key Return
+}
+
+start_program
 sleep 0.5
 # Experiment Start, at the bottom right.
 xdotool mousemove $(((244 + 560) * scale)) $(((99 + 468) * scale)) click 1
@@ -66,13 +71,7 @@ grab "$repo_root/docs/help-window$suffix.png" 206 136 634 581
 kill "$program_pid" && stop_virtual_display
 start_virtual_display 1024x768
 start_window_manager
-"$program" &
-program_pid=$!
-wait_for_window '^Setting the number of guests$' >/dev/null
-xdotool key Return
-wait_for_window '^Setting the number of experiments$' >/dev/null
-sleep 0.3
-xdotool key Return
+start_program
 main="$(wait_for_window '^Experiment of Ombrix 2　')"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
