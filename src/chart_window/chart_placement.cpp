@@ -8,17 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "keep_on_screen.h"
+
 namespace ombrix {
 namespace {
 
 constexpr int kGap = 8;  // pixels between the two windows
-
-// `window` moved the least that puts it whole into `area`, which it must fit.
-QRect MovedInto(const QRect& area, QRect window) {
-  window.moveLeft(std::clamp(window.left(), area.left(), area.right() - window.width() + 1));
-  window.moveTop(std::clamp(window.top(), area.top(), area.bottom() - window.height() + 1));
-  return window;
-}
 
 qint64 Area(const QRect& rect) {
   return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
@@ -123,10 +118,10 @@ QRect PlaceBeside(const Surroundings& around) {
   for (const auto& [room, level] : SidesOf(around.screen, around.beside, most)) {
     const QSize size = most.boundedTo(room.size());
     if (size == most)
-      return MovedInto(room, {level, size});
+      return MovedOnto(room, {level, size});
     if (size.width() >= least.width() && size.height() >= least.height() &&
         Area({level, size}) > Area(fitted))
-      fitted = MovedInto(room, {level, size});
+      fitted = MovedOnto(room, {level, size});
   }
   return fitted.isValid() ? fitted : OverBeside(around, least, most);
 }

@@ -10,18 +10,18 @@
 namespace ombrix {
 namespace {
 
-// How far a frame that starts at `start` and is `length` long moves along one axis to lie on
-// the area from `low` to `high`: not at all where it does; where it is longer, to `low`.
+// How far a span that starts at `start` and is `length` long moves along one axis to lie on
+// the span from `low` to `high` (exclusive): not at all where it does; where it is longer, to
+// `low`.
 int Shift(int start, int length, int low, int high) {
   return std::max(low - start, std::min(0, high - (start + length)));
 }
 
 void Fit(QWidget& widget) {
   QWindow& window = *widget.windowHandle();
-  const QRect area = window.screen()->availableGeometry();
   const QRect frame = window.frameGeometry();
-  const QPoint shift(Shift(frame.x(), frame.width(), area.x(), area.x() + area.width()),
-                     Shift(frame.y(), frame.height(), area.y(), area.y() + area.height()));
+  const QPoint shift =
+      MovedOnto(window.screen()->availableGeometry(), frame).topLeft() - frame.topLeft();
   if (shift.isNull())
     return;
   // Showing the widget gives the native window the widget's geometry; once it is shown, the
@@ -54,6 +54,12 @@ class FitWhenExposed : public QObject {
 };
 
 }  // namespace
+
+QRect MovedOnto(const QRect& area, QRect window) {
+  window.translate(Shift(window.x(), window.width(), area.x(), area.x() + area.width()),
+                   Shift(window.y(), window.height(), area.y(), area.y() + area.height()));
+  return window;
+}
 
 void KeepOnScreen(QWidget& window) {
   window.winId();  // the native window, which tells the screen and carries the frame
