@@ -139,14 +139,14 @@ void MainWindow::OnStartClicked() {
 }
 
 void MainWindow::OnExitClicked() {
-  PlayCue(controls_->cuePlayer, "endpinpon.wav");
+  PlayCue(controls_->cuePlayer, ToQString(MainWindowLayout::kExitCue));
   if (ShowExitMessage(*this, settings_) == kButtonOk)
     program().End();
 }
 
 void MainWindow::OnInitClicked() {
   Controls& ui = *controls_;
-  PlayCue(ui.cuePlayer, "pinpon.wav");
+  PlayCue(ui.cuePlayer, ToQString(MainWindowLayout::kCommandCue));
   ui.start.setEnabled(true);
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     ui.cells[bin]->clear();
@@ -158,7 +158,7 @@ void MainWindow::OnInitClicked() {
 }
 
 void MainWindow::OnHelpClicked() {
-  PlayCue(controls_->cuePlayer, "pinpon.wav");
+  PlayCue(controls_->cuePlayer, ToQString(MainWindowLayout::kCommandCue));
   Unload();
   if (helpWindow_)
     helpWindow_().Show();

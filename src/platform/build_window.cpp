@@ -2,6 +2,7 @@
 #include "build_window.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 
 #include "command_button.h"
@@ -36,7 +37,8 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& control) {
   } else {
     label = new QLabel(caption, parent);
   }
-  label->setAlignment(Qt::AlignCenter);
+  label->setAlignment(control.alignment == Alignment::TopLeft ? Qt::AlignLeft | Qt::AlignTop
+                                                              : Qt::AlignCenter);
   label->setWordWrap(false);
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
@@ -44,12 +46,18 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& control) {
   label->setBackgroundRole(QPalette::Window);  // not the form's, which it would inherit
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, BackgroundColor(control.background, palette));
-  if (control.border == Border::Flat) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
-  } else {
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+  switch (control.border) {
+    case Border::Flat:
+      label->setFrameStyle(QFrame::Box | QFrame::Plain);
+      palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+      break;
+    case Border::Sunken:
+      label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+      break;
+    case Border::None:
+      label->setFrameStyle(QFrame::NoFrame);
+      break;
   }
   label->setLineWidth(1);
   label->setPalette(palette);
@@ -116,6 +124,9 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
         break;
       case ControlKind::MediaControl:
         widget = new MediaPlayerControl(parent);
+        break;
+      case ControlKind::TextBox:
+        widget = new QLineEdit(parent);
         break;
     }
     widget->setObjectName(ToQString(control.name));

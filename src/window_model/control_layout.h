@@ -34,12 +34,15 @@ struct TwipRect {
   }
 };
 
-enum class ControlKind { PushButton, Label, Line, PictureBox, MediaControl };
+enum class ControlKind { PushButton, Label, Line, PictureBox, MediaControl, TextBox };
 
 enum class Background { ButtonFace, White, LightCyan };
 
-// Labels have a sunken 3-D border unless flat; the flat one draws in window text.
-enum class Border { Sunken, Flat };
+// Labels have a sunken 3-D border, a flat one that draws in window text, or none.
+enum class Border { Sunken, Flat, None };
+
+// Where a label's text stands.
+enum class Alignment { Centre, TopLeft };
 
 struct ControlSpec {
   ControlKind kind = ControlKind::Label;
@@ -50,6 +53,7 @@ struct ControlSpec {
   bool bold = false;
   Background background = Background::ButtonFace;
   Border border = Border::Sunken;
+  Alignment alignment = Alignment::Centre;
   // For labels: what a screen reader says, made from the current text; empty to say the text.
   using Describe = std::function<std::string(std::string_view text)>;
   Describe describe{};

@@ -22,6 +22,9 @@ struct MainWindowLayout {
   static constexpr std::string_view kExperimentCount = kExperimentsDialog.label;
   static constexpr std::string_view kAverage = "Label3";
   static constexpr std::string_view kCuePlayer = "MMControl1";
+  // The sound files it plays: Init and Help chime, Exit chimes lower.
+  static constexpr std::string_view kCommandCue = "pinpon.wav";
+  static constexpr std::string_view kExitCue = "endpinpon.wav";
 
   static WindowSpec Window();
 

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "control_layout.h"
+
+namespace ombrix {
+
+// The settings dialog and the message box for a front end that draws its own; the desktop
+// uses its toolkit's. Each call brings its own title and prompt, so the window's caption and
+// the prompt's caption are empty here.
+
+struct InputBoxLayout {
+  static constexpr std::string_view kPrompt = "Prompt";
+  static constexpr std::string_view kAnswer = "Answer";
+  static constexpr std::string_view kOk = "Ok";
+  static constexpr std::string_view kCancel = "Cancel";
+
+  static WindowSpec Window();
+  static std::vector<ControlSpec> Controls();
+};
+
+struct MessageBoxLayout {
+  static constexpr std::string_view kPrompt = "Prompt";
+  static constexpr std::string_view kOk = "Ok";
+
+  static WindowSpec Window();
+  static std::vector<ControlSpec> Controls();
+};
+
+}  // namespace ombrix
