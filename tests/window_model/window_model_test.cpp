@@ -54,7 +54,7 @@ TEST(RunNotesTest, TooltipsTellTheObservedAndExpectedCountOfEachCell) {
 TEST(RunNotesTest, TheCopiedTableHasALineForEachCellThenTheSettingsAndTheAverage) {
   const RunReport report(RunOf(100, {-7, -7, -3, -1, 0}));
   const std::string copied = RunNotes(report).TabSeparated();
-  EXPECT_EQ(std::ranges::count(copied, '\n'), 68);
+  EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 68);
   EXPECT_TRUE(
       copied.starts_with("Shortage\tObserved\tExpected\n-58 or less\t0\t0.0000000136332\n"));
   EXPECT_NE(copied.find("\n-7\t2\t0.289792\n"), std::string::npos);
@@ -64,7 +64,7 @@ TEST(RunNotesTest, TheCopiedTableHasALineForEachCellThenTheSettingsAndTheAverage
   // Tiny expected counts stay plain decimals, which a spreadsheet reads as numbers; whole ones
   // have no period.
   const auto exponent = [](unsigned char a, char b) { return std::isdigit(a) && b == 'e'; };
-  EXPECT_EQ(std::ranges::adjacent_find(copied, exponent), copied.end());
+  EXPECT_EQ(std::adjacent_find(copied.begin(), copied.end(), exponent), copied.end());
   const RunReport whole(RunOf(10, std::vector<std::int16_t>(1024, 0)));
   EXPECT_NE(RunNotes(whole).TabSeparated().find("\n-10\t0\t1\n"), std::string::npos);
 }
