@@ -21,3 +21,16 @@ configure_and_build() {
   cmake "${args[@]}"
   cmake --build "$dir" -j"$(nproc)"
 }
+
+# configure_and_build_wasm DIR [CMAKE_ARGUMENT...]
+#   The same for WebAssembly, by Debian's emscripten, without Qt and without the benchmarks.
+configure_and_build_wasm() {
+  local dir="$1"
+  shift
+  # emscripten's optimiser is a Node program that needs Debian's acorn, which a Node from
+  # elsewhere does not look for.
+  NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH} configure_and_build "$dir" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRIX_BUILD_BENCHMARKS=OFF "$@"
+}

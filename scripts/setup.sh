@@ -9,6 +9,8 @@
 #                    program, its chimes and its icon only.
 #   --for test       that and what the tests, the benchmarks and the package need; builds
 #                    the tests and the benchmarks too.
+#   --for web        what scripts/web.sh needs to build the browser edition; with
+#                    --packages-only only (web.sh builds it).
 #   --packages-only  install the missing packages and stop before configuring.
 # Environment:
 #   CI=true           build with warnings as errors.
@@ -38,8 +40,9 @@ while (($# > 0)); do
 done
 case "$purpose" in
   run) groups=" run " tests=OFF ;;
-  test) groups=" run test " tests=ON ;;
-  *) fail "--for takes run or test, not '$purpose'" ;;
+  test) groups=" run test web " tests=ON ;;
+  web) groups=" web " tests=OFF ;;
+  *) fail "--for takes run, test or web, not '$purpose'" ;;
 esac
 
 # Package names of the wanted groups, without comments and blank lines.
@@ -102,7 +105,17 @@ Run this script as root, or have an administrator run:
   ((${#still_missing[@]} == 0)) || fail "apt-get did not install: ${still_missing[*]}"
 }
 
+# The tests' own tools come from the npm registry, through the npm of the machine's Node. A
+# Node from elsewhere brings its npm; Debian's is a package of its own that clashes with such
+# a Node, so it is installed only when no npm is found.
+install_npm() {
+  command -v npm >/dev/null 2>&1 && return
+  say "no npm found: installing Debian's"
+  as_root apt-get install -y --no-install-recommends npm
+}
+
 install_missing_packages
+[[ $purpose == test ]] && install_npm
 if [[ $packages_only == true ]]; then
   exit 0
 fi

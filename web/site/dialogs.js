@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings dialog and the message box: modal <dialog> elements built from their layout
+// records. Each call resolves once its dialog has closed.
+
+import { buildWindow, control } from './windows.js';
+
+/** @typedef {import('./ombrix.js').OmbrixModule} OmbrixModule */
+/** @typedef {import('./windows.js').BuiltWindow} BuiltWindow */
+
+export class Dialogs {
+  /** @param {OmbrixModule} module */
+  constructor(module) {
+    this.inputLayout = module.inputBox();
+    this.messageLayout = module.messageBox();
+  }
+
+  /**
+   * Asks for a text. Resolves to the text on OK or Enter, to the empty text on Cancel, Esc
+   * or when the program ends meanwhile.
+   * @param {string} prompt
+   * @param {string} title
+   * @param {string} defaultText
+   * @returns {Promise<string>}
+   */
+  inputBox(prompt, title, defaultText) {
+    const { roles } = this.inputLayout;
+    const window = buildWindow(this.inputLayout, title);
+    control(window, roles.prompt).textContent = prompt;
+    const answer = /** @type {HTMLInputElement} */ (control(window, roles.answer));
+    answer.value = defaultText;
+    answer.setAttribute('aria-label', prompt);
+    return this.show(window, answer, (close) => {
+      control(window, roles.ok).addEventListener('click', () => close(answer.value));
+      control(window, roles.cancel).addEventListener('click', () => close(''));
+      answer.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter') return;
+        // Handled here alone: left to go on, the key would press the button that gets the
+        // focus back once the dialog has closed.
+        event.preventDefault();
+        close(answer.value);
+      });
+      answer.select();
+    }, '');
+  }
+
+  /**
+   * Shows a message with OK only. Resolves to 1, the code of OK, however it closes.
+   * @param {string} prompt
+   * @param {string} title
+   * @param {number} _style the buttons asked for: always OK alone here
+   * @returns {Promise<number>}
+   */
+  messageBox(prompt, title, _style) {
+    const { roles } = this.messageLayout;
+    const window = buildWindow(this.messageLayout, title);
+    control(window, roles.prompt).textContent = prompt;
+    const ok = control(window, roles.ok);
+    return this.show(window, ok, (close) => {
+      ok.addEventListener('click', () => close(1));
+    }, 1);
+  }
+
+  /**
+   * @template T
+   * @param {BuiltWindow} window
+   * @param {HTMLElement} focus the control that takes the focus
+   * @param {(close: (result: T) => void) => void} wire connects the controls to close
+   * @param {T} onEscape the result of Esc
+   * @returns {Promise<T>}
+   */
+  show(window, focus, wire, onEscape) {
+    const dialog = document.createElement('dialog');
+    dialog.className = 'modal';
+    dialog.setAttribute('aria-labelledby', `${window.frame.id}-title`);
+    window.frame.querySelector('h1')?.setAttribute('id', `${window.frame.id}-title`);
+    dialog.append(window.frame);
+    document.body.append(dialog);
+    return new Promise((resolve) => {
+      /** @param {T} result */
+      const close = (result) => {
+        if (!dialog.open) return;  // a second click or key on its way out
+        dialog.close();
+        dialog.remove();
+        resolve(result);
+      };
+      dialog.addEventListener('cancel', (event) => {
+        event.preventDefault();
+        close(onEscape);
+      });
+      dialog.showModal();
+      focus.focus();
+      wire(close);
+    });
+  }
+}

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Builds a window from its layout record: a caption bar over a client area of the record's
+// size, and every control at its place, as the desktop's window builder does.
+
+/** @typedef {import('./ombrix.js').WindowLayout} WindowLayout */
+/** @typedef {import('./ombrix.js').ControlRecord} ControlRecord */
+
+/**
+ * A built window: its frame, and its controls by object name.
+ * @typedef {{ frame: HTMLElement, controls: Map<string, HTMLElement> }} BuiltWindow
+ */
+
+/**
+ * @param {number} points
+ * @param {boolean} bold
+ */
+function font(points, bold) {
+  return `${bold ? 'bold ' : ''}${points}pt var(--window-face)`;
+}
+
+/**
+ * @param {HTMLElement} element
+ * @param {{ left: number, top: number, width: number, height: number }} box
+ */
+function place(element, box) {
+  element.style.left = `${box.left}px`;
+  element.style.top = `${box.top}px`;
+  element.style.width = `${box.width}px`;
+  element.style.height = `${box.height}px`;
+}
+
+/** @param {ControlRecord} record */
+function makeControl(record) {
+  switch (record.kind) {
+    case 'button': {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = record.caption;
+      return button;
+    }
+    case 'text': {
+      const input = document.createElement('input');
+      input.type = 'text';
+      input.spellcheck = false;
+      input.autocomplete = 'off';
+      return input;
+    }
+    case 'picture': {
+      const picture = document.createElement('div');
+      picture.tabIndex = 0;
+      return picture;
+    }
+    default: {
+      const element = document.createElement('div');
+      element.textContent = record.caption;
+      return element;
+    }
+  }
+}
+
+/**
+ * @param {WindowLayout} layout
+ * @param {string} caption the caption bar's text; a dialog's comes with each call
+ * @returns {BuiltWindow}
+ */
+export function buildWindow(layout, caption = layout.caption) {
+  const frame = document.createElement('section');
+  frame.className = 'window';
+  frame.id = layout.name;
+  frame.setAttribute('aria-label', caption);
+
+  const bar = document.createElement('header');
+  bar.className = 'caption-bar';
+  const icon = document.createElement('img');
+  icon.src = 'ombrix.svg';
+  icon.alt = '';
+  const title = document.createElement('h1');
+  title.textContent = caption;
+  bar.append(icon, title);
+
+  const client = document.createElement('div');
+  client.className = 'client';
+  client.style.width = `${layout.rect.width}px`;
+  client.style.height = `${layout.rect.height}px`;
+  client.style.font = font(layout.points, layout.bold);
+
+  /** @type {Map<string, HTMLElement>} */
+  const controls = new Map();
+  for (const record of layout.controls) {
+    if (record.kind === 'media') continue;  // the cues play through Web Audio, never seen
+    const control = makeControl(record);
+    control.id = record.name;
+    control.classList.add(record.kind, record.background);
+    if (record.kind === 'label') control.classList.add(`border-${record.border}`);
+    if (record.topLeft) control.classList.add('top-left');
+    control.style.font = font(record.points, record.bold);
+    // A line of no height is one pixel high, both end points drawn.
+    const box = record.kind === 'line'
+      ? { ...record.rect, width: record.rect.width + 1, height: 1 }
+      : record.rect;
+    place(control, box);
+    client.append(control);
+    controls.set(record.name, control);
+  }
+  frame.append(bar, client);
+  return { frame, controls };
+}
+
+/**
+ * The control of a built window; the layout guarantees it is there.
+ * @param {BuiltWindow} window
+ * @param {string} name
+ */
+export function control(window, name) {
+  const found = window.controls.get(name);
+  if (!found) throw new Error(`window ${window.frame.id} has no control ${name}`);
+  return found;
+}
+
+/**
+ * Prints lines into a picture area, one a line, the glyphs narrowed as one until the widest
+ * line fits: the face the text was laid out for is narrower than the ones a browser has.
+ * @param {HTMLElement} area
+ * @param {string[]} lines
+ */
+export function printLines(area, lines) {
+  const text = document.createElement('div');
+  text.className = 'printed';
+  for (const line of lines) {
+    const row = document.createElement('div');
+    const span = document.createElement('span');
+    span.textContent = line;
+    row.append(span);
+    text.append(row);
+  }
+  area.replaceChildren(text);
+  const spans = [...text.querySelectorAll('span')];
+  const widest = Math.max(...spans.map((span) => span.getBoundingClientRect().width));
+  if (widest > area.clientWidth)
+    text.style.transform = `scaleX(${area.clientWidth / widest})`;
+}
