@@ -48,8 +48,19 @@ stage_lint() {
   clang-format --dry-run --Werror "${sources[@]}"
   # -x follows the files a script sources; their directives name them from the script's folder.
   shellcheck -x --source-path=SCRIPTDIR "${scripts[@]}"
-  printf 'lint: %d C++ files formatted, %d scripts without a finding\n' "${#sources[@]}" \
-    "${#scripts[@]}"
+  # The page's modules: their JSDoc types, checked by TypeScript from the lock file.
+  install_node_packages
+  npx --no-install tsc -p web/tsconfig.json
+  printf 'lint: %d C++ files formatted, %d scripts without a finding, the page type-checked\n' \
+    "${#sources[@]}" "${#scripts[@]}"
+}
+
+# The npm packages exactly as package-lock.json has them, installed once a run.
+node_packages_installed=false
+install_node_packages() {
+  [[ $node_packages_installed == true ]] && return
+  npm ci --no-audit --no-fund
+  node_packages_installed=true
 }
 
 stage_build() {
@@ -159,7 +170,20 @@ stage_package() {
     "$(basename "$deb")" "$(dpkg-deb -c "$deb" | grep -c -v '/$')"
 }
 
-all_stages=(lint build unit_tests fuzz package sanitizers)
+stage_web() {
+  # The browser edition: the site as scripts/web.sh builds it, the core's tests compiled to
+  # WebAssembly and run under Node (the seeded run among them gives the native build's 63
+  # counts), then the page driven in Debian's chromium by playwright-core.
+  local dir="${OMBRIX_WEB_DIR:-build-web}"
+  bash scripts/web.sh
+  configure_and_build_wasm "$dir/core-tests" -DCMAKE_CXX_FLAGS=-fexceptions \
+    -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
+  ctest --test-dir "$dir/core-tests" --output-on-failure --no-tests=error --timeout 300
+  install_node_packages
+  OMBRIX_WEB_SITE="$dir/site" node --test tests/web/
+}
+
+all_stages=(lint build unit_tests fuzz package sanitizers web)
 
 # --- Driver ----------------------------------------------------------------------------
 

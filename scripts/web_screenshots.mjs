@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Takes the browser edition's pictures for the README: the first settings dialog, the main
+// window after a run and the help window, in Debian's chromium at 1024 x 768.
+//
+//   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
+
+import { closeDialog, dialog, open, settle, startSite } from '../tests/web/browser.mjs';
+
+const directory = process.argv[2] ?? 'docs';
+const stop = await startSite();
+try {
+  const page = await open();
+  await page.setViewportSize({ width: 1024, height: 768 });
+  await page.screenshot({ path: `${directory}/web-settings-dialog.png` });
+  await settle(page, '100', '1000');
+  await page.locator('#Command1').click();
+  await page.screenshot({ path: `${directory}/web-main-window.png` });
+  await page.locator('#Command4').click();
+  await page.screenshot({ path: `${directory}/web-help-window.png` });
+  await page.locator('#Command1').click();
+  await closeDialog(page, () => dialog(page).locator('#Cancel').click());
+  await page.screenshot({ path: `${directory}/web-exit-message.png` });
+} finally {
+  await stop();
+}

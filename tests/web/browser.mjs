@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser tests share: the built site served on loopback, Debian's chromium driven
+// by playwright-core, and the page's dialogs answered as a user would.
+
+import { spawn } from 'node:child_process';
+import { chromium } from 'playwright-core';
+
+export const site = process.env.OMBRIX_WEB_SITE ?? 'build-web/site';
+
+/** Serves the site on a free loopback port. */
+async function serve() {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+    '--directory', site], { stdio: ['ignore', 'pipe', 'ignore'] });
+  let output = '';
+  for await (const chunk of server.stdout) {
+    output += chunk;
+    const port = /port (\d+)/.exec(output)?.[1];
+    if (port) return { url: `http://127.0.0.1:${port}/`, stop: () => server.kill() };
+  }
+  throw new Error(`the server did not start: ${output}`);
+}
+
+/** The system's chromium, headless, with the flags a closed network and root need. */
+function launch() {
+  return chromium.launch({
+    executablePath: process.env.OMBRIX_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
+      '--no-first-run', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+  });
+}
+
+let server;
+let browser;
+
+/** Serves the site and starts the browser for open(); returns what stops both. */
+export async function startSite() {
+  server = await serve();
+  browser = await launch();
+  return async () => {
+    await browser.close();
+    server.stop();
+  };
+}
+
+/**
+ * A fresh page at the site, in a context of its own. It records the length in seconds of
+ * every cue it starts (page.cues()) and every error it reports (page.errors).
+ */
+export async function open() {
+  const context = await browser.newContext();
+  await context.addInitScript(() => {
+    window.cuesStarted = [];
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+      window.cuesStarted.push(this.buffer.duration);
+      return start.apply(this, args);
+    };
+  });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+  page.cues = () => page.evaluate(() => window.cuesStarted);
+  await page.goto(server.url);
+  await dialog(page).waitFor();
+  return page;
+}
+
+/** The layout records, from a module of the page's own. */
+export function layouts(page) {
+  return page.evaluate(async () => {
+    const module = await (await import('./ombrix.js')).default();
+    return { main: module.mainWindow(), help: module.helpWindow(),
+      inputBox: module.inputBox(), messageBox: module.messageBox() };
+  });
+}
+
+export const dialog = (page) => page.locator('dialog[open]');
+export const dialogTitle = (page) => dialog(page).locator('h1').textContent();
+export const text = (page, id) => page.locator(`[id="${id}"]`).textContent();
+
+/** Does `action`, which closes the open dialog, and waits until that dialog has gone. */
+export async function closeDialog(page, action) {
+  const closing = await dialog(page).elementHandle();
+  await action();
+  await closing.waitForElementState('hidden');
+}
+
+/** Types `answer` into the open settings dialog and presses OK. */
+export function answer(page, typed) {
+  return closeDialog(page, async () => {
+    await dialog(page).locator('#Answer').fill(typed);
+    await dialog(page).locator('#Ok').click();
+  });
+}
+
+/** Accepts both settings dialogs with these answers. */
+export async function settle(page, guests = '100', experiments = '1000') {
+  await answer(page, guests);
+  await answer(page, experiments);
+}

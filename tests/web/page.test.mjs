@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser edition in Debian's chromium: the windows against their records, the dialogs,
+// the commands with their chimes, and the ending.
+
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { answer, closeDialog, dialog, dialogTitle, layouts, open, settle, startSite, text }
+  from './browser.mjs';
+
+let stopSite;
+before(async () => { stopSite = await startSite(); });
+after(() => stopSite());
+
+const kGuests = 'Setting the number of guests';
+const kExperiments = 'Setting the number of experiments';
+
+/** Each control's box inside its window's client area, in CSS pixels. */
+function boxes(page, windowName) {
+  return page.evaluate((name) => {
+    const client = document.getElementById(name).querySelector('.client').getBoundingClientRect();
+    return Object.fromEntries([...document.getElementById(name).querySelectorAll('.client > *')]
+      .map((element) => {
+        const box = element.getBoundingClientRect();
+        return [element.id, [box.left - client.left, box.top - client.top, box.width, box.height,
+          element.textContent]];
+      }));
+  }, windowName);
+}
+
+function assertBoxesMatch(actual, layout, dynamicCaptions = []) {
+  for (const { kind, name, caption, rect } of layout.controls) {
+    if (kind === 'media') continue;
+    const expected = kind === 'line'
+      ? [rect.left, rect.top, rect.width + 1, 1] : [rect.left, rect.top, rect.width, rect.height];
+    assert.deepEqual(actual[name]?.slice(0, 4), expected, `${layout.name}.${name}`);
+    if (kind !== 'picture' && !dynamicCaptions.includes(name))
+      assert.equal(actual[name][4], caption, `${layout.name}.${name}`);
+  }
+}
+
+test('every control of every window and dialog stands where its record puts it', async () => {
+  const page = await open();
+  const records = await layouts(page);
+  assert.equal(await dialogTitle(page), kGuests);
+  assertBoxesMatch(await boxes(page, 'InputBox'), records.inputBox, ['Prompt']);
+  assert.equal(await text(page, 'Prompt'), 'Please enter an integer between 10 and 1000 ...');
+  assertBoxesMatch(await boxes(page, 'Form1'), records.main);
+  await closeDialog(page, () => dialog(page).locator('#Cancel').click());
+  assertBoxesMatch(await boxes(page, 'MsgBox'), records.messageBox, ['Prompt']);
+  await page.reload();
+  await settle(page);
+  await page.locator('#Command4').click();
+  assertBoxesMatch(await boxes(page, 'Form2'), records.help);
+  const client = await page.locator('#Form2 .client').boundingBox();
+  assert.deepEqual([client.width, client.height], [records.help.rect.width, records.help.rect.height]);
+  assert.deepEqual(page.errors, []);
+});
+
+test('the settings dialogs read answers as the desktop does and ask again out of range', async () => {
+  const page = await open();
+  for (const refused of ['9', '1001', '0x3E8', 'ten'])
+    await answer(page, refused);
+  assert.equal(await dialogTitle(page), kGuests);
+  await answer(page, '&H3E8');
+  for (const refused of ['0', '10001', '-1'])
+    await answer(page, refused);
+  assert.equal(await dialogTitle(page), kExperiments);
+  await answer(page, '1e4');
+  assert.deepEqual([await text(page, 'Label82'), await text(page, 'Label2')], ['1000', '10000']);
+
+  await page.locator('#Command3').click();  // Init asks again, under its own titles
+  assert.equal(await dialogTitle(page), ` ${kGuests}`);
+  await answer(page, ' 100 ');
+  assert.equal(await dialogTitle(page), ' Setting the number of experiment');
+  await answer(page, '12.9');
+  assert.deepEqual([await text(page, 'Label82'), await text(page, 'Label2')], ['100', '12']);
+});
+
+test('a run fills a table that adds up, and Init clears it with a chime', async () => {
+  const page = await open();
+  await settle(page, '100', '1000');
+  await page.locator('#Command1').click();
+  const records = await layouts(page);
+  const counts = await Promise.all(records.main.cells.map((cell) => text(page, cell)));
+  assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
+  // With 100 guests no value falls in the open end bins, so the table gives the average.
+  assert.equal(counts[0] + counts[62], '00');
+  const mean = counts.reduce((sum, count, bin) => sum + count * (bin - 58), 0) / 1000;
+  assert.equal(await text(page, 'Label3'), mean.toFixed(1));
+  assert.deepEqual(await page.locator('#Command1, #Command2, #Command3').evaluateAll(
+    (buttons) => buttons.map((button) => button.disabled)), [true, false, false]);
+
+  await page.locator('#Command3').click();
+  assert.equal(await dialogTitle(page), ` ${kGuests}`);
+  for (const id of ['dosu(1)', 'dosu(33)', 'Label3', 'Label82', 'Label2'])
+    assert.equal(await text(page, id), '', id);
+  assert.equal(await page.locator('#Command1').isEnabled(), true);
+  assert.equal((await page.cues()).length, 1);
+});
+
+test('Help shows the whole help text in its area; Close brings back a fresh main window', async () => {
+  const page = await open();
+  await settle(page);
+  await page.locator('#Command1').click();
+  await page.locator('#Command4').click();
+  assert.equal(await page.locator('#Form1').count(), 0);
+  const fit = await page.evaluate(() => {
+    const area = document.getElementById('Picture1');
+    const inside = area.getBoundingClientRect();
+    const right = inside.left + area.clientLeft + area.clientWidth;
+    const bottom = inside.top + area.clientTop + area.clientHeight;
+    const lines = [...area.querySelectorAll('span')].map((line) => line.getBoundingClientRect());
+    return { count: lines.length, overflowing: lines.filter((line) => line.right > right + 0.5
+      || line.bottom > bottom + 0.5).length, scale: area.firstChild.style.transform };
+  });
+  assert.deepEqual([fit.count, fit.overflowing], [35, 0]);
+  // The browser's face is wider than the one the text was laid out for, by a sixth or so.
+  assert.match(fit.scale, /^scaleX\(0\.[89]\d*\)$/, 'narrowed, not squeezed');
+
+  await page.locator('#Command1').click();  // Close
+  assert.equal(await dialogTitle(page), kGuests);
+  assert.equal(await page.locator('#Form2').count(), 0);
+  await settle(page);
+  assert.equal(await text(page, 'dosu(50)'), '');
+  assert.equal(await page.locator('#Command1').isEnabled(), true);
+});
+
+test('the chimes decode, and Help and Exit play the short and the long one', async () => {
+  const page = await open();
+  const lengths = await page.evaluate(() => Promise.all(['pinpon.wav', 'endpinpon.wav'].map(
+    async (name) => (await new AudioContext().decodeAudioData(
+      await (await fetch(name)).arrayBuffer())).duration)));
+  assert.ok(lengths[0] > 0.5 && lengths[1] > lengths[0], `${lengths}`);
+  await settle(page);
+  await page.locator('#Command4').click();
+  await page.locator('#Command1').click();
+  await settle(page);
+  await page.locator('#Command2').click();
+  assert.equal(await dialogTitle(page), 'Experiment of Ombrix');
+  await page.waitForFunction(() => window.cuesStarted.length === 2);
+  assert.deepEqual(await page.cues(), lengths);
+});
+
+test('the program ends on an empty answer, Cancel, Esc or Exit, and starts again', async () => {
+  for (const end of [(page) => answer(page, ''),
+    (page) => closeDialog(page, () => dialog(page).locator('#Cancel').click()),
+    (page) => closeDialog(page, () => page.keyboard.press('Escape'))]) {
+    const page = await open();
+    await end(page);
+    assert.equal(await text(page, 'Prompt'), 'This software will exit.');
+    await closeDialog(page, () => page.keyboard.press('Escape'));  // as with OK
+    await page.locator('#ended').waitFor();
+    assert.equal(await page.locator('#desktop > *, dialog').count(), 0);
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Start again');
+    await page.keyboard.press('Enter');
+    assert.equal(await dialogTitle(page), kGuests);
+  }
+});
+
+test('a command that arrives while a dialog is open is dropped, not run beside it', async () => {
+  const page = await open();
+  // Clicks from a script reach buttons that the modal dialog keeps from the pointer.
+  await page.evaluate(() => ['Command3', 'Command4', 'Command2', 'Command1'].forEach(
+    (id) => document.getElementById(id).click()));
+  assert.equal(await page.locator('dialog').count(), 1);
+  await settle(page, '10', '5');
+  await page.locator('#Command1').click();
+  assert.equal(await text(page, 'Label82'), '10');
+  const counts = await page.locator('[id^="dosu("]').allTextContents();
+  assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 5);
+  assert.deepEqual([await page.cues(), page.errors], [[], []]);
+});
+
+test('the keyboard alone goes from the first dialog to the ending', async () => {
+  const page = await open();
+  await closeDialog(page, () => page.keyboard.press('Enter'));
+  await closeDialog(page, () => page.keyboard.press('Enter'));
+  await page.keyboard.press('Space');  // on Experiment Start
+  assert.notEqual(await text(page, 'Label3'), '');
+  await page.keyboard.press('Shift+Tab');
+  await page.keyboard.press('Shift+Tab');  // from Help, past Init, to Exit
+  await page.keyboard.press('Space');
+  assert.equal(await dialogTitle(page), 'Experiment of Ombrix');
+  await page.keyboard.press('Enter');
+  await page.locator('#ended').waitFor();
+});
