@@ -3,8 +3,9 @@
 # Measures the test suite by the faults it catches. Copies the checkout (tracked files and the
 # untracked ones git does not ignore) into a scratch directory, builds it and runs the suite
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
-# rebuilds, runs the suite and puts the file back. A maintainer's tool, run on demand; it never
-# touches the checkout.
+# rebuilds, runs the suite and puts the file back. A fault in the browser edition's own files
+# (web/, the dialogs' layouts, window_texts) meets test.sh's web stage instead of ctest. A
+# maintainer's tool, run on demand; it never touches the checkout.
 #
 # Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
 #   --commit REV  test the tree of commit REV instead of the working tree
@@ -47,6 +48,22 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 0700 "$XDG_RUNTIME_DIR"
 build() { cmake --build build -j2 >"$scratch/logs/$1.build" 2>&1; }
 suite() { ctest --test-dir build --timeout 120 -j2 --no-tests=error "${@:2}" >"$scratch/logs/$1.test" 2>&1; }
+# Faults in the browser edition's own files meet the web stage instead: the site and the
+# module rebuilt by web.sh, then the core's WebAssembly tests and the page's tests.
+is_web() { [[ $1 == web/* || $1 == src/window_model/dialog_layouts.cpp || $1 == tools/window_texts.cpp ]]; }
+web_build() { bash scripts/web.sh >"$scratch/logs/$1.build" 2>&1; }
+web_suite() { bash scripts/test.sh web >"$scratch/logs/$1.test" 2>&1; }
+desktop_suite() { suite "$1" --stop-on-failure; }
+web_checked=false
+check_web_pristine() {
+  $web_checked && return
+  ln -sfn "$repo/node_modules" node_modules
+  if ! web_build pristine-web || ! web_suite pristine-web; then
+    echo "the unchanged tree fails the web stage: see $scratch/logs" >&2
+    exit 2
+  fi
+  web_checked=true
+}
 if ! $dry_run; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DOMBRIX_BUILD_BENCHMARKS=OFF >/dev/null
   if ! build pristine || ! suite pristine; then
@@ -59,13 +76,18 @@ caught=0 missed=()
 while IFS=$'\t' read -r -u 3 id file expr effect; do
   [[ -z "$id" || "$id" == \#* ]] && continue
   ((${#selected[@]} == 0)) || [[ " ${selected[*]} " == *" $id "* ]] || continue
+  builder=build tester=desktop_suite
+  if is_web "$file"; then
+    builder=web_build tester=web_suite
+    $dry_run || check_web_pristine
+  fi
   if [[ ! -f "$file" ]] || ! perl -0pi -e "$expr" "$file" || cmp -s "$file" "../pristine/$file"; then
     echo "STALE $id  ($file)" && missed+=("$id")
   elif $dry_run; then
     diff -u "../pristine/$file" "$file" || true
-  elif ! build "$id"; then
+  elif ! $builder "$id"; then
     echo "NOBUILD $id  (log: $scratch/logs/$id.build)" && missed+=("$id")
-  elif suite "$id" --stop-on-failure; then
+  elif $tester "$id"; then
     echo "SURVIVED $id  $file: $effect" && missed+=("$id")
   else
     echo "CAUGHT $id" && caught=$((caught + 1))

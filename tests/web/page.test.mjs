@@ -3,8 +3,9 @@
 // the commands with their chimes, and the ending.
 
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
-import { answer, closeDialog, dialog, dialogTitle, layouts, open, settle, startSite, text }
+import { answer, closeDialog, dialog, dialogTitle, layouts, open, settle, site, startSite, text }
   from './browser.mjs';
 
 let stopSite;
@@ -54,6 +55,12 @@ test('every control of every window and dialog stands where its record puts it',
   const client = await page.locator('#Form2 .client').boundingBox();
   assert.deepEqual([client.width, client.height], [records.help.rect.width, records.help.rect.height]);
   assert.deepEqual(page.errors, []);
+
+  // The face is cut down to the characters that window_texts lists; every window's must be.
+  const listed = new Set(readFileSync(`${site}/../window-texts.txt`, 'utf8'));
+  const shown = Object.values(records).flatMap((window) =>
+    [window.caption, ...window.controls.map((control) => control.caption), ...window.lines ?? []]);
+  assert.deepEqual([...new Set(shown.join(''))].filter((character) => !listed.has(character)), []);
 });
 
 test('the settings dialogs read answers as the desktop does and ask again out of range', async () => {
