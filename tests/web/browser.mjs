@@ -11,13 +11,17 @@ export const site = process.env.OMBRIX_WEB_SITE ?? 'build-web/site';
 async function serve() {
   const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
     '--directory', site], { stdio: ['ignore', 'pipe', 'ignore'] });
+  // Read to the end: a pipe closed while the server prints makes it fail.
   let output = '';
-  for await (const chunk of server.stdout) {
-    output += chunk;
-    const port = /port (\d+)/.exec(output)?.[1];
-    if (port) return { url: `http://127.0.0.1:${port}/`, stop: () => server.kill() };
-  }
-  throw new Error(`the server did not start: ${output}`);
+  const port = await new Promise((resolve, reject) => {
+    server.stdout.on('data', (chunk) => {
+      output += chunk;
+      const found = /port (\d+) .*\n/.exec(output)?.[1];
+      if (found) resolve(found);
+    });
+    server.on('exit', () => reject(new Error(`the server ended: ${output}`)));
+  });
+  return { url: `http://127.0.0.1:${port}/`, stop: () => server.kill() };
 }
 
 /** The system's chromium, headless, with the flags a closed network and root need. */

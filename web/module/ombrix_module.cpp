@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The browser edition's module: the windows' records and texts, the settings dialogs' logic
-// and the experiment, for the page to draw and drive. One program per page, so one session.
+// The browser edition's module: the windows' records (window_records), the settings dialogs'
+// logic and the experiment, for the page to draw and drive. One program per page, so one
+// session.
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -10,14 +11,11 @@
 #include <string>
 
 #include "ask_settings.h"
-#include "dialog_layouts.h"
-#include "help_text.h"
-#include "help_window_layout.h"
-#include "main_window_layout.h"
 #include "page_dialogs.h"
 #include "random_generator.h"
 #include "shortage_experiment.h"
 #include "shortage_run.h"
+#include "window_records.h"
 
 namespace ombrix {
 namespace {
@@ -35,138 +33,6 @@ struct Session {
 Session& session() {
   static Session current;
   return current;
-}
-
-// Kinds, backgrounds, borders and alignments by the names the page's style sheet uses.
-const char* Name(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::PushButton:
-      return "button";
-    case ControlKind::Label:
-      return "label";
-    case ControlKind::Line:
-      return "line";
-    case ControlKind::PictureBox:
-      return "picture";
-    case ControlKind::MediaControl:
-      return "media";
-    case ControlKind::TextBox:
-      return "text";
-  }
-  return "";
-}
-
-const char* Name(Background background) {
-  switch (background) {
-    case Background::ButtonFace:
-      return "button-face";
-    case Background::White:
-      return "white";
-    case Background::LightCyan:
-      return "light-cyan";
-  }
-  return "";
-}
-
-const char* Name(Border border) {
-  switch (border) {
-    case Border::Sunken:
-      return "sunken";
-    case Border::Flat:
-      return "flat";
-    case Border::None:
-      return "none";
-  }
-  return "";
-}
-
-// A rectangle in twips and in CSS pixels, which are the desktop's pixels at 96 dots per inch.
-val Rect(const TwipRect& twips) {
-  val rect = val::object();
-  rect.set("twips", val::array(std::vector{twips.left, twips.top, twips.width, twips.height}));
-  rect.set("left", twips.left / double(kTwipsPerPixel));
-  rect.set("top", twips.top / double(kTwipsPerPixel));
-  rect.set("width", twips.width / double(kTwipsPerPixel));
-  rect.set("height", twips.height / double(kTwipsPerPixel));
-  return rect;
-}
-
-val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
-  val layout = val::object();
-  layout.set("name", window.name);
-  layout.set("caption", window.caption);
-  layout.set("rect", Rect(window.rect));
-  layout.set("points", window.points);
-  layout.set("bold", window.bold);
-  val records = val::array();
-  for (const ControlSpec& control : controls) {
-    val record = val::object();
-    record.set("kind", Name(control.kind));
-    record.set("name", control.name);
-    record.set("caption", control.caption);
-    record.set("rect", Rect(control.rect));
-    record.set("points", control.points);
-    record.set("bold", control.bold);
-    record.set("background", Name(control.background));
-    record.set("border", Name(control.border));
-    record.set("topLeft", control.alignment == Alignment::TopLeft);
-    records.call<void>("push", record);
-  }
-  layout.set("controls", records);
-  return layout;
-}
-
-val Roles(std::initializer_list<std::pair<const char*, std::string_view>> roles) {
-  val named = val::object();
-  for (const auto& [role, name] : roles)
-    named.set(role, std::string(name));
-  return named;
-}
-
-val MainWindow() {
-  using Layout = MainWindowLayout;
-  val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"start", Layout::kStart},
-                             {"exit", Layout::kExit},
-                             {"init", Layout::kInit},
-                             {"help", Layout::kHelp},
-                             {"guestCount", Layout::kGuestCount},
-                             {"experimentCount", Layout::kExperimentCount},
-                             {"average", Layout::kAverage}}));
-  val cells = val::array();
-  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    cells.call<void>("push", Layout::CellName(bin));
-  window.set("cells", cells);
-  window.set("cues", Roles({{"command", Layout::kCommandCue}, {"exit", Layout::kExitCue}}));
-  return window;
-}
-
-val HelpWindow() {
-  using Layout = HelpWindowLayout;
-  val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"close", Layout::kClose}, {"text", Layout::kText}}));
-  val lines = val::array();
-  for (std::string_view line : kHelpLines)
-    lines.call<void>("push", std::string(line));
-  window.set("lines", lines);
-  return window;
-}
-
-val InputBox() {
-  using Layout = InputBoxLayout;
-  val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"prompt", Layout::kPrompt},
-                             {"answer", Layout::kAnswer},
-                             {"ok", Layout::kOk},
-                             {"cancel", Layout::kCancel}}));
-  return window;
-}
-
-val MessageBox() {
-  using Layout = MessageBoxLayout;
-  val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"prompt", Layout::kPrompt}, {"ok", Layout::kOk}}));
-  return window;
 }
 
 // Runs the experiment with the accepted settings: the average's text and the 63 counts' texts.
@@ -211,10 +77,10 @@ EMSCRIPTEN_KEEPALIVE int ombrix_exit_message() {
 
 EMSCRIPTEN_BINDINGS(ombrix) {
   using namespace ombrix;
-  emscripten::function("mainWindow", &MainWindow);
-  emscripten::function("helpWindow", &HelpWindow);
-  emscripten::function("inputBox", &InputBox);
-  emscripten::function("messageBox", &MessageBox);
+  emscripten::function("mainWindow", &MainWindowRecord);
+  emscripten::function("helpWindow", &HelpWindowRecord);
+  emscripten::function("inputBox", &InputBoxRecord);
+  emscripten::function("messageBox", &MessageBoxRecord);
   emscripten::function("runExperiment", &RunExperiment);
   emscripten::function("clearRun", &ClearRun);
 }

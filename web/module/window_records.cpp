@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_records.h"
+
+#include <string>
+#include <vector>
+
+#include "dialog_layouts.h"
+#include "frequency_table.h"
+#include "help_text.h"
+#include "help_window_layout.h"
+#include "main_window_layout.h"
+
+namespace ombrix {
+namespace {
+
+using emscripten::val;
+
+// Kinds, backgrounds, borders and alignments by the names the page's style sheet uses.
+const char* Name(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::PushButton:
+      return "button";
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::Line:
+      return "line";
+    case ControlKind::PictureBox:
+      return "picture";
+    case ControlKind::MediaControl:
+      return "media";
+    case ControlKind::TextBox:
+      return "text";
+  }
+  return "";
+}
+
+const char* Name(Background background) {
+  switch (background) {
+    case Background::ButtonFace:
+      return "button-face";
+    case Background::White:
+      return "white";
+    case Background::LightCyan:
+      return "light-cyan";
+  }
+  return "";
+}
+
+const char* Name(Border border) {
+  switch (border) {
+    case Border::Sunken:
+      return "sunken";
+    case Border::Flat:
+      return "flat";
+    case Border::None:
+      return "none";
+  }
+  return "";
+}
+
+// A rectangle in twips and in CSS pixels, which are the desktop's pixels at 96 dots per inch.
+val Rect(const TwipRect& twips) {
+  val rect = val::object();
+  rect.set("twips", val::array(std::vector{twips.left, twips.top, twips.width, twips.height}));
+  rect.set("left", twips.left / double(kTwipsPerPixel));
+  rect.set("top", twips.top / double(kTwipsPerPixel));
+  rect.set("width", twips.width / double(kTwipsPerPixel));
+  rect.set("height", twips.height / double(kTwipsPerPixel));
+  return rect;
+}
+
+val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
+  val layout = val::object();
+  layout.set("name", window.name);
+  layout.set("caption", window.caption);
+  layout.set("rect", Rect(window.rect));
+  layout.set("points", window.points);
+  layout.set("bold", window.bold);
+  val records = val::array();
+  for (const ControlSpec& control : controls) {
+    val record = val::object();
+    record.set("kind", Name(control.kind));
+    record.set("name", control.name);
+    record.set("caption", control.caption);
+    record.set("rect", Rect(control.rect));
+    record.set("points", control.points);
+    record.set("bold", control.bold);
+    record.set("background", Name(control.background));
+    record.set("border", Name(control.border));
+    record.set("topLeft", control.alignment == Alignment::TopLeft);
+    records.call<void>("push", record);
+  }
+  layout.set("controls", records);
+  return layout;
+}
+
+val Roles(std::initializer_list<std::pair<const char*, std::string_view>> roles) {
+  val named = val::object();
+  for (const auto& [role, name] : roles)
+    named.set(role, std::string(name));
+  return named;
+}
+
+}  // namespace
+
+using emscripten::val;
+
+val MainWindowRecord() {
+  using Layout = MainWindowLayout;
+  val window = Window(Layout::Window(), Layout::Controls());
+  window.set("roles", Roles({{"start", Layout::kStart},
+                             {"exit", Layout::kExit},
+                             {"init", Layout::kInit},
+                             {"help", Layout::kHelp},
+                             {"guestCount", Layout::kGuestCount},
+                             {"experimentCount", Layout::kExperimentCount},
+                             {"average", Layout::kAverage}}));
+  val cells = val::array();
+  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
+    cells.call<void>("push", Layout::CellName(bin));
+  window.set("cells", cells);
+  window.set("cues", Roles({{"command", Layout::kCommandCue}, {"exit", Layout::kExitCue}}));
+  return window;
+}
+
+val HelpWindowRecord() {
+  using Layout = HelpWindowLayout;
+  val window = Window(Layout::Window(), Layout::Controls());
+  window.set("roles", Roles({{"close", Layout::kClose}, {"text", Layout::kText}}));
+  val lines = val::array();
+  for (std::string_view line : kHelpLines)
+    lines.call<void>("push", std::string(line));
+  window.set("lines", lines);
+  return window;
+}
+
+val InputBoxRecord() {
+  using Layout = InputBoxLayout;
+  val window = Window(Layout::Window(), Layout::Controls());
+  window.set("roles", Roles({{"prompt", Layout::kPrompt},
+                             {"answer", Layout::kAnswer},
+                             {"ok", Layout::kOk},
+                             {"cancel", Layout::kCancel}}));
+  return window;
+}
+
+val MessageBoxRecord() {
+  using Layout = MessageBoxLayout;
+  val window = Window(Layout::Window(), Layout::Controls());
+  window.set("roles", Roles({{"prompt", Layout::kPrompt}, {"ok", Layout::kOk}}));
+  return window;
+}
+
+}  // namespace ombrix

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <emscripten/val.h>
+
+namespace ombrix {
+
+// The windows' layout records as JavaScript objects for the page: each window's caption,
+// client area and controls (rectangles in twips and in CSS pixels), the object names of the
+// controls its commands use by role, and what else the page draws from (the count cells'
+// names, the cue files, the help lines).
+emscripten::val MainWindowRecord();
+emscripten::val HelpWindowRecord();
+emscripten::val InputBoxRecord();
+emscripten::val MessageBoxRecord();
+
+}  // namespace ombrix
