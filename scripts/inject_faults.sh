@@ -57,7 +57,6 @@ desktop_suite() { suite "$1" --stop-on-failure; }
 web_checked=false
 check_web_pristine() {
   $web_checked && return
-  ln -sfn "$repo/node_modules" node_modules
   if ! web_build pristine-web || ! web_suite pristine-web; then
     echo "the unchanged tree fails the web stage: see $scratch/logs" >&2
     exit 2

@@ -29,7 +29,7 @@ function launch() {
   return chromium.launch({
     executablePath: process.env.OMBRIX_CHROMIUM ?? '/usr/bin/chromium',
     args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--no-first-run', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+      '--no-first-run', '--disable-sync'],
   });
 }
 
@@ -48,7 +48,8 @@ export async function startSite() {
 
 /**
  * A fresh page at the site, in a context of its own. It records the length in seconds of
- * every cue it starts (page.cues()) and every error it reports (page.errors).
+ * every cue it starts (page.cues()): a cue started while its audio context is not running
+ * (a page may start sound only once the user has acted) is recorded as silent.
  */
 export async function open() {
   const context = await browser.newContext();
@@ -56,7 +57,7 @@ export async function open() {
     window.cuesStarted = [];
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...args) {
-      window.cuesStarted.push(this.buffer.duration);
+      window.cuesStarted.push(this.context.state === 'running' ? this.buffer.duration : 'silent');
       return start.apply(this, args);
     };
   });
@@ -80,7 +81,8 @@ export function layouts(page) {
 }
 
 export const dialog = (page) => page.locator('dialog[open]');
-export const dialogTitle = (page) => dialog(page).locator('h1').textContent();
+/** The open dialog's title as drawn: innerText keeps a blank only where the page shows it. */
+export const dialogTitle = (page) => dialog(page).locator('h1').innerText();
 export const text = (page, id) => page.locator(`[id="${id}"]`).textContent();
 
 /** Does `action`, which closes the open dialog, and waits until that dialog has gone. */
