@@ -54,6 +54,15 @@ export async function startSite() {
 export async function open() {
   const context = await browser.newContext();
   await context.addInitScript(() => {
+    // As in a browser that has seen nothing of the user yet, and unlike this driven one:
+    // audio contexts start suspended, and sound needs them resumed.
+    const Context = AudioContext;
+    window.AudioContext = class extends Context {
+      constructor(options) {
+        super(options);
+        this.suspend();
+      }
+    };
     window.cuesStarted = [];
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...args) {

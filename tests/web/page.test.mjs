@@ -15,24 +15,27 @@ after(() => stopSite());
 const kGuests = 'Setting the number of guests';
 const kExperiments = 'Setting the number of experiments';
 
-/** Each control's box inside its window's client area, in CSS pixels. */
-function boxes(page, windowName) {
+/** How each control of a window is drawn: its box inside the client area, in CSS pixels. */
+function drawn(page, windowName) {
   return page.evaluate((name) => {
     const client = document.getElementById(name).querySelector('.client').getBoundingClientRect();
     return Object.fromEntries([...document.getElementById(name).querySelectorAll('.client > *')]
       .map((element) => {
         const box = element.getBoundingClientRect();
         const style = getComputedStyle(element);
-        // Where the text stands in its box: its left and top gaps, and how far its centre is
-        // from the box's.
         const range = document.createRange();
         range.selectNodeContents(element);
         const text = range.getBoundingClientRect();
-        const place = [text.left - box.left, text.top - box.top,
-          (text.left + text.right - box.left - box.right) / 2];
-        return [element.id, [box.left - client.left, box.top - client.top, box.width, box.height,
-          style.fontSize, style.fontWeight, element.textContent,
-          `${style.borderTopColor} ${style.borderBottomColor}`, style.backgroundColor, place]];
+        return [element.id, {
+          box: [box.left - client.left, box.top - client.top, box.width, box.height],
+          font: [style.fontSize, style.fontWeight],
+          caption: element.textContent,
+          border: `${style.borderTopColor} ${style.borderBottomColor}`,
+          background: style.backgroundColor,
+          // The text's gaps to the box's left and top, and how far its centre is off the box's.
+          text: [text.left - box.left, text.top - box.top,
+            (text.left + text.right - box.left - box.right) / 2],
+        }];
       }));
   }, windowName);
 }
@@ -41,22 +44,23 @@ function boxes(page, windowName) {
 const kBorderColours = { sunken: 'rgb(159, 159, 159) rgb(255, 255, 255)',
   flat: 'rgb(0, 0, 0) rgb(0, 0, 0)' };
 
-function assertBoxesMatch(actual, layout, dynamicCaptions = []) {
+function assertDrawnAsRecorded(actual, layout, dynamicCaptions = []) {
   for (const { kind, name, caption, rect, points, bold, border, topLeft } of layout.controls) {
     if (kind === 'media') continue;
-    const box = kind === 'line'
-      ? [rect.left, rect.top, rect.width + 1, 1] : [rect.left, rect.top, rect.width, rect.height];
-    const font = [`${Math.round(points * 4 / 3 * 100) / 100}px`, bold ? '700' : '400'];
-    assert.deepEqual(actual[name]?.slice(0, 6), [...box, ...font], `${layout.name}.${name}`);
+    const where = `${layout.name}.${name}`;
+    const control = actual[name];
+    assert.deepEqual(control?.box, kind === 'line'
+      ? [rect.left, rect.top, rect.width + 1, 1] : [rect.left, rect.top, rect.width, rect.height],
+    where);
+    assert.deepEqual(control.font, [`${Math.round(points * 4 / 3 * 100) / 100}px`,
+      bold ? '700' : '400'], where);
     if (kind !== 'picture' && !dynamicCaptions.includes(name))
-      assert.equal(actual[name][6], caption, `${layout.name}.${name}`);
+      assert.equal(control.caption, caption, where);
     if (kind === 'label' && border !== 'none')
-      assert.equal(actual[name][7], kBorderColours[border], `${layout.name}.${name}`);
-    const [left, top, offCentre] = actual[name][9];
-    if (kind === 'label' && actual[name][6] !== '') {
-      assert.ok(topLeft ? left < 2 && top < 3 : Math.abs(offCentre) < 1,
-        `${layout.name}.${name}: text at ${left}, ${top}, ${offCentre} off centre`);
-    }
+      assert.equal(control.border, kBorderColours[border], where);
+    const [left, top, offCentre] = control.text;
+    if (kind === 'label' && control.caption !== '')
+      assert.ok(topLeft ? left < 2 && top < 3 : Math.abs(offCentre) < 1, `${where}: text off`);
   }
 }
 
@@ -64,26 +68,28 @@ test('every control of every window and dialog stands where its record puts it',
   const page = await open();
   const records = await layouts(page);
   assert.equal(await dialogTitle(page), kGuests);
-  const inputBox = await boxes(page, 'InputBox');
-  assertBoxesMatch(inputBox, records.inputBox, ['Prompt']);
-  assert.deepEqual([inputBox.Ok[6], inputBox.Cancel[6], inputBox.Answer[8]],
-    ['OK', 'Cancel', 'rgb(255, 255, 255)']);
-  assert.equal(await text(page, 'Prompt'), 'Please enter an integer between 10 and 1000 ...');
-  const main = await boxes(page, 'Form1');
-  assertBoxesMatch(main, records.main);
-  // Pinned apart from the records, which come from the same module as the page: the title's
-  // flat box on light cyan, a row caption on the button face, a count cell on white.
-  assert.deepEqual(['Label84', 'Label5', 'dosu(1)'].map((name) => main[name].slice(7, 9)), [
-    [kBorderColours.flat, 'rgb(128, 255, 255)'], [kBorderColours.sunken, 'rgb(239, 239, 239)'],
-    [kBorderColours.sunken, 'rgb(255, 255, 255)']]);
+  const inputBox = await drawn(page, 'InputBox');
+  assertDrawnAsRecorded(inputBox, records.inputBox, ['Prompt']);
+  const main = await drawn(page, 'Form1');
+  assertDrawnAsRecorded(main, records.main);
   await closeDialog(page, () => dialog(page).locator('#Cancel').click());
-  const messageBox = await boxes(page, 'MsgBox');
-  assertBoxesMatch(messageBox, records.messageBox, ['Prompt']);
-  assert.equal(messageBox.Ok[6], 'OK');
+  const messageBox = await drawn(page, 'MsgBox');
+  assertDrawnAsRecorded(messageBox, records.messageBox, ['Prompt']);
+
+  // Pinned apart from the records, which come from the same module as the page: the buttons'
+  // words, the white answer box, the prompt at the top left, the title's flat box on light
+  // cyan, a row caption on the button face and a count cell on white.
+  assert.deepEqual([inputBox.Ok.caption, inputBox.Cancel.caption, messageBox.Ok.caption,
+    inputBox.Answer.background], ['OK', 'Cancel', 'OK', 'rgb(255, 255, 255)']);
+  assert.ok(inputBox.Prompt.text[0] < 2 && inputBox.Prompt.text[1] < 3, 'prompt at top left');
+  assert.deepEqual(['Label84', 'Label5', 'dosu(1)'].map((name) => [main[name].border,
+    main[name].background]), [[kBorderColours.flat, 'rgb(128, 255, 255)'],
+    [kBorderColours.sunken, 'rgb(239, 239, 239)'], [kBorderColours.sunken, 'rgb(255, 255, 255)']]);
+
   await page.reload();
   await settle(page);
   await page.locator('#Command4').click();
-  assertBoxesMatch(await boxes(page, 'Form2'), records.help);
+  assertDrawnAsRecorded(await drawn(page, 'Form2'), records.help);
   const client = await page.locator('#Form2 .client').boundingBox();
   assert.deepEqual([client.width, client.height], [records.help.rect.width, records.help.rect.height]);
   assert.deepEqual(page.errors, []);
