@@ -15,7 +15,7 @@ namespace {
 
 using emscripten::val;
 
-// Kinds, backgrounds, borders and alignments by the names the page's style sheet uses.
+// Kinds, backgrounds and borders by the names the page's style sheet uses.
 const char* Name(ControlKind kind) {
   switch (kind) {
     case ControlKind::PushButton:
@@ -58,14 +58,14 @@ const char* Name(Border border) {
   return "";
 }
 
-// A rectangle in twips and in CSS pixels, which are the desktop's pixels at 96 dots per inch.
+// A rectangle in CSS pixels, which are the desktop's pixels at 96 dots per inch.
 val Rect(const TwipRect& twips) {
+  const PixelRect pixels = twips.Pixels();
   val rect = val::object();
-  rect.set("twips", val::array(std::vector{twips.left, twips.top, twips.width, twips.height}));
-  rect.set("left", twips.left / double(kTwipsPerPixel));
-  rect.set("top", twips.top / double(kTwipsPerPixel));
-  rect.set("width", twips.width / double(kTwipsPerPixel));
-  rect.set("height", twips.height / double(kTwipsPerPixel));
+  rect.set("left", pixels.left);
+  rect.set("top", pixels.top);
+  rect.set("width", pixels.width);
+  rect.set("height", pixels.height);
   return rect;
 }
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the WebAssembly module (ombrix.js, built from the C++ core) gives the page.
 
-/** A rectangle of a layout record: in twips, and in CSS pixels (twips / 15). */
+/** A rectangle of a layout record in CSS pixels: its twips divided by 15. */
 export interface Rect {
-  twips: [number, number, number, number];
   left: number;
   top: number;
   width: number;
