@@ -15,8 +15,8 @@ export class Dialogs {
   }
 
   /**
-   * Asks for a text. Resolves to the text on OK or Enter, to the empty text on Cancel, Esc
-   * or when the program ends meanwhile.
+   * Asks for a text. Resolves to the text on OK or Enter, to the empty text on Cancel or
+   * Esc.
    * @param {string} prompt
    * @param {string} title
    * @param {string} defaultText
