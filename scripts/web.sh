@@ -28,6 +28,7 @@ build_site() {
   # The chimes and the list of the windows' texts, by the build host's compiler.
   configure_and_build "$web_dir/native" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=OFF
+  # The module: the core and the windows' model in WebAssembly.
   configure_and_build_wasm "$web_dir/module" -DOMBRIX_BUILD_TESTS=OFF
 
   rm -rf "$site"
