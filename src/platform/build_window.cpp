@@ -82,14 +82,6 @@ QWidget* MakeLine(QWidget* parent) {
   return line;
 }
 
-QRect LineGeometry(const TwipRect& rect) {
-  // A horizontal line of zero height in twips is one pixel high, end points included.
-  QRect pixels = ToQRect(rect.Pixels());
-  pixels.setHeight(1);
-  pixels.setWidth(pixels.width() + 1);
-  return pixels;
-}
-
 }  // namespace
 
 void BuildWindow(QWidget& window, const WindowSpec& frame,
@@ -131,8 +123,7 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
     }
     widget->setObjectName(ToQString(control.name));
     widget->setFont(WindowFont(control.points, control.bold));
-    widget->setGeometry(control.kind == ControlKind::Line ? LineGeometry(control.rect)
-                                                          : ToQRect(control.rect.Pixels()));
+    widget->setGeometry(ToQRect(control.Pixels()));
     if (control.kind != ControlKind::MediaControl)
       widget->show();
   }

@@ -57,6 +57,17 @@ struct ControlSpec {
   // For labels: what a screen reader says, made from the current text; empty to say the text.
   using Describe = std::function<std::string(std::string_view text)>;
   Describe describe{};
+
+  // The pixels it covers. A line of no height in twips is one pixel high, both end points
+  // drawn.
+  PixelRect Pixels() const {
+    PixelRect pixels = rect.Pixels();
+    if (kind == ControlKind::Line) {
+      pixels.width += 1;
+      pixels.height = 1;
+    }
+    return pixels;
+  }
 };
 
 // A top-level window: fixed client area at a place on the screen, button-face background.

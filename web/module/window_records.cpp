@@ -11,9 +11,10 @@
 #include "main_window_layout.h"
 
 namespace ombrix {
-namespace {
 
 using emscripten::val;
+
+namespace {
 
 // Kinds, backgrounds and borders by the names the page's style sheet uses.
 const char* Name(ControlKind kind) {
@@ -59,8 +60,7 @@ const char* Name(Border border) {
 }
 
 // A rectangle in CSS pixels, which are the desktop's pixels at 96 dots per inch.
-val Rect(const TwipRect& twips) {
-  const PixelRect pixels = twips.Pixels();
+val Rect(const PixelRect& pixels) {
   val rect = val::object();
   rect.set("left", pixels.left);
   rect.set("top", pixels.top);
@@ -73,7 +73,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
   val layout = val::object();
   layout.set("name", window.name);
   layout.set("caption", window.caption);
-  layout.set("rect", Rect(window.rect));
+  layout.set("rect", Rect(window.rect.Pixels()));
   layout.set("points", window.points);
   layout.set("bold", window.bold);
   val records = val::array();
@@ -82,7 +82,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
     record.set("kind", Name(control.kind));
     record.set("name", control.name);
     record.set("caption", control.caption);
-    record.set("rect", Rect(control.rect));
+    record.set("rect", Rect(control.Pixels()));
     record.set("points", control.points);
     record.set("bold", control.bold);
     record.set("background", Name(control.background));
@@ -102,8 +102,6 @@ val Roles(std::initializer_list<std::pair<const char*, std::string_view>> roles)
 }
 
 }  // namespace
-
-using emscripten::val;
 
 val MainWindowRecord() {
   using Layout = MainWindowLayout;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the WebAssembly module (ombrix.js, built from the C++ core) gives the page.
 
-/** A rectangle of a layout record in CSS pixels: its twips divided by 15. */
+/** The pixels a control or a client area covers: its twips divided by 15 (a line: 1 px high). */
 export interface Rect {
   left: number;
   top: number;

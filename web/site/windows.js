@@ -94,11 +94,7 @@ export function buildWindow(layout, caption = layout.caption) {
     if (record.kind === 'label') control.classList.add(`border-${record.border}`);
     if (record.topLeft) control.classList.add('top-left');
     control.style.font = font(record.points, record.bold);
-    // A line of no height is one pixel high, both end points drawn.
-    const box = record.kind === 'line'
-      ? { ...record.rect, width: record.rect.width + 1, height: 1 }
-      : record.rect;
-    place(control, box);
+    place(control, record.rect);
     client.append(control);
     controls.set(record.name, control);
   }
