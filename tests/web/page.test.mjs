@@ -178,7 +178,7 @@ test('Help shows the whole help text in its area; Close brings back a fresh main
 
 test('the chimes decode; Init and Help play the short one, Exit the long one', async () => {
   const page = await open();
-  const [short, long] = await page.evaluate(() => Promise.all(['pinpon.wav', 'endpinpon.wav']
+  const [short, long] = await page.evaluate(() => Promise.all(['pinpon.mp3', 'endpinpon.mp3']
     .map(async (name) => (await new AudioContext().decodeAudioData(
       await (await fetch(name)).arrayBuffer())).duration)));
   assert.ok(short > 0.5 && long > short, `${short} ${long}`);
