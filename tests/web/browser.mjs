@@ -92,7 +92,10 @@ export function layouts(page) {
 export const dialog = (page) => page.locator('dialog[open]');
 /** The open dialog's title as drawn: innerText keeps a blank only where the page shows it. */
 export const dialogTitle = (page) => dialog(page).locator('h1').innerText();
-export const text = (page, id) => page.locator(`[id="${id}"]`).textContent();
+/** A control's text as the eye sees it: without the words for a screen reader alone. */
+export const text = (page, id) => page.locator(`[id="${id}"]`).evaluate((control) =>
+  [...control.childNodes].filter((node) => !node.classList?.contains('spoken'))
+    .map((node) => node.textContent).join(''));
 
 /** Does `action`, which closes the open dialog, and waits until that dialog has gone. */
 export async function closeDialog(page, action) {

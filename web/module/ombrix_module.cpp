@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's module: the windows' records (window_records), the settings dialogs'
-// logic and the experiment, for the page to draw and drive. One program per page, so one
-// session.
+// logic, and the experiment with its notes and chart (run_records), for the page to draw and
+// drive. One program per page, so one session.
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -13,6 +13,7 @@
 #include "ask_settings.h"
 #include "page_dialogs.h"
 #include "random_generator.h"
+#include "run_records.h"
 #include "shortage_experiment.h"
 #include "shortage_run.h"
 #include "window_records.h"
@@ -35,17 +36,16 @@ Session& session() {
   return current;
 }
 
-// Runs the experiment with the accepted settings: the average's text and the 63 counts' texts.
+// Runs the experiment with the accepted settings.
 val RunExperiment() {
   Session& current = session();
-  const ShortageRun& run = current.report.emplace(current.engine.Run(current.settings)).run;
-  val result = val::object();
-  result.set("average", AverageText(run.average));
-  val cells = val::array();
-  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    cells.call<void>("push", run.table.CellText(bin));
-  result.set("cells", cells);
-  return result;
+  return RunRecord(current.report.emplace(current.engine.Run(current.settings)));
+}
+
+// The chart of the last run; null after Init.
+val RunChart() {
+  const std::optional<RunReport>& report = session().report;
+  return report ? ChartRecord(*report) : val::null();
 }
 
 void ClearRun() {
@@ -81,6 +81,8 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("helpWindow", &HelpWindowRecord);
   emscripten::function("inputBox", &InputBoxRecord);
   emscripten::function("messageBox", &MessageBoxRecord);
+  emscripten::function("chartWindow", &ChartWindowRecord);
   emscripten::function("runExperiment", &RunExperiment);
+  emscripten::function("runChart", &RunChart);
   emscripten::function("clearRun", &ClearRun);
 }

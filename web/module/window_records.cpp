@@ -88,6 +88,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
     record.set("background", Name(control.background));
     record.set("border", Name(control.border));
     record.set("topLeft", control.alignment == Alignment::TopLeft);
+    record.set("spoken", control.describe ? control.describe(control.caption) : "");
     records.call<void>("push", record);
   }
   layout.set("controls", records);
@@ -118,6 +119,16 @@ val MainWindowRecord() {
     cells.call<void>("push", Layout::CellName(bin));
   window.set("cells", cells);
   window.set("cues", Roles({{"command", Layout::kCommandCue}, {"exit", Layout::kExitCue}}));
+  window.set("tableArea", Rect(Layout::TableArea().Pixels()));
+  val menu = val::array();
+  for (const auto& command : {Layout::kShowChart, Layout::kCopyTable}) {
+    val item = val::object();
+    item.set("name", std::string(command.name));
+    item.set("caption", std::string(command.caption));
+    item.set("shortcut", std::string(command.shortcut));
+    menu.call<void>("push", item);
+  }
+  window.set("menu", menu);
   return window;
 }
 

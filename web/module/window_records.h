@@ -7,8 +7,9 @@ namespace ombrix {
 
 // The windows' layout records as JavaScript objects for the page: each window's caption,
 // client area and controls (rectangles in CSS pixels, the pixels the desktop's controls
-// cover), the object names of the controls its commands use by role, and what else the page
-// draws from (the count cells' names, the cue files, the help lines).
+// cover, and what a screen reader says of them), the object names of the controls its commands
+// use by role, and what else the page draws from (the count cells' names, the table's area and
+// menu, the cue files, the help lines).
 emscripten::val MainWindowRecord();
 emscripten::val HelpWindowRecord();
 emscripten::val InputBoxRecord();

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the settings, the frequency table, the average and the four commands.
+// The main window: the settings, the frequency table, the average and the four commands;
+// after a run, the table's tooltips, its menu, Copy table and the chart.
 
-import { buildWindow, control } from './windows.js';
+import { ChartWindow } from './chart_window.js';
+import { TableMenu } from './table_menu.js';
+import { buildWindow, control, showText } from './windows.js';
 
 /** @typedef {import('./program.js').Program} Program */
 /** @typedef {import('./windows.js').BuiltWindow} BuiltWindow */
 /** @typedef {keyof import('./ombrix.js').MainWindowLayout['roles']} Role */
+/** @typedef {import('./ombrix.js').RunResult} RunResult */
 
 const kActivation = 0;
 const kInit = 1;
+
+/**
+ * @param {import('./ombrix.js').Rect} rect
+ * @param {number} x
+ * @param {number} y
+ */
+const contains = (rect, x, y) =>
+  x >= rect.left && x < rect.left + rect.width && y >= rect.top && y < rect.top + rect.height;
 
 export class MainWindow {
   /** @param {Program} program */
@@ -16,8 +28,20 @@ export class MainWindow {
     this.program = program;
     this.module = program.module;
     this.layout = program.module.mainWindow();
+    /** What a screen reader says of each cell before a run: "shortage -3: no count". */
+    this.noCount = this.layout.cells.map((name) =>
+      this.layout.controls.find((record) => record.name === name)?.spoken ?? '');
     /** @type {BuiltWindow | null} the last one built */
     this.window = null;
+    /** @type {RunResult | null} the run the table shows */
+    this.run = null;
+    this.chart = new ChartWindow(program.module.chartWindow(), program.desktop);
+    const [showChart, copyTable] = this.layout.menu;
+    this.menu = new TableMenu([
+      { ...showChart, run: () => this.showChart() },
+      { ...copyTable, run: () => this.copyTable() },
+    ]);
+    document.addEventListener('keydown', (event) => this.onKeyDown(event));
   }
 
   /** Loads the window afresh and shows it; becoming active, it asks for the settings. */
@@ -36,6 +60,16 @@ export class MainWindow {
     on('exit', () => this.onExitClicked());
     on('init', () => this.onInitClicked());
     on('help', () => this.onHelpClicked());
+    client.addEventListener('contextmenu', (event) => {
+      const box = client.getBoundingClientRect();
+      const [x, y] = [event.clientX - box.left, event.clientY - box.top];
+      if (!contains(this.layout.tableArea, x, y)) return;
+      event.preventDefault();
+      this.menu.open(client, x, y, this.run !== null);
+    });
+    // A window loaded afresh shows no run, and has none to chart or copy.
+    this.run = null;
+    this.module.clearRun();
     this.control('start').focus();
     return this.askSettings(kActivation);
   }
@@ -73,11 +107,8 @@ export class MainWindow {
     const start = this.control('start');
     this.control('exit').disabled = true;
     this.control('init').disabled = true;
-    const result = this.module.runExperiment();
-    this.control('average').textContent = result.average;
-    this.layout.cells.forEach((name, bin) => {
-      this.controlNamed(name).textContent = result.cells[bin];
-    });
+    const run = this.module.runExperiment();
+    this.showRun(run);
     const hadFocus = document.activeElement === start;
     start.disabled = true;
     this.control('exit').disabled = false;
@@ -96,10 +127,11 @@ export class MainWindow {
   async onInitClicked() {
     this.program.cues.play(this.layout.cues.command);
     this.control('start').disabled = false;
-    for (const name of this.layout.cells) this.controlNamed(name).textContent = '';
-    for (const role of /** @type {const} */ (['experimentCount', 'average', 'guestCount']))
+    this.showRun(null);
+    for (const role of /** @type {const} */ (['experimentCount', 'guestCount']))
       this.control(role).textContent = '';
     this.module.clearRun();
+    this.chart.showNoRun();
     await this.askSettings(kInit);
   }
 
@@ -107,4 +139,66 @@ export class MainWindow {
     this.program.cues.play(this.layout.cues.command);
     this.program.helpWindow.show();
   }
+
+  /**
+   * Shows a run in the table, with its tooltips, or clears the table.
+   * @param {RunResult | null} run
+   */
+  showRun(run) {
+    this.run = run;
+    this.layout.cells.forEach((name, bin) => {
+      const cell = this.controlNamed(name);
+      showText(cell, run?.cells[bin] ?? '', run?.spoken[bin] ?? this.noCount[bin]);
+      setToolTip(cell, run?.toolTips[bin]);
+    });
+    const average = this.control('average');
+    average.textContent = run?.average ?? '';
+    setToolTip(average, run?.averageToolTip);
+    const chart = run && this.module.runChart();
+    if (chart) this.chart.showRun(chart);
+  }
+
+  /** Opens the chart of the run, or brings it the focus. */
+  showChart() {
+    const chart = this.module.runChart();
+    if (chart) this.chart.open(chart);
+  }
+
+  copyTable() {
+    if (this.run) navigator.clipboard.writeText(this.run.copied).catch(() => {});
+  }
+
+  /**
+   * The window's shortcuts, wherever the focus is in it: they wait for a run, as the table's
+   * menu does, and the menu keys open that menu at the table.
+   * @param {KeyboardEvent} event
+   */
+  onKeyDown(event) {
+    const frame = this.window?.frame;
+    if (!frame?.isConnected || this.program.busy || this.program.ended) return;
+    if (this.chart.frame?.contains(/** @type {Node} */ (event.target))) return;
+    const command = event.ctrlKey || event.metaKey ? event.key.toLowerCase() : '';
+    if (command === 'g') {
+      event.preventDefault();
+      this.showChart();
+    } else if (command === 'c' && !document.getSelection()?.toString()) {
+      // A selection is copied as the browser copies it; the table otherwise.
+      event.preventDefault();
+      this.copyTable();
+    } else if (event.key === 'ContextMenu' || (event.shiftKey && event.key === 'F10')) {
+      event.preventDefault();
+      const area = this.layout.tableArea;
+      this.menu.open(/** @type {HTMLElement} */ (frame.querySelector('.client')),
+        area.left + area.width / 2, area.top + area.height / 2, this.run !== null);
+    }
+  }
+}
+
+/**
+ * @param {HTMLElement} control
+ * @param {string | undefined} text none to take it away
+ */
+function setToolTip(control, text) {
+  if (text) control.title = text;
+  else control.removeAttribute('title');
 }

@@ -21,6 +21,8 @@ export interface ControlRecord {
   background: 'button-face' | 'white' | 'light-cyan';
   border: 'sunken' | 'flat' | 'none';
   topLeft: boolean;
+  /** What a screen reader says of it, for a label whose text says too little; else empty. */
+  spoken: string;
 }
 
 export interface WindowLayout<Roles extends string = string> {
@@ -40,6 +42,10 @@ export interface MainWindowLayout
   cells: string[];
   /** The sound files: `command` for Init and Help, `exit` for Exit. */
   cues: { command: string; exit: string };
+  /** The table, whose right click opens its menu. */
+  tableArea: Rect;
+  /** The table's menu: Show chart, then Copy table. */
+  menu: { name: string; caption: string; shortcut: string }[];
 }
 
 export interface HelpWindowLayout extends WindowLayout<'close' | 'text'> {
@@ -48,7 +54,55 @@ export interface HelpWindowLayout extends WindowLayout<'close' | 'text'> {
 
 export interface RunResult {
   average: string;
+  /** Bin 1 first, as are the arrays below. */
   cells: string[];
+  /** What a screen reader says of each cell: "shortage -3: 120 experiments". */
+  spoken: string[];
+  /** Each cell's observed and expected count. */
+  toolTips: string[];
+  averageToolTip: string;
+  /** The table as tab-separated text, for the clipboard. */
+  copied: string;
+}
+
+/** The chart's words: its title, and its name and description for a screen reader. */
+export interface ChartWords {
+  title: string;
+  name: string;
+  description: string;
+}
+
+export interface ChartRecord extends ChartWords {
+  /** The value of the first bar; the last one is +1. */
+  lowestValue: number;
+  /** Each bar's experiments, from the lowest value up. */
+  observed: number[];
+  /** The experiments theory expects at each bar. */
+  expected: number[];
+  /** The count axis: from 0 to countTop, labelled every countStep. */
+  countTop: number;
+  countStep: number;
+  /** The shortage axis is labelled on the multiples of this. */
+  valueLabelStep: number;
+  /** The coins that cover 95 % of experiments, by this run and by theory, and their legends. */
+  coinsByRun: number;
+  coinsByTheory: number;
+  coinsByRunLegend: string;
+  coinsByTheoryLegend: string;
+}
+
+export interface ChartWindowLayout {
+  name: string;
+  caption: string;
+  /** Its client area's size in CSS pixels. */
+  size: { width: number; height: number };
+  valueAxis: string;
+  countAxis: string;
+  /** The series' names in the legend. */
+  observed: string;
+  expected: string;
+  /** Its words after Init, when no run is shown. */
+  noRun: ChartWords;
 }
 
 /** What the module asks of the page: its dialogs, and the labels that show the counts. */
@@ -64,7 +118,10 @@ export interface OmbrixModule {
   helpWindow(): HelpWindowLayout;
   inputBox(): WindowLayout<'prompt' | 'answer' | 'ok' | 'cancel'>;
   messageBox(): WindowLayout<'prompt' | 'ok'>;
+  chartWindow(): ChartWindowLayout;
   runExperiment(): RunResult;
+  /** The chart of the last run; null after Init. */
+  runChart(): ChartRecord | null;
   clearRun(): void;
   ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],
         options: { async: true }): Promise<number>;

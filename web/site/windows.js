@@ -52,23 +52,43 @@ function makeControl(record) {
     }
     default: {
       const element = document.createElement('div');
-      element.textContent = record.caption;
+      showText(element, record.caption, record.spoken);
       return element;
     }
   }
 }
 
 /**
- * @param {WindowLayout} layout
- * @param {string} caption the caption bar's text; a dialog's comes with each call
- * @returns {BuiltWindow}
+ * Shows a label's text. A label with words of its own for a screen reader, which says
+ * "shortage -3: 120 experiments" where the eye sees "120", shows its text to the eye alone.
+ * @param {HTMLElement} label
+ * @param {string} text
+ * @param {string} spoken its words for a screen reader; empty to say the text
  */
-export function buildWindow(layout, caption = layout.caption) {
+export function showText(label, text, spoken) {
+  if (!spoken) {
+    label.textContent = text;
+    return;
+  }
+  const shown = document.createElement('span');
+  shown.setAttribute('aria-hidden', 'true');
+  shown.textContent = text;
+  const said = document.createElement('span');
+  said.className = 'spoken';
+  said.textContent = spoken;
+  label.replaceChildren(shown, said);
+}
+
+/**
+ * A window's frame with its caption bar: the icon and the caption.
+ * @param {string} name its object name
+ * @param {string} caption
+ */
+export function windowFrame(name, caption) {
   const frame = document.createElement('section');
   frame.className = 'window';
-  frame.id = layout.name;
+  frame.id = name;
   frame.setAttribute('aria-label', caption);
-
   const bar = document.createElement('header');
   bar.className = 'caption-bar';
   const icon = document.createElement('img');
@@ -77,7 +97,17 @@ export function buildWindow(layout, caption = layout.caption) {
   const title = document.createElement('h1');
   title.textContent = caption;
   bar.append(icon, title);
+  frame.append(bar);
+  return frame;
+}
 
+/**
+ * @param {WindowLayout} layout
+ * @param {string} caption the caption bar's text; a dialog's comes with each call
+ * @returns {BuiltWindow}
+ */
+export function buildWindow(layout, caption = layout.caption) {
+  const frame = windowFrame(layout.name, caption);
   const client = document.createElement('div');
   client.className = 'client';
   client.style.width = `${layout.rect.width}px`;
@@ -98,7 +128,7 @@ export function buildWindow(layout, caption = layout.caption) {
     client.append(control);
     controls.set(record.name, control);
   }
-  frame.append(bar, client);
+  frame.append(client);
   return { frame, controls };
 }
 

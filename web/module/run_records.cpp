@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "run_records.h"
+
+#include <string>
+#include <vector>
+
+#include "chart_texts.h"
+#include "frequency_table.h"
+#include "number_text.h"
+#include "run_notes.h"
+#include "shortage_chart.h"
+#include "table_texts.h"
+
+namespace ombrix {
+
+using emscripten::val;
+
+namespace {
+
+template <typename Item>
+val ArrayOf(const std::vector<Item>& items) {
+  val array = val::array();
+  for (const Item& item : items)
+    array.call<void>("push", item);
+  return array;
+}
+
+// The words of the chart: its title, and its name and description for a screen reader.
+val Words(const ChartTexts& texts) {
+  val words = val::object();
+  words.set("title", texts.title);
+  words.set("name", texts.name);
+  words.set("description", texts.description);
+  return words;
+}
+
+}  // namespace
+
+val RunRecord(const RunReport& report) {
+  const ShortageRun& run = report.run;
+  const RunNotes notes(report);
+  std::vector<std::string> cells, spoken, toolTips;
+  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin) {
+    cells.push_back(run.table.CellText(bin));
+    spoken.push_back(SpokenCell(bin, cells.back()));
+    toolTips.push_back(notes.CellToolTip(bin));
+  }
+  val record = val::object();
+  record.set("average", AverageText(run.average));
+  record.set("cells", ArrayOf(cells));
+  record.set("spoken", ArrayOf(spoken));
+  record.set("toolTips", ArrayOf(toolTips));
+  record.set("averageToolTip", notes.AverageToolTip());
+  record.set("copied", notes.TabSeparated());
+  return record;
+}
+
+val ChartRecord(const RunReport& report) {
+  const ShortageChart chart = ChartOf(report.law, report.run.Values(), report.run.average);
+  const ChartTexts texts = TextsOf(chart);
+  val record = Words(texts);
+  record.set("lowestValue", chart.lowestValue);
+  record.set("observed", ArrayOf(chart.observed));
+  record.set("expected", ArrayOf(chart.expected));
+  record.set("countTop", chart.counts.top);
+  record.set("countStep", chart.counts.step);
+  record.set("valueLabelStep", chart.ValueLabelStep());
+  record.set("coinsByRun", chart.coinsByRun);
+  record.set("coinsByTheory", chart.coinsByTheory);
+  record.set("coinsByRunLegend", texts.coinsByRun);
+  record.set("coinsByTheoryLegend", texts.coinsByTheory);
+  return record;
+}
+
+val ChartWindowRecord() {
+  const WindowSpec window = ChartWindowSpec();
+  val record = val::object();
+  record.set("name", window.name);
+  record.set("caption", window.caption);
+  val size = val::object();
+  size.set("width", window.rect.Pixels().width);
+  size.set("height", window.rect.Pixels().height);
+  record.set("size", size);
+  record.set("valueAxis", std::string(ChartTexts::kValueAxis));
+  record.set("countAxis", std::string(ChartTexts::kCountAxis));
+  record.set("observed", std::string(ChartTexts::kObserved));
+  record.set("expected", std::string(ChartTexts::kExpected));
+  record.set("noRun", Words(NoRunTexts()));
+  return record;
+}
+
+}  // namespace ombrix
