@@ -46,13 +46,31 @@ export async function startSite() {
   };
 }
 
+/** Stops serving the site, as when the network is gone; the browser stays. */
+export function stopServing() {
+  server.stop();
+}
+
+/**
+ * The site in a second browser that keeps its profile in `profile`, as a user's does: a site
+ * opened in open()'s contexts, which keep nothing, cannot be installed. Closing the page's
+ * context ends that browser.
+ */
+export async function openInProfile(profile) {
+  const context = await chromium.launchPersistentContext(profile, kLaunchOptions);
+  const page = context.pages()[0] ?? await context.newPage();
+  await page.goto(server.url);
+  return page;
+}
+
 /**
  * A fresh page at the site, in a context of its own. It records the length in seconds of
  * every cue it starts (page.cues()): a cue started while its audio context is not running
  * (a page may start sound only once the user has acted) is recorded as silent.
  */
 export async function open() {
-  const context = await browser.newContext();
+  // The table's copies are read back from the clipboard.
+  const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
   await context.addInitScript(() => {
     // As in a browser that has seen nothing of the user yet, and unlike this driven one:
     // audio contexts start suspended, and sound needs them resumed.

@@ -72,6 +72,8 @@ export class Dialogs {
     const dialog = document.createElement('dialog');
     dialog.className = 'modal';
     dialog.setAttribute('aria-labelledby', `${window.frame.id}-title`);
+    // Named by the dialog alone: a named frame inside it would be announced a second time.
+    window.frame.removeAttribute('aria-label');
     window.frame.querySelector('h1')?.setAttribute('id', `${window.frame.id}-title`);
     dialog.append(window.frame);
     document.body.append(dialog);

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a run gives besides its table, in Debian's chromium: the cells' tooltips and spoken
+// words, the copied table, the table's menu, and the chart window with its figures and its
+// lifetime. Every figure is checked against another that the page shows or copies.
+
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { closeDialog, dialog, dialogTitle, layouts, open, settle, startSite, text }
+  from './browser.mjs';
+
+let stopSite;
+before(async () => { stopSite = await startSite(); });
+after(() => stopSite());
+
+const clipboard = (page) => page.evaluate(() => navigator.clipboard.readText());
+const setClipboard = (page, text) => page.evaluate((copy) => navigator.clipboard.writeText(copy),
+  text);
+const experiments = (count) => `${count} experiment${count === '1' ? '' : 's'}`;
+const near = (actual, expected, tolerance, what) =>
+  assert.ok(Math.abs(actual - expected) <= tolerance, `${what}: ${actual} vs ${expected}`);
+
+/** Each count cell as shown, spoken and explained, bin 1 first. */
+async function cells(page) {
+  const { main } = await layouts(page);
+  return page.evaluate((names) => names.map((name) => {
+    const cell = document.getElementById(name);
+    return { shown: cell.querySelector('[aria-hidden]').textContent,
+      spoken: cell.querySelector('.spoken').textContent, tip: cell.getAttribute('title') };
+  }), main.cells);
+}
+
+/** The copied table's lines, each split at its tabs. */
+const rows = (copied) => copied.trimEnd().split('\n').map((line) => line.split('\t'));
+
+test('after a run each cell tells its count aloud and in its tooltip, as the copy does',
+  async () => {
+    const page = await open();
+    await setClipboard(page, 'before');
+    await settle(page, '100', '1000');
+    await page.keyboard.press('Control+c');  // no run yet: nothing to copy
+    assert.equal(await clipboard(page), 'before');
+    await page.locator('#Command1').click();
+    await page.keyboard.press('Control+c');
+    const copied = await clipboard(page);
+    const table = rows(copied);
+    assert.deepEqual(table[0], ['Shortage', 'Observed', 'Expected']);
+    assert.equal(table.length, 1 + 63 + 4);
+
+    for (const [bin, cell] of (await cells(page)).entries()) {
+      const [name, count, expected] = table[1 + bin];
+      assert.equal(cell.shown, count, name);
+      assert.equal(cell.spoken, `shortage ${name}: ${experiments(count)}`);
+      const [heading, observed, theory] = cell.tip.split('\n');
+      assert.deepEqual([heading, observed], [`Shortage ${name}`, `Observed: ${experiments(count)}`]);
+      if (Number(expected) === 0) {
+        assert.equal(theory, 'Expected: 0 (cannot occur with 100 guests)');
+      } else if (theory.startsWith('Expected: less than 0.01 of 1000')) {
+        assert.ok(Number(expected) < 0.005, name);
+      } else {
+        const [, tipCount, percent] = /^Expected: ([\d.]+) of 1000 \(probability ([\d.]+) %\)$/
+          .exec(theory);
+        near(Number(tipCount), Number(expected), 0.005, name);
+        near(Number(percent) * 10, Number(expected), Number(expected) * 0.01, name);
+      }
+    }
+
+    const [guests, runs, average, coins] = table.slice(-4);
+    assert.deepEqual([guests, runs], [['Number of guests', '100'],
+      ['Number of experiments', '1000']]);
+    assert.deepEqual(average.slice(0, 2), ['Average of shortage', await text(page, 'Label3')]);
+    const tip = await page.locator('#Label3').getAttribute('title');
+    const [, mean, byRun, byTheory] = /^Expected average for 100 guests: (-[\d.]+)\nCoins to prepare to run short in at most 5 % of experiments: (\d+) by this run, (\d+) by theory$/
+      .exec(tip);
+    near(Number(mean), Number(average[2]), 0.005, 'exact mean');
+    assert.deepEqual(coins, ['Coins to prepare for 95 %', byRun, byTheory]);
+
+    // The table's menu copies the same, by the pointer and by the keyboard; a selection is
+    // copied as the browser copies it.
+    await setClipboard(page, '');
+    await page.locator('[id="dosu(40)"]').click({ button: 'right' });
+    assert.deepEqual(await page.getByRole('menuitem').allInnerTexts(),
+      ['Show chart\nCtrl+G', 'Copy table\nCtrl+C']);
+    await page.getByRole('menuitem', { name: /^Copy table/ }).click();
+    assert.equal(await clipboard(page), copied);
+    await setClipboard(page, '');
+    await page.locator('#Command4').focus();  // the click on the table took it
+    await page.keyboard.press('Shift+F10');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.getByRole('menu').count(), 0);
+    assert.equal(await clipboard(page), copied);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
+    await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('Label82')));
+    await page.keyboard.press('Control+c');
+    assert.equal(await clipboard(page), '100');
+    await page.evaluate(() => getSelection().removeAllRanges());
+
+    // Init takes the run away: no tooltips, no count to say, nothing to copy.
+    await page.locator('#Command3').click();
+    await settle(page);
+    const cleared = await cells(page);
+    assert.deepEqual(cleared[55], { shown: '', spoken: 'shortage -3: no count', tip: null });
+    assert.equal(await page.locator('#Label3').getAttribute('title'), null);
+    await setClipboard(page, 'kept');
+    await page.keyboard.press('Control+c');
+    await page.keyboard.press('Shift+F10');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');  // on Copy table, disabled
+    assert.deepEqual(await page.getByRole('menuitem').evaluateAll(
+      (items) => items.map((item) => item.getAttribute('aria-disabled'))), ['true', 'true']);
+    await page.keyboard.press('Escape');
+    assert.deepEqual([await clipboard(page), page.errors], ['kept', []]);
+  });
+
+/** The chart as drawn, its counts read back from the bars' heights on its count axis. */
+function drawnChart(page) {
+  return page.evaluate(() => {
+    const chart = document.getElementById('Chart');
+    if (!chart) return null;
+    const svg = chart.querySelector('svg');
+    const labels = [...svg.querySelectorAll('.count-label')];
+    // Without a run there are no axes: no bars or points to read either.
+    const zero = Number(labels[0]?.getAttribute('y'));
+    const top = labels.at(-1);
+    const perExperiment = (zero - Number(top?.getAttribute('y'))) / Number(top?.textContent);
+    const bars = [...svg.querySelectorAll('.bar')].map((bar) => ({
+      value: Number(bar.dataset.value),
+      count: Number(bar.getAttribute('height')) / perExperiment,
+      left: Number(bar.getAttribute('x')),
+      width: Number(bar.getAttribute('width')),
+    }));
+    return {
+      title: svg.querySelector('.chart-title').textContent,
+      bars,
+      expected: [...svg.querySelectorAll('.expected-point')].map(
+        (point) => (zero - Number(point.getAttribute('cy'))) / perExperiment),
+      markers: Object.fromEntries([...svg.querySelectorAll('.marker')].map(
+        (marker) => [marker.classList[1], Number(marker.getAttribute('x1'))])),
+      legend: [...chart.querySelectorAll('.legend li')].map((item) => item.textContent),
+      name: chart.querySelector('[role="img"]').getAttribute('aria-label'),
+      focused: chart.contains(document.activeElement),
+    };
+  });
+}
+
+test('the chart draws the run the table shows, and lives as long as its run and window',
+  async () => {
+    const page = await open();
+    await settle(page, '100', '1000');
+    await page.keyboard.press('Control+g');  // no run yet: no chart
+    assert.equal(await drawnChart(page), null);
+    await page.locator('#Command1').click();
+    await page.keyboard.press('Control+c');
+    const table = rows(await clipboard(page));
+    await page.keyboard.press('Control+g');
+    const chart = await drawnChart(page);
+    assert.equal(chart.focused, true);
+
+    // The bars: one a value from the lowest one shown up to +1, each as high as its count.
+    const values = chart.bars.map((bar) => bar.value);
+    assert.deepEqual(values, Array.from({ length: values.length }, (_, k) => values[0] + k));
+    assert.equal(values.at(-1), 1);
+    for (const [bar, { value, count }] of chart.bars.entries()) {
+      const [name, observed, expected] = table[59 + value];
+      assert.equal(name, String(value));
+      near(count, Number(observed), 1e-6, `bar ${value}`);
+      near(chart.expected[bar], Number(expected), 1e-3, `expected at ${value}`);
+    }
+    // They reach the lowest value seen, and below it the values theory expects at all.
+    assert.ok(values[0] <= chart.bars.find((bar) => bar.count > 0).value);
+    const below = table.slice(1, 59 + values[0]).reduce((sum, row) => sum + Number(row[2]), 0);
+    assert.ok(below <= 1000 * 0.0001, `${below} experiments expected below the bars`);
+
+    // The markers stand at the left edge of the bar of -coins, the coins of the copied table.
+    const [, byRun, byTheory] = table.at(-1);
+    assert.deepEqual(chart.legend, ['Observed', 'Expected', `This run: ${byRun} coins cover 95 %`,
+      `Theory: ${byTheory} coins cover 95 %`]);
+    const edge = (coins) => {
+      const bar = chart.bars.find((drawn) => drawn.value === -coins);
+      return bar.left - bar.width / 8;  // a bar is 0.8 of its band, centred
+    };
+    near(chart.markers['by-run'], edge(Number(byRun)), 1e-6, 'marker by this run');
+    near(chart.markers['by-theory'], edge(Number(byTheory)), 1e-6, 'marker by theory');
+    const [, average, exact] = /^100 guests, 1000 experiments: average (-[\d.]+), exact expected average (-[\d.]+)$/.exec(chart.title);
+    near(Number(average), Number(await text(page, 'Label3')), 0.05, 'average');
+    assert.equal(exact, Number(table.at(-2)[2]).toFixed(2));
+    assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');
+
+    // Esc closes it, the focus going back; the table's menu opens it again.
+    await page.keyboard.press('Escape');
+    assert.equal(await drawnChart(page), null);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
+    await page.keyboard.press('Shift+F10');
+    await page.keyboard.press('Enter');
+    assert.equal((await drawnChart(page)).focused, true);
+
+    // Init clears it; the next run draws again.
+    await page.locator('#Command3').click();
+    const cleared = await drawnChart(page);
+    assert.deepEqual([cleared.title, cleared.bars.length, cleared.legend, cleared.name],
+      ['No run shown: Init cleared the table', 0, [], 'Chart: no run shown']);
+    await settle(page, '10', '100');
+    await page.locator('#Command1').click();
+    const again = await drawnChart(page);
+    assert.match(again.title, /^10 guests, 100 experiments: /);
+    assert.deepEqual(again.bars.map((bar) => bar.value), [-10, -9, -8, -7, -6, -5, -4, -3, -2, -1,
+      0, 1]);
+
+    // Help takes it away with the main window; back there, it waits for a new run.
+    await page.locator('#Command4').click();
+    assert.equal(await drawnChart(page), null);
+    await page.locator('#Command1').click();  // Close
+    await settle(page);
+    await page.keyboard.press('Control+g');
+    assert.equal(await drawnChart(page), null);
+
+    // The end takes it away too.
+    await page.locator('#Command1').click();
+    await page.keyboard.press('Control+g');
+    await page.locator('#Command2').click();
+    assert.equal(await dialogTitle(page), 'Experiment of Ombrix');
+    await closeDialog(page, () => dialog(page).locator('#Ok').click());
+    assert.deepEqual([await drawnChart(page), await page.locator('#ended').isVisible(),
+      page.errors], [null, true, []]);
+  });
