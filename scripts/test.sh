@@ -173,15 +173,17 @@ stage_package() {
 stage_web() {
   # The browser edition: the site as scripts/web.sh builds it, the core's tests compiled to
   # WebAssembly and run under Node, then the page driven in Debian's chromium by
-  # playwright-core. The seeded run of the core's tests pins one table of 63 counts; it runs
-  # here in the build stage's native build too, so both builds are held to it side by side.
+  # playwright-core. The seeded run of the core's tests pins one table of 63 counts, and the
+  # run notes' test every text of three scripted runs; they run here in the build stage's
+  # native build too, so both builds are held to them side by side.
   local dir="${OMBRIX_WEB_DIR:-build-web}"
   bash scripts/web.sh
   configure_and_build_wasm "$dir/core-tests" -DCMAKE_CXX_FLAGS=-fexceptions \
     -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
   ctest --test-dir "$dir/core-tests" --output-on-failure --no-tests=error --timeout 300
-  ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -R '^RandomGeneratorTest\.'
-  echo "web: the WebAssembly core and the native core give the same 63 counts"
+  ctest --test-dir "$build_dir" --output-on-failure --no-tests=error \
+    -R '^(RandomGeneratorTest\.OneSeed|RunNotesTest\.EveryNote)'
+  echo "web: the WebAssembly core and the native core give the same 63 counts and run notes"
   install_node_packages
   OMBRIX_WEB_SITE="$dir/site" node --test tests/web/
 }

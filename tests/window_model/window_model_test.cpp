@@ -3,11 +3,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "chart_texts.h"
 #include "run_notes.h"
+#include "shortage_chart.h"
 #include "shortage_run.h"
 
 namespace ombrix {
@@ -91,6 +96,46 @@ TEST(ChartTextsTest, TitlesAndMarkersReadAsSentences) {
   EXPECT_EQ(one.name, "Chart: 1 guest, 1 experiment");
   EXPECT_EQ(one.coinsByTheory, "Theory: 1 coin covers 95 %");
   EXPECT_TRUE(one.description.ends_with("prepare 1 coin by this run, 1 by theory."));
+}
+
+// Every word three scripted runs put beside their tables, as recorded in
+// tests/golden/run-notes.txt: the tooltips, the copied table and the chart's texts. The
+// WebAssembly build runs this test too, so the browser shows the desktop's texts to the digit,
+// roundings included. OMBRIX_UPDATE_GOLDEN=1 records them afresh.
+TEST(RunNotesTest, EveryNoteOfThreeScriptedRunsReadsAsRecorded) {
+  std::vector<std::pair<int, std::vector<std::int16_t>>> runs = {{10, {-2, -2, 0, 1}}};
+  // Spread over the values each guest count reaches, open ends included for 1000 guests.
+  for (const auto& [guests, experiments, spread] : {std::tuple{100, 1000, 37}, {1000, 10000, 90}}) {
+    std::vector<std::int16_t> values;
+    for (int k = 0; k < experiments; ++k)
+      values.push_back(static_cast<std::int16_t>(1 - (k * 7919 + k * k) % spread));
+    runs.emplace_back(guests, values);
+  }
+  std::string notes;
+  for (const auto& [guests, values] : runs) {
+    const RunReport report(RunOf(guests, values));
+    const RunNotes run(report);
+    for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
+      notes += run.CellToolTip(bin) + "\n";
+    notes += run.AverageToolTip() + "\n" + run.TabSeparated();
+    const ChartTexts chart = TextsOf(ChartOf(report.law, report.run.Values(), report.run.average));
+    for (const std::string& text :
+         {chart.title, chart.name, chart.description, chart.coinsByRun, chart.coinsByTheory})
+      notes += text + "\n";
+  }
+
+  const std::string path = OMBRIX_GOLDEN_DIR "/run-notes.txt";
+  if (std::getenv("OMBRIX_UPDATE_GOLDEN"))
+    std::ofstream(path, std::ios::binary) << notes;
+  std::ifstream file(path, std::ios::binary);
+  ASSERT_TRUE(file) << path;
+  std::istringstream written(notes);
+  std::string expected, actual;
+  for (int line = 1; std::getline(file, expected); ++line) {
+    ASSERT_TRUE(std::getline(written, actual)) << "line " << line << " missing: " << expected;
+    ASSERT_EQ(actual, expected) << "line " << line;
+  }
+  EXPECT_FALSE(std::getline(written, actual)) << "a line beyond the recorded ones: " << actual;
 }
 
 }  // namespace
