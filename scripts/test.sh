@@ -186,6 +186,8 @@ stage_web() {
   echo "web: the WebAssembly core and the native core give the same 63 counts and run notes"
   install_node_packages
   OMBRIX_WEB_SITE="$dir/site" node --test tests/web/
+  # The figures beside their native counterparts, printed for the record: none decides.
+  node scripts/web_bench.mjs "$build_dir/bin/ombrix_bench" "$dir/module/bin" "$dir/site"
 }
 
 all_stages=(lint build unit_tests fuzz package sanitizers web)

@@ -28,12 +28,13 @@ build_site() {
   # The chimes and the list of the windows' texts, by the build host's compiler.
   configure_and_build "$web_dir/native" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=OFF
-  # The module: the core and the windows' model in WebAssembly.
-  configure_and_build_wasm "$web_dir/module" -DOMBRIX_BUILD_TESTS=OFF
+  # The module: the core and the windows' model in WebAssembly; beside it, the engine alone
+  # for scripts/web_bench.mjs.
+  configure_and_build_wasm "$web_dir/module" -DOMBRIX_BUILD_TESTS=OFF -DOMBRIX_BUILD_BENCHMARKS=ON
 
   rm -rf "$site"
   mkdir -p "$site"
-  cp web/site/*.html web/site/*.css web/site/*.js "$site/"
+  cp web/site/*.html web/site/*.css web/site/*.js web/site/*.webmanifest "$site/"
   cp "$web_dir/module/bin/ombrix.js" "$web_dir/module/bin/ombrix.wasm" "$site/"
   cp assets/ombrix.svg "$site/"
   # The chimes as MP3, which every browser decodes, at a tenth of the WAV files' size.
