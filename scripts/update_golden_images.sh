@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Redraws the golden images in tests/golden from the windows as the code now draws them, and
-# records the run notes' texts (run-notes.txt) as the code now writes them.
+# Redraws the golden images in tests/golden from the windows as the code now draws them.
 # Run it only for an intended change of a window's look, then look at every picture it
 # lists before committing them. Usage: scripts/update_golden_images.sh
 # (OMBRIX_BUILD_DIR as for setup.sh)
@@ -9,10 +8,8 @@ set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 bash scripts/setup.sh --for test >/dev/null
-# The run notes' texts, then the tests that compare a window with its golden image.
-OMBRIX_UPDATE_GOLDEN=1 "${OMBRIX_BUILD_DIR:-build}/bin/core_tests" \
-  --gtest_filter='RunNotesTest.EveryNote*' >/dev/null
+# The tests that compare a window with its golden image.
 (cd "${OMBRIX_BUILD_DIR:-build}/tests" && QT_QPA_PLATFORM=offscreen OMBRIX_UPDATE_GOLDEN=1 \
   ./window_tests --gtest_filter='*GoldenTest.*:ChartWindowTest.DrawsARun*' >/dev/null 2>&1)
 git status --short -- tests/golden
-ls -1 "$repo_root"/tests/golden/*.png "$repo_root"/tests/golden/*.txt
+ls -1 "$repo_root"/tests/golden/*.png
