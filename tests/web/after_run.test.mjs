@@ -34,7 +34,7 @@ const rows = (copied) => copied.trimEnd().split('\n').map((line) => line.split('
 
 test('after a run each cell tells its count aloud and in its tooltip, as the copy does',
   async () => {
-    const page = await open();
+    const page = await open({ hasTouch: true });
     await setClipboard(page, 'before');
     await settle(page, '100', '1000');
     await page.keyboard.press('Control+c');  // no run yet: nothing to copy
@@ -63,6 +63,12 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
         near(Number(percent) * 10, Number(expected), Number(expected) * 0.01, name);
       }
     }
+
+    // A finger is shown a tooltip too, until it touches anything else.
+    await page.locator('[id="dosu(40)"]').tap();
+    assert.equal(await page.getByRole('tooltip').textContent(), (await cells(page))[39].tip);
+    await page.locator('#Label84').tap();
+    assert.equal(await page.getByRole('tooltip').count(), 0);
 
     const [guests, runs, average, coins] = table.slice(-4);
     assert.deepEqual([guests, runs], [['Number of guests', '100'],

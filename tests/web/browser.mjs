@@ -66,11 +66,13 @@ export async function openInProfile(profile) {
 /**
  * A fresh page at the site, in a context of its own. It records the length in seconds of
  * every cue it starts (page.cues()): a cue started while its audio context is not running
- * (a page may start sound only once the user has acted) is recorded as silent.
+ * (a page may start sound only once the user has acted) is recorded as silent. `options` are
+ * the context's, such as a touch screen.
  */
-export async function open() {
+export async function open(options = {}) {
   // The table's copies are read back from the clipboard.
-  const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
+  const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
+    ...options });
   await context.addInitScript(() => {
     // As in a browser that has seen nothing of the user yet, and unlike this driven one:
     // audio contexts start suspended, and sound needs them resumed.

@@ -3,6 +3,7 @@
 
 import createOmbrix from './ombrix.js';
 import { Program } from './program.js';
+import { showTitlesOnTouch } from './touch_tips.js';
 
 const desktop = /** @type {HTMLElement} */ (document.getElementById('desktop'));
 const ended = /** @type {HTMLElement} */ (document.getElementById('ended'));
@@ -10,4 +11,5 @@ ended.querySelector('button')?.addEventListener('click', () => location.reload()
 
 // The windows are measured as they are built, so the face must be there first.
 await document.fonts.load('12px "Ombrix Gothic"');
+showTitlesOnTouch();
 new Program(await createOmbrix(), desktop, ended).start();
