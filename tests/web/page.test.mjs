@@ -129,27 +129,6 @@ test('the settings dialogs read answers as the desktop does and ask again out of
   assert.deepEqual([await text(page, 'Label82'), await text(page, 'Label2')], ['100', '12']);
 });
 
-test('a run fills a table that adds up, and Init clears it', async () => {
-  const page = await open();
-  await settle(page, '100', '1000');
-  await page.locator('#Command1').click();
-  const records = await layouts(page);
-  const counts = await Promise.all(records.main.cells.map((cell) => text(page, cell)));
-  assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
-  // With 100 guests no value falls in the open end bins, so the table gives the average.
-  assert.equal(counts[0] + counts[62], '00');
-  const mean = counts.reduce((sum, count, bin) => sum + count * (bin - 58), 0) / 1000;
-  assert.equal(await text(page, 'Label3'), mean.toFixed(1));
-  assert.deepEqual(await page.locator('#Command1, #Command2, #Command3').evaluateAll(
-    (buttons) => buttons.map((button) => button.disabled)), [true, false, false]);
-
-  await page.locator('#Command3').click();
-  assert.equal(await dialogTitle(page), ` ${kGuests}`);
-  for (const id of ['dosu(1)', 'dosu(33)', 'Label3', 'Label82', 'Label2'])
-    assert.equal(await text(page, id), '', id);
-  assert.equal(await page.locator('#Command1').isEnabled(), true);
-});
-
 test('Help shows the whole help text in its area; Close brings back a fresh main window', async () => {
   const page = await open();
   await settle(page);
