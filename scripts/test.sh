@@ -48,9 +48,11 @@ stage_lint() {
   clang-format --dry-run --Werror "${sources[@]}"
   # -x follows the files a script sources; their directives name them from the script's folder.
   shellcheck -x --source-path=SCRIPTDIR "${scripts[@]}"
-  # The page's modules: their JSDoc types, checked by TypeScript from the lock file.
+  # The page's modules: their JSDoc types, checked by TypeScript from the lock file; the
+  # service worker apart, against the worker's globals rather than a page's.
   install_node_packages
   npx --no-install tsc -p web/tsconfig.json
+  npx --no-install tsc -p web/tsconfig.worker.json
   printf 'lint: %d C++ files formatted, %d scripts without a finding, the page type-checked\n' \
     "${#sources[@]}" "${#scripts[@]}"
 }

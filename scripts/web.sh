@@ -2,14 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser edition into build-web/site: the plain core and the windows' model
 # compiled to WebAssembly by Debian's emscripten, the page's files, the chimes and the icon
-# from the desktop's sources (the chimes encoded as MP3), and the window face cut down to the glyphs the windows use.
+# from the desktop's sources (the chimes encoded as MP3), the window face cut down to the
+# glyphs the windows use, the installed app's icons, and a service worker that keeps the whole
+# site for use offline.
 # Installs the missing Debian packages first (scripts/setup.sh --for web).
 #
 # Usage: scripts/web.sh [build]      build the site (the default)
 #        scripts/web.sh serve        build it, then serve it on 127.0.0.1 (OMBRIX_WEB_PORT,
 #                                    default 8000) until interrupted
 #        scripts/web.sh screenshots  build it, then take the pictures in docs/web-*.png (needs
-#                                    what scripts/test.sh installs: chromium, npm packages)
+#                                    what scripts/test.sh installs: chromium, npm packages,
+#                                    Xvfb, openbox, ImageMagick)
 # Environment: CI=true builds with warnings as errors; OMBRIX_WEB_DIR (default build-web).
 set -euo pipefail
 
@@ -49,8 +52,49 @@ build_site() {
     --name-IDs= --flavor=woff2 --output-file="$site/ombrix-gothic.woff2"
   cp /usr/share/doc/fonts-ipafont-gothic/copyright "$site/font-license.txt"
 
+  render_app_icons
+  # Last, so that it lists every file the steps above put in the site.
+  fill_in_service_worker
+
   printf 'web: site built in %s (%s files, %s KB)\n' "$site" "$(find "$site" -type f | wc -l)" \
     "$(du -sk "$site" | cut -f1)"
+}
+
+# The installed app's icons, from the desktop's: 192 and 512 pixels as they are; the maskable
+# one (which a launcher may cut to a circle or a rounded square) with the coin shrunk into the
+# middle 75 %, well inside the circle of 80 % that every such cut keeps, on the icon's blue;
+# and the 180-pixel one an iPad puts on its home screen. Each in 32 colours, which its six flat
+# ones and their edges need, at a third of the size.
+render_app_icons() {
+  local size
+  for size in 192 512; do
+    rsvg-convert -w "$size" -h "$size" assets/ombrix.svg | pngquant 32 - >"$site/icon-$size.png"
+  done
+  rsvg-convert -w 384 -h 384 --page-width 512 --page-height 512 --left 64 --top 64 \
+    --background-color '#1f4fc8' assets/ombrix.svg | pngquant 32 - >"$site/icon-maskable-512.png"
+  rsvg-convert -w 180 -h 180 assets/ombrix.svg | pngquant 32 - >"$site/apple-touch-icon.png"
+}
+
+# Writes into the site's service worker the list of the site's other files and a hash of
+# their names and contents, which names its cache.
+fill_in_service_worker() {
+  local -a files
+  mapfile -t files < <(cd "$site" && find . -type f ! -name service_worker.js -printf '%P\n' |
+    LC_ALL=C sort)
+  # The names go into the worker's source as they are: refuse any that would need quoting
+  # there or escaping in a URL.
+  local file
+  for file in "${files[@]}"; do
+    [[ $file =~ ^[A-Za-z0-9._/-]+$ ]] ||
+      { echo "web: cannot list '$file' in the service worker: rename it" >&2; return 1; }
+  done
+  local list version
+  list="$(printf "'%s', " "${files[@]}")"
+  version="$(cd "$site" && sha256sum "${files[@]}" | sha256sum | cut -c1-16)"
+  sed -i -e "s|'@SITE_FILES@'|${list%, }|" -e "s|@SITE_VERSION@|$version|" \
+    "$site/service_worker.js"
+  ! grep -n '@SITE_' "$site/service_worker.js" ||
+    { echo "web: the service worker has a place left unfilled" >&2; return 1; }
 }
 
 serve() {
@@ -59,9 +103,21 @@ serve() {
   exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
 }
 
+screenshots() {
+  export OMBRIX_WEB_SITE="$site"
+  node scripts/web_screenshots.mjs docs
+  # The installed app runs in a window of its own, on a virtual display with a window manager.
+  # shellcheck source=virtual_display.sh
+  source scripts/virtual_display.sh
+  trap stop_virtual_display EXIT
+  start_virtual_display 1024x768
+  start_window_manager
+  node scripts/web_installed_app_screenshot.mjs docs
+}
+
 case "${1:-build}" in
   build) build_site ;;
   serve) build_site && serve ;;
-  screenshots) build_site && node scripts/web_screenshots.mjs docs ;;
+  screenshots) build_site && screenshots ;;
   *) echo "web: unknown command '$1' (known: build, serve, screenshots)" >&2 && exit 2 ;;
 esac

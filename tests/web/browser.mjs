@@ -7,10 +7,10 @@ import { chromium } from 'playwright-core';
 
 export const site = process.env.OMBRIX_WEB_SITE ?? 'build-web/site';
 
-/** Serves the site on a free loopback port. */
-async function serve() {
+/** Serves a folder on a free loopback port. */
+async function serve(directory) {
   const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
-    '--directory', site], { stdio: ['ignore', 'pipe', 'ignore'] });
+    '--directory', directory], { stdio: ['ignore', 'pipe', 'ignore'] });
   // Read to the end: a pipe closed while the server prints makes it fail.
   let output = '';
   const port = await new Promise((resolve, reject) => {
@@ -25,20 +25,25 @@ async function serve() {
 }
 
 /** The system's chromium, headless, with the flags a closed network and root need. */
+const kLaunchOptions = {
+  executablePath: process.env.OMBRIX_CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--no-first-run', '--disable-sync'],
+};
+
 function launch() {
-  return chromium.launch({
-    executablePath: process.env.OMBRIX_CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--no-first-run', '--disable-sync'],
-  });
+  return chromium.launch(kLaunchOptions);
 }
 
 let server;
 let browser;
 
-/** Serves the site and starts the browser for open(); returns what stops both. */
-export async function startSite() {
-  server = await serve();
+/**
+ * Serves the site (or a copy of it elsewhere) and starts the browser for open(); returns
+ * what stops both.
+ */
+export async function startSite(directory = site) {
+  server = await serve(directory);
   browser = await launch();
   return async () => {
     await browser.close();
@@ -53,11 +58,13 @@ export function stopServing() {
 
 /**
  * The site in a second browser that keeps its profile in `profile`, as a user's does: a site
- * opened in open()'s contexts, which keep nothing, cannot be installed. Closing the page's
- * context ends that browser.
+ * opened in open()'s contexts, which keep nothing, cannot be installed. `options` add to or
+ * override the launch options (`{ headless: false }` shows it). Closing the page's context
+ * ends that browser.
  */
-export async function openInProfile(profile) {
-  const context = await chromium.launchPersistentContext(profile, kLaunchOptions);
+export async function openInProfile(profile, options = {}) {
+  const context = await chromium.launchPersistentContext(profile,
+    { ...kLaunchOptions, ...options });
   const page = context.pages()[0] ?? await context.newPage();
   await page.goto(server.url);
   return page;
