@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the browser edition's pictures for the README: the first settings dialog, the main
-// window after a run and the help window, in Debian's chromium at 1024 x 768.
+// window after a run, the chart beside it and the help window, in Debian's chromium at
+// 1024 x 768 (the chart at 1366 x 768).
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
@@ -15,6 +16,12 @@ try {
   await settle(page, '100', '1000');
   await page.locator('#Command1').click();
   await page.screenshot({ path: `${directory}/web-main-window.png` });
+  // The chart beside the main window, on a Chromebook's 1366 x 768 screen.
+  await page.setViewportSize({ width: 1366, height: 768 });
+  await page.keyboard.press('Control+g');
+  await page.screenshot({ path: `${directory}/web-chart.png` });
+  await page.keyboard.press('Escape');
+  await page.setViewportSize({ width: 1024, height: 768 });
   await page.locator('#Command4').click();
   await page.screenshot({ path: `${directory}/web-help-window.png` });
   await page.locator('#Command1').click();
