@@ -151,7 +151,7 @@ function drawnChart(page) {
         (point) => (zero - Number(point.getAttribute('cy'))) / perExperiment),
       markers: Object.fromEntries([...svg.querySelectorAll('.marker')].map(
         (marker) => [marker.classList[1], Number(marker.getAttribute('x1'))])),
-      legend: [...chart.querySelectorAll('.legend li')].map((item) => item.textContent),
+      legend: [...svg.querySelectorAll('.legend')].map((item) => item.textContent),
       name: chart.querySelector('[role="img"]').getAttribute('aria-label'),
       focused: chart.contains(document.activeElement),
     };
@@ -200,6 +200,24 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     near(Number(average), Number(await text(page, 'Label3')), 0.05, 'average');
     assert.equal(exact, Number(table.at(-2)[2]).toFixed(2));
     assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');
+
+    // Ctrl+C copies it as a picture, at twice its size, with the bars drawn in.
+    await page.keyboard.press('Control+c');
+    const picture = await page.evaluate(async () => {
+      let [item] = await navigator.clipboard.read();
+      while (!item?.types.includes('image/png')) {  // until the picture is made
+        await new Promise((resolve) => setTimeout(resolve, 50));
+        [item] = await navigator.clipboard.read();
+      }
+      const bitmap = await createImageBitmap(await item.getType('image/png'));
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      const { data } = context.getImageData(0, 0, bitmap.width, bitmap.height);
+      const cyan = data.filter((_, k) => k % 4 === 0 && data[k] === 128 && data[k + 1] === 255
+        && data[k + 2] === 255).length;
+      return [bitmap.width, bitmap.height, cyan > 10000];
+    });
+    assert.deepEqual(picture, [1280, 960, true]);
 
     // Esc closes it, the focus going back; the table's menu opens it again.
     await page.keyboard.press('Escape');

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window beside the main window: the chart of the last run, or after Init a title
-// saying that no run is shown. Esc or its close button closes it; it belongs to the main
-// window and goes with it.
+// saying that no run is shown. Ctrl+C copies it as a picture; Esc or its close button closes
+// it; it belongs to the main window and goes with it.
 
-import { drawNoRun, drawRun, kMarkerColours } from './chart_drawing.js';
+import { drawNoRun, drawRun, kSize } from './chart_drawing.js';
 import { windowFrame } from './windows.js';
 
 /** @typedef {import('./ombrix.js').ChartRecord} ChartRecord */
@@ -46,20 +46,12 @@ export class ChartWindow {
    * @param {ChartRecord} run
    */
   showRun(run) {
-    if (!this.isOpen) return;
-    this.show(drawRun(run, this.layout), run, [
-      { name: this.layout.observed, kind: 'observed' },
-      { name: this.layout.expected, kind: 'expected' },
-      { name: run.coinsByRunLegend, kind: 'by-run' },
-      { name: run.coinsByTheoryLegend, kind: 'by-theory' },
-    ]);
+    if (this.isOpen) this.show(drawRun(run, this.layout), run);
   }
 
   /** After Init: no bars, axes or legend, only a title saying that no run is shown. */
   showNoRun() {
-    if (!this.isOpen) return;
-    const words = this.layout.noRun;
-    this.show(drawNoRun(words.title), words, []);
+    if (this.isOpen) this.show(drawNoRun(this.layout.noRun.title), this.layout.noRun);
   }
 
   /** Closes it, giving the focus back to where it came from. */
@@ -100,14 +92,14 @@ export class ChartWindow {
     description.className = 'spoken';
     description.id = `${name}-description`;
     figure.setAttribute('aria-describedby', description.id);
-    const legend = document.createElement('ul');
-    legend.className = 'legend';
-    client.append(figure, description, legend);
+    client.append(figure, description);
     frame.append(client);
     frame.addEventListener('keydown', (event) => {
-      if (event.key !== 'Escape') return;
+      if (event.key === 'Escape') this.close();
+      else if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'c') this.copyPicture();
+      else return;
+      event.preventDefault();
       event.stopPropagation();
-      this.close();
     });
     return frame;
   }
@@ -115,25 +107,33 @@ export class ChartWindow {
   /**
    * @param {SVGElement} drawing
    * @param {{ name: string, description: string }} words
-   * @param {{ name: string, kind: string }[]} legend
    */
-  show(drawing, words, legend) {
-    const frame = /** @type {HTMLElement} */ (this.frame);
+  show(drawing, words) {
     const figure = this.figure();
     figure.replaceChildren(drawing);
     figure.setAttribute('aria-label', words.name);
-    /** @type {HTMLElement} */ (frame.querySelector('.spoken')).textContent = words.description;
-    const items = legend.map(({ name, kind }) => {
-      const item = document.createElement('li');
-      item.className = kind;
-      const key = document.createElement('span');
-      key.className = 'key';
-      key.setAttribute('aria-hidden', 'true');
-      if (kind === 'by-run') key.style.borderColor = kMarkerColours.run;
-      if (kind === 'by-theory') key.style.borderColor = kMarkerColours.theory;
-      item.append(key, name);
-      return item;
-    });
-    /** @type {HTMLElement} */ (frame.querySelector('.legend')).replaceChildren(...items);
+    /** @type {HTMLElement} */ (this.frame?.querySelector('.spoken')).textContent =
+      words.description;
+  }
+
+  /**
+   * Puts the chart on the clipboard as a PNG picture, at twice its size for sharpness. The
+   * picture is made while the clipboard waits for it, as some browsers ask of a copy.
+   */
+  copyPicture() {
+    const drawing = /** @type {SVGSVGElement} */ (this.figure().querySelector('svg'));
+    const picture = (async () => {
+      const image = new Image();
+      image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(
+        new XMLSerializer().serializeToString(drawing))}`;
+      await image.decode();
+      const canvas = document.createElement('canvas');
+      canvas.width = 2 * kSize.width;
+      canvas.height = 2 * kSize.height;
+      /** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d'))
+        .drawImage(image, 0, 0, canvas.width, canvas.height);
+      return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+    })();
+    navigator.clipboard.write([new ClipboardItem({ 'image/png': picture })]).catch(() => {});
   }
 }
