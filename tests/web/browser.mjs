@@ -3,6 +3,7 @@
 // by playwright-core, and the page's dialogs answered as a user would.
 
 import { spawn } from 'node:child_process';
+import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
 
 export const site = process.env.OMBRIX_WEB_SITE ?? 'build-web/site';
@@ -114,6 +115,15 @@ export function layouts(page) {
     return { main: module.mainWindow(), help: module.helpWindow(),
       inputBox: module.inputBox(), messageBox: module.messageBox() };
   });
+}
+
+const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+/** axe-core's findings on the page as it stands, each as "rule: the elements". */
+export async function violations(page) {
+  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axe });
+  const found = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return found.map((rule) => `${rule.id}: ${rule.nodes.map((node) => node.target).join(' ')}`);
 }
 
 export const dialog = (page) => page.locator('dialog[open]');

@@ -5,8 +5,8 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
-import { answer, closeDialog, dialog, dialogTitle, layouts, open, settle, site, startSite, text }
-  from './browser.mjs';
+import { answer, closeDialog, dialog, dialogTitle, layouts, open, settle, site, startSite, text,
+  violations } from './browser.mjs';
 
 let stopSite;
 before(async () => { stopSite = await startSite(); });
@@ -107,6 +107,13 @@ test('every control of every window and dialog stands where its record puts it',
 
 test('the settings dialogs read answers as the desktop does and ask again out of range', async () => {
   const page = await open();
+  // As a screen reader has it, and as axe-core finds it: no violation.
+  assert.equal(await dialog(page).ariaSnapshot(), ['- dialog "Setting the number of guests":',
+    '  - heading "Setting the number of guests" [level=1]',
+    '  - text: Please enter an integer between 10 and 1000 ...', '  - button "OK"',
+    '  - button "Cancel"', '  - textbox "Please enter an integer between 10 and 1000 ...": "100"',
+  ].join('\n'));
+  assert.deepEqual(await violations(page), []);
   for (const refused of ['9', '1001', '0x3E8', 'ten'])
     await answer(page, refused);
   assert.equal(await dialogTitle(page), kGuests);
@@ -135,6 +142,7 @@ test('Help shows the whole help text in its area; Close brings back a fresh main
   await page.locator('#Command1').click();
   await page.locator('#Command4').click();
   assert.equal(await page.locator('#Form1').count(), 0);
+  assert.deepEqual(await violations(page), []);
   const fit = await page.evaluate(() => {
     const area = document.getElementById('Picture1');
     const inside = area.getBoundingClientRect();
