@@ -3,7 +3,7 @@
 
 import createOmbrix from './ombrix.js';
 import { Program } from './program.js';
-import { showTitlesOnTouch } from './touch_tips.js';
+import { showTitlesOnTouch } from './touch.js';
 
 const desktop = /** @type {HTMLElement} */ (document.getElementById('desktop'));
 const ended = /** @type {HTMLElement} */ (document.getElementById('ended'));

@@ -4,6 +4,7 @@
 
 import { ChartWindow } from './chart_window.js';
 import { TableMenu } from './table_menu.js';
+import { onLongPress } from './touch.js';
 import { buildWindow, control, showText } from './windows.js';
 
 /** @typedef {import('./program.js').Program} Program */
@@ -60,12 +61,22 @@ export class MainWindow {
     on('exit', () => this.onExitClicked());
     on('init', () => this.onInitClicked());
     on('help', () => this.onHelpClicked());
-    client.addEventListener('contextmenu', (event) => {
+    // The table's menu opens where the table is right-clicked, or pressed long by a finger,
+    // which some browsers do not turn into a right click.
+    const inTable = (/** @type {MouseEvent} */ event) => {
       const box = client.getBoundingClientRect();
-      const [x, y] = [event.clientX - box.left, event.clientY - box.top];
-      if (!contains(this.layout.tableArea, x, y)) return;
+      const at = [event.clientX - box.left, event.clientY - box.top];
+      return contains(this.layout.tableArea, at[0], at[1]) ? at : null;
+    };
+    client.addEventListener('contextmenu', (event) => {
+      const at = inTable(event);
+      if (!at) return;
       event.preventDefault();
-      this.menu.open(client, x, y, this.run !== null);
+      this.menu.open(client, at[0], at[1], this.run !== null);
+    });
+    onLongPress(client, (press) => {
+      const at = inTable(press);
+      if (at && !this.menu.isOpen) this.menu.open(client, at[0], at[1], this.run !== null);
     });
     // A window loaded afresh shows no run, and has none to chart or copy.
     this.run = null;
