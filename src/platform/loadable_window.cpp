@@ -9,6 +9,8 @@
 #include "keep_on_screen.h"
 #include "message_box.h"
 #include "program.h"
+#include "qt_conversions.h"
+#include "run_time_error.h"
 
 namespace ombrix {
 
@@ -63,8 +65,7 @@ void LoadableWindow::RunHandler(const std::function<void()>& handler) {
   } catch (const std::exception& error) {
     // Nothing inside the program traps errors; like any run-time error, it is reported and
     // the program ends.
-    MsgBox(nullptr, QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(error.what())),
-           QStringLiteral("Experiment of Ombrix"));
+    MsgBox(nullptr, ToQString(RunTimeErrorPrompt(error.what())), ToQString(kRunTimeErrorTitle));
     program_.End(Program::kRunTimeErrorStatus);
     return;
   }

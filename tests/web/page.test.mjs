@@ -202,6 +202,21 @@ test('the program ends on an empty answer, Cancel, Esc or Exit, and starts again
   }
 });
 
+test('an error that escapes a command is reported, and the program ends', async () => {
+  const page = await open();
+  await settle(page);
+  // The help text cannot be measured: Help fails half-way.
+  await page.evaluate(() => { HTMLSpanElement.prototype.getBoundingClientRect = () => {
+    throw new Error('no layout');
+  }; });
+  await page.locator('#Command4').click();
+  assert.deepEqual([await dialogTitle(page), await text(page, 'Prompt')],
+    ['Experiment of Ombrix', 'Run-time error: no layout']);
+  await closeDialog(page, () => page.keyboard.press('Enter'));
+  assert.deepEqual([await page.locator('#ended').isVisible(),
+    await page.locator('#desktop > *').count()], [true, 0]);
+});
+
 test('a command that arrives while a dialog is open is dropped, not run beside it', async () => {
   const page = await open();
   // Clicks from a script reach buttons that the modal dialog keeps from the pointer.

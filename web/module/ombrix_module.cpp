@@ -14,6 +14,7 @@
 #include "page_dialogs.h"
 #include "random_generator.h"
 #include "run_records.h"
+#include "run_time_error.h"
 #include "shortage_experiment.h"
 #include "shortage_run.h"
 #include "window_records.h"
@@ -52,6 +53,14 @@ void ClearRun() {
   session().report.reset();
 }
 
+// The words of the message box that reports an error escaping a command.
+val RunTimeError(const std::string& what) {
+  val words = val::object();
+  words.set("prompt", RunTimeErrorPrompt(what));
+  words.set("title", std::string(kRunTimeErrorTitle));
+  return words;
+}
+
 }  // namespace
 }  // namespace ombrix
 
@@ -85,4 +94,5 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("runExperiment", &RunExperiment);
   emscripten::function("runChart", &RunChart);
   emscripten::function("clearRun", &ClearRun);
+  emscripten::function("runTimeError", &RunTimeError);
 }

@@ -123,6 +123,8 @@ export interface OmbrixModule {
   /** The chart of the last run; null after Init. */
   runChart(): ChartRecord | null;
   clearRun(): void;
+  /** The words of the message box that reports an error escaping a command. */
+  runTimeError(what: string): { prompt: string; title: string };
   ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],
         options: { async: true }): Promise<number>;
 }

@@ -50,9 +50,23 @@ export class Program {
     this.busy = true;
     try {
       await command();
+    } catch (error) {
+      await this.report(error);
     } finally {
       this.busy = false;
     }
+  }
+
+  /**
+   * Nothing inside the program traps errors: as on the desktop, one that escapes a command
+   * is reported in a message box, and the program ends.
+   * @param {unknown} error
+   */
+  async report(error) {
+    const { prompt, title } =
+      this.module.runTimeError(error instanceof Error ? error.message : String(error));
+    await this.dialogs.messageBox(prompt, title, 0);
+    this.end();
   }
 
   /**

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ask_settings.h"
+
+namespace ombrix {
+
+// Nothing inside the program traps errors: one that escapes a command is reported in a
+// message box with these words, and the program ends.
+inline std::string RunTimeErrorPrompt(std::string_view what) {
+  return "Run-time error: " + std::string(what);
+}
+inline constexpr std::string_view kRunTimeErrorTitle = kExitTitle;
+
+}  // namespace ombrix
