@@ -30,10 +30,11 @@ async function cells(page) {
   }), main.cells);
 }
 
-/** What a screen reader is given of the main window: its cells' sentences and its buttons. */
+/** What a screen reader is given of the main window: its values, cells and buttons. */
 async function heard(page) {
   const tree = await page.locator('#Form1').ariaSnapshot();
-  return { cells: tree.match(/shortage -?\d+( or less| or more)?: \d+ experiments?/g) ?? [],
+  return { values: tree.match(/(Number of \w+|Average of shortage): [^ "]+/g),
+    cells: tree.match(/shortage -?\d+( or less| or more)?: \d+ experiments?/g) ?? [],
     buttons: tree.match(/button .*/g) };
 }
 
@@ -64,6 +65,8 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     }
 
     assert.deepEqual(await heard(page), {
+      values: ['Number of guests: 100', `Average of shortage: ${table.at(-2)[1]}`,
+        'Number of experiments: 1000'],
       cells: table.slice(1, 64).map(([name, count]) => `shortage ${name}: ${experiments(count)}`),
       buttons: ['button "Experiment Start" [disabled]', 'button "Exit"', 'button "Init"',
         'button "Help"'] });
@@ -109,7 +112,7 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
     await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('Label82')));
     await page.keyboard.press('Control+c');
-    assert.equal(await clipboard(page), '100');
+    assert.equal((await clipboard(page)).trim(), '100');  // the words for the ear left out
     await page.evaluate(() => getSelection().removeAllRanges());
 
     // A finger pressing long opens the menu, where a browser makes no right click of it; its
@@ -128,8 +131,9 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     for (const id of ['dosu(1)', 'dosu(33)', 'Label3', 'Label82', 'Label2'])
       assert.equal(await text(page, id), '', id);
     await settle(page);
-    assert.deepEqual([(await cells(page))[55], (await heard(page)).cells], [{ shown: '', tip: null },
-      []]);
+    const { values, cells: said } = await heard(page);
+    assert.deepEqual([(await cells(page))[55], said, values], [{ shown: '', tip: null }, [],
+      ['Number of guests: 100', 'Average of shortage: none', 'Number of experiments: 1000']]);
     assert.match(await page.locator('#Form1').ariaSnapshot(), / shortage -3: no count /);
     assert.deepEqual([await page.locator('#Label3').getAttribute('title'),
       await page.locator('#Command1').isEnabled()], [null, true]);

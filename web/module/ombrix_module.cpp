@@ -90,6 +90,7 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("helpWindow", &HelpWindowRecord);
   emscripten::function("inputBox", &InputBoxRecord);
   emscripten::function("messageBox", &MessageBoxRecord);
+  emscripten::function("spoken", &MainWindowSpoken);
   emscripten::function("chartWindow", &ChartWindowRecord);
   emscripten::function("runExperiment", &RunExperiment);
   emscripten::function("runChart", &RunChart);

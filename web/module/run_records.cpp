@@ -9,7 +9,6 @@
 #include "number_text.h"
 #include "run_notes.h"
 #include "shortage_chart.h"
-#include "table_texts.h"
 
 namespace ombrix {
 
@@ -39,16 +38,14 @@ val Words(const ChartTexts& texts) {
 val RunRecord(const RunReport& report) {
   const ShortageRun& run = report.run;
   const RunNotes notes(report);
-  std::vector<std::string> cells, spoken, toolTips;
+  std::vector<std::string> cells, toolTips;
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin) {
     cells.push_back(run.table.CellText(bin));
-    spoken.push_back(SpokenCell(bin, cells.back()));
     toolTips.push_back(notes.CellToolTip(bin));
   }
   val record = val::object();
   record.set("average", AverageText(run.average));
   record.set("cells", ArrayOf(cells));
-  record.set("spoken", ArrayOf(spoken));
   record.set("toolTips", ArrayOf(toolTips));
   record.set("averageToolTip", notes.AverageToolTip());
   record.set("copied", notes.TabSeparated());

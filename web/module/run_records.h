@@ -7,9 +7,9 @@
 
 namespace ombrix {
 
-// A finished run as the page shows it: the average's and the cells' texts, what a screen
-// reader says of each cell, the tooltips with the exact law, and the table as the
-// tab-separated text that Copy table puts on the clipboard.
+// A finished run as the page shows it: the average's and the cells' texts, the tooltips with
+// the exact law, and the table as the tab-separated text that Copy table puts on the
+// clipboard.
 emscripten::val RunRecord(const RunReport& report);
 
 // The chart of a run: its bars, the expected counts, the count axis, the two markers and the

@@ -143,6 +143,15 @@ val HelpWindowRecord() {
   return window;
 }
 
+std::string MainWindowSpoken(const std::string& name, const std::string& text) {
+  static const std::vector<ControlSpec> controls = MainWindowLayout::Controls();
+  for (const ControlSpec& control : controls) {
+    if (control.name == name)
+      return control.describe ? control.describe(text) : "";
+  }
+  return "";
+}
+
 val InputBoxRecord() {
   using Layout = InputBoxLayout;
   val window = Window(Layout::Window(), Layout::Controls());

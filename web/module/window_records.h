@@ -3,6 +3,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 namespace ombrix {
 
 // The windows' layout records as JavaScript objects for the page: each window's caption,
@@ -14,5 +16,9 @@ emscripten::val MainWindowRecord();
 emscripten::val HelpWindowRecord();
 emscripten::val InputBoxRecord();
 emscripten::val MessageBoxRecord();
+
+// What a screen reader says of the main window's label `name` showing `text`: "shortage -3:
+// 120 experiments", "Number of guests: 100"; empty for a label whose text says it all.
+std::string MainWindowSpoken(const std::string& name, const std::string& text);
 
 }  // namespace ombrix

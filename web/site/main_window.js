@@ -29,9 +29,6 @@ export class MainWindow {
     this.program = program;
     this.module = program.module;
     this.layout = program.module.mainWindow();
-    /** What a screen reader says of each cell before a run: "shortage -3: no count". */
-    this.noCount = this.layout.cells.map((name) =>
-      this.layout.controls.find((record) => record.name === name)?.spoken ?? '');
     /** @type {BuiltWindow | null} the last one built */
     this.window = null;
     /** @type {RunResult | null} the run the table shows */
@@ -99,12 +96,12 @@ export class MainWindow {
   }
 
   /**
-   * Shows an accepted count in its label.
+   * Shows a text in a label, with what a screen reader says of it: "Number of guests: 100".
    * @param {string} label
    * @param {string} text
    */
   showCount(label, text) {
-    this.controlNamed(label).textContent = text;
+    showText(this.controlNamed(label), text, this.module.spoken(label, text));
   }
 
   /** @param {number} variant */
@@ -140,7 +137,7 @@ export class MainWindow {
     this.control('start').disabled = false;
     this.showRun(null);
     for (const role of /** @type {const} */ (['experimentCount', 'guestCount']))
-      this.control(role).textContent = '';
+      this.showCount(this.layout.roles[role], '');
     this.module.clearRun();
     this.chart.showNoRun();
     await this.askSettings(kInit);
@@ -158,13 +155,11 @@ export class MainWindow {
   showRun(run) {
     this.run = run;
     this.layout.cells.forEach((name, bin) => {
-      const cell = this.controlNamed(name);
-      showText(cell, run?.cells[bin] ?? '', run?.spoken[bin] ?? this.noCount[bin]);
-      setToolTip(cell, run?.toolTips[bin]);
+      this.showCount(name, run?.cells[bin] ?? '');
+      setToolTip(this.controlNamed(name), run?.toolTips[bin]);
     });
-    const average = this.control('average');
-    average.textContent = run?.average ?? '';
-    setToolTip(average, run?.averageToolTip);
+    this.showCount(this.layout.roles.average, run?.average ?? '');
+    setToolTip(this.control('average'), run?.averageToolTip);
     const chart = run && this.module.runChart();
     if (chart) this.chart.showRun(chart);
   }

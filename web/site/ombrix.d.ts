@@ -56,8 +56,6 @@ export interface RunResult {
   average: string;
   /** Bin 1 first, as are the arrays below. */
   cells: string[];
-  /** What a screen reader says of each cell: "shortage -3: 120 experiments". */
-  spoken: string[];
   /** Each cell's observed and expected count. */
   toolTips: string[];
   averageToolTip: string;
@@ -118,6 +116,11 @@ export interface OmbrixModule {
   helpWindow(): HelpWindowLayout;
   inputBox(): WindowLayout<'prompt' | 'answer' | 'ok' | 'cancel'>;
   messageBox(): WindowLayout<'prompt' | 'ok'>;
+  /**
+   * What a screen reader says of the main window's label `name` showing `text`: "shortage -3:
+   * 120 experiments", "Number of guests: 100"; empty for a label whose text says it all.
+   */
+  spoken(name: string, text: string): string;
   chartWindow(): ChartWindowLayout;
   runExperiment(): RunResult;
   /** The chart of the last run; null after Init. */
