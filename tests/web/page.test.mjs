@@ -202,6 +202,16 @@ test('the program ends on an empty answer, Cancel, Esc or Exit, and starts again
   }
 });
 
+test('a page whose module cannot be fetched says why it cannot start', async () => {
+  const page = await open({ serviceWorkers: 'block' });
+  await page.route('**/ombrix.wasm', (route) => route.abort());
+  await page.reload();
+  await page.locator('#failed').waitFor();
+  assert.match(await page.locator('#failed p').textContent(), /Failed to fetch/);
+  assert.deepEqual([await page.evaluate(() => document.activeElement.textContent),
+    await page.locator('#desktop > *').count()], ['Try again', 0]);
+});
+
 test('an error that escapes a command is reported, and the program ends', async () => {
   const page = await open();
   await settle(page);
