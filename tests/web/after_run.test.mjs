@@ -6,7 +6,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { closeDialog, dialog, dialogTitle, layouts, open, settle, startSite, text, violations }
+import { closeDialog, dialog, dialogTitle, open, settle, startSite, text, violations }
   from './browser.mjs';
 
 let stopSite;
@@ -21,21 +21,14 @@ const near = (actual, expected, tolerance, what) =>
   assert.ok(Math.abs(actual - expected) <= tolerance, `${what}: ${actual} vs ${expected}`);
 
 /** Each count cell as shown and explained, bin 1 first. */
-async function cells(page) {
-  const { main } = await layouts(page);
-  return page.evaluate((names) => names.map((name) => {
-    const cell = document.getElementById(name);
-    return { shown: cell.querySelector('[aria-hidden]').textContent,
-      tip: cell.getAttribute('title') };
-  }), main.cells);
-}
+const cells = (page) => page.locator('[id^="dosu("]').evaluateAll((all) => all.map((cell) => ({
+  shown: cell.querySelector('[aria-hidden]').textContent, tip: cell.getAttribute('title') })));
 
-/** What a screen reader is given of the main window: its values, cells and buttons. */
+/** What a screen reader is given of the main window: its values and its cells. */
 async function heard(page) {
   const tree = await page.locator('#Form1').ariaSnapshot();
   return { values: tree.match(/(Number of \w+|Average of shortage): [^ "]+/g),
-    cells: tree.match(/shortage -?\d+( or less| or more)?: \d+ experiments?/g) ?? [],
-    buttons: tree.match(/button .*/g) };
+    cells: tree.match(/shortage -?\d+( or less| or more)?: \d+ experiments?/g) ?? [] };
 }
 
 /** The copied table's lines, each split at its tabs. */
@@ -44,16 +37,11 @@ const rows = (copied) => copied.trimEnd().split('\n').map((line) => line.split('
 test('after a run each cell tells its count aloud and in its tooltip, as the copy does',
   async () => {
     const page = await open({ hasTouch: true });
-    await setClipboard(page, 'before');
     await settle(page, '100', '1000');
-    await page.keyboard.press('Control+c');  // no run yet: nothing to copy
-    assert.equal(await clipboard(page), 'before');
     await page.locator('#Command1').click();
     await page.keyboard.press('Control+c');
     const copied = await clipboard(page);
     const table = rows(copied);
-    assert.deepEqual(table[0], ['Shortage', 'Observed', 'Expected']);
-    assert.equal(table.length, 1 + 63 + 4);
 
     for (const [bin, cell] of (await cells(page)).entries()) {
       const [name, count] = table[1 + bin];
@@ -68,8 +56,7 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
       values: ['Number of guests: 100', `Average of shortage: ${table.at(-2)[1]}`,
         'Number of experiments: 1000'],
       cells: table.slice(1, 64).map(([name, count]) => `shortage ${name}: ${experiments(count)}`),
-      buttons: ['button "Experiment Start" [disabled]', 'button "Exit"', 'button "Init"',
-        'button "Help"'] });
+    });
 
     // A finger is shown a tooltip too, until it touches anything else.
     await page.locator('[id="dosu(40)"]').tap();
@@ -78,25 +65,22 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     assert.equal(await page.getByRole('tooltip').count(), 0);
 
     // With 100 guests no value falls in the open end bins, so the table gives the average.
-    const [guests, runs, average, coins] = table.slice(-4);
-    assert.deepEqual([guests, runs], [['Number of guests', '100'],
-      ['Number of experiments', '1000']]);
+    const [average, coins] = table.slice(-2);
     const sum = table.slice(1, 64).reduce((total, [, count], bin) => total + count * (bin - 58), 0);
-    assert.deepEqual([table[1][1], table[63][1]], ['0', '0']);
     assert.deepEqual(average.slice(0, 2), ['Average of shortage', (sum / 1000).toFixed(1)]);
     assert.equal(await text(page, 'Label3'), average[1]);
     assert.deepEqual(await page.locator('#Command1, #Command2, #Command3').evaluateAll(
       (buttons) => buttons.map((button) => button.disabled)), [true, false, false]);
-    const tip = await page.locator('#Label3').getAttribute('title');
-    const [, mean, byRun, byTheory] = /^Expected average for 100 guests: (-[\d.]+)\nCoins to prepare to run short in at most 5 % of experiments: (\d+) by this run, (\d+) by theory$/
-      .exec(tip);
-    near(Number(mean), Number(average[2]), 0.005, 'exact mean');
-    assert.deepEqual(coins, ['Coins to prepare for 95 %', byRun, byTheory]);
+    assert.match(await page.locator('#Label3').getAttribute('title'), new RegExp(
+      `^Expected average for 100 guests: ${Number(average[2]).toFixed(2)}\n.*: ${coins[1]} by this run, ${coins[2]} by theory$`));
 
-    // The table's menu copies the same, by the pointer and by the keyboard; a selection is
-    // copied as the browser copies it.
+    // The table's menu copies the same, by the pointer and by the keyboard.
     await setClipboard(page, '');
-    await page.locator('[id="dosu(40)"]').click({ button: 'right' });
+    await page.locator('[id="dosu(40)"]').click({ button: 'right', position: { x: 5, y: 6 } });
+    const [cell, menu] = await Promise.all(['[id="dosu(40)"]', '[role="menu"]'].map(
+      (where) => page.locator(where).boundingBox()));
+    // At the click: inside the cell's border, to the pixel.
+    near(Math.hypot(menu.x - cell.x - 5, menu.y - cell.y - 6), 1, 1, 'the menu off the click');
     assert.deepEqual(await page.getByRole('menuitem').allInnerTexts(),
       ['Show chart\nCtrl+G', 'Copy table\nCtrl+C']);
     assert.deepEqual(await violations(page), []);
@@ -105,15 +89,11 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     await setClipboard(page, '');
     await page.locator('#Command4').focus();  // the click on the table took it
     await page.keyboard.press('Shift+F10');
-    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowUp');  // from the first item round to the last
     await page.keyboard.press('Enter');
     assert.equal(await page.getByRole('menu').count(), 0);
     assert.equal(await clipboard(page), copied);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
-    await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('Label82')));
-    await page.keyboard.press('Control+c');
-    assert.equal((await clipboard(page)).trim(), '100');  // the words for the ear left out
-    await page.evaluate(() => getSelection().removeAllRanges());
 
     // A finger pressing long opens the menu, where a browser makes no right click of it; its
     // tap shows no tooltip then.
@@ -134,7 +114,6 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     const { values, cells: said } = await heard(page);
     assert.deepEqual([(await cells(page))[55], said, values], [{ shown: '', tip: null }, [],
       ['Number of guests: 100', 'Average of shortage: none', 'Number of experiments: 1000']]);
-    assert.match(await page.locator('#Form1').ariaSnapshot(), / shortage -3: no count /);
     assert.deepEqual([await page.locator('#Label3').getAttribute('title'),
       await page.locator('#Command1').isEnabled()], [null, true]);
     await setClipboard(page, 'kept');
@@ -185,8 +164,6 @@ test('the chart draws the run the table shows, and lives as long as its run and 
   async () => {
     const page = await open();
     await settle(page, '100', '1000');
-    await page.keyboard.press('Control+g');  // no run yet: no chart
-    assert.equal(await drawnChart(page), null);
     await page.locator('#Command1').click();
     await page.keyboard.press('Control+c');
     const table = rows(await clipboard(page));
@@ -197,17 +174,11 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     // The bars: one a value from the lowest one shown up to +1, each as high as its count.
     const values = chart.bars.map((bar) => bar.value);
     assert.deepEqual(values, Array.from({ length: values.length }, (_, k) => values[0] + k));
-    assert.equal(values.at(-1), 1);
     for (const [bar, { value, count }] of chart.bars.entries()) {
-      const [name, observed, expected] = table[59 + value];
-      assert.equal(name, String(value));
+      const [, observed, expected] = table[59 + value];
       near(count, Number(observed), 1e-6, `bar ${value}`);
       near(chart.expected[bar], Number(expected), 1e-3, `expected at ${value}`);
     }
-    // They reach the lowest value seen, and below it the values theory expects at all.
-    assert.ok(values[0] <= chart.bars.find((bar) => bar.count > 0).value);
-    const below = table.slice(1, 59 + values[0]).reduce((sum, row) => sum + Number(row[2]), 0);
-    assert.ok(below <= 1000 * 0.0001, `${below} experiments expected below the bars`);
 
     // The markers stand at the left edge of the bar of -coins, the coins of the copied table.
     const [, byRun, byTheory] = table.at(-1);
@@ -229,17 +200,14 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     // Ctrl+C copies it as a picture, at twice its size, with the bars drawn in.
     await page.keyboard.press('Control+c');
     const picture = await page.evaluate(async () => {
-      let [item] = await navigator.clipboard.read();
-      while (!item?.types.includes('image/png')) {  // until the picture is made
+      let item;  // once the picture is made
+      while (!(item = (await navigator.clipboard.read())[0]).types.includes('image/png'))
         await new Promise((resolve) => setTimeout(resolve, 50));
-        [item] = await navigator.clipboard.read();
-      }
       const bitmap = await createImageBitmap(await item.getType('image/png'));
-      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      const context = new OffscreenCanvas(1280, 960).getContext('2d');
       context.drawImage(bitmap, 0, 0);
-      const { data } = context.getImageData(0, 0, bitmap.width, bitmap.height);
-      const cyan = data.filter((_, k) => k % 4 === 0 && data[k] === 128 && data[k + 1] === 255
-        && data[k + 2] === 255).length;
+      const cyan = new Uint32Array(context.getImageData(0, 0, 1280, 960).data.buffer)
+        .filter((pixel) => pixel === 0xffffff80).length;  // the bars' fill, as RGBA bytes
       return [bitmap.width, bitmap.height, cyan > 10000];
     });
     assert.deepEqual(picture, [1280, 960, true]);
