@@ -14,8 +14,7 @@ before(async () => { stopSite = await startSite(); });
 after(() => stopSite());
 
 const clipboard = (page) => page.evaluate(() => navigator.clipboard.readText());
-const setClipboard = (page, text) => page.evaluate((copy) => navigator.clipboard.writeText(copy),
-  text);
+const setClipboard = (page, text) => page.evaluate((t) => navigator.clipboard.writeText(t), text);
 const experiments = (count) => `${count} experiment${count === '1' ? '' : 's'}`;
 const near = (actual, expected, tolerance, what) =>
   assert.ok(Math.abs(actual - expected) <= tolerance, `${what}: ${actual} vs ${expected}`);
@@ -126,6 +125,9 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     await page.keyboard.press('Escape');
     assert.deepEqual([await clipboard(page), await page.getByRole('menu').count(), page.errors],
       ['kept', 0, []]);
+    await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('Label82')));
+    await page.keyboard.press('Control+c');  // a selection is copied as the browser copies it
+    assert.equal((await clipboard(page)).trim(), '100');
   });
 
 /** The chart as drawn, its counts read back from the bars' heights on its count axis. */
@@ -139,12 +141,9 @@ function drawnChart(page) {
     const zero = Number(labels[0]?.getAttribute('y'));
     const top = labels.at(-1);
     const perExperiment = (zero - Number(top?.getAttribute('y'))) / Number(top?.textContent);
-    const bars = [...svg.querySelectorAll('.bar')].map((bar) => ({
-      value: Number(bar.dataset.value),
+    const bars = [...svg.querySelectorAll('.bar')].map((bar) => ({ value: Number(bar.dataset.value),
       count: Number(bar.getAttribute('height')) / perExperiment,
-      left: Number(bar.getAttribute('x')),
-      width: Number(bar.getAttribute('width')),
-    }));
+      left: Number(bar.getAttribute('x')), width: Number(bar.getAttribute('width')) }));
     return {
       title: svg.querySelector('.chart-title').textContent,
       bars,
