@@ -215,7 +215,8 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     });
     assert.deepEqual(picture, [1280, 960, true]);
 
-    // Esc closes it, the focus going back; the table's menu opens it again.
+    // Esc closes it, from its close button too, the focus going back; the menu opens it again.
+    await page.getByRole('button', { name: 'Close chart' }).focus();
     await page.keyboard.press('Escape');
     assert.equal(await drawnChart(page), null);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
@@ -231,7 +232,6 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     await settle(page, '10', '100');
     await page.locator('#Command1').click();
     const again = await drawnChart(page);
-    assert.match(again.title, /^10 guests, 100 experiments: /);
     assert.deepEqual(again.bars.map((bar) => bar.value), [-10, -9, -8, -7, -6, -5, -4, -3, -2, -1,
       0, 1]);
 
