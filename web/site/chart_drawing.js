@@ -106,7 +106,7 @@ export function drawRun(run, layout) {
   }
   svg.append(element('line', { x1: kPlot.left, x2: kPlot.left, y1: kPlot.top, y2: kPlot.bottom,
     stroke: 'black' }));
-  svg.append(element('text', { ...axisName,
+  svg.append(element('text', { ...axisName, class: 'count-axis',
     transform: `translate(16 ${(kPlot.top + kPlot.bottom) / 2}) rotate(-90)` }, layout.countAxis));
 
   // The shortage axis: its values on multiples of the label step.
@@ -119,7 +119,7 @@ export function drawRun(run, layout) {
     svg.append(element('text', { ...label, x: x(bar), y: kPlot.bottom + 16,
       class: 'value-label' }, String(value)));
   }
-  svg.append(element('text', { ...axisName, x: (kPlot.left + kPlot.right) / 2,
+  svg.append(element('text', { ...axisName, class: 'value-axis', x: (kPlot.left + kPlot.right) / 2,
     y: kPlot.bottom + 40 }, layout.valueAxis));
 
   run.observed.forEach((count, bar) => svg.append(element('rect', { ...kBar, x: x(bar) - band * 0.4,
@@ -127,7 +127,8 @@ export function drawRun(run, layout) {
     'data-value': run.lowestValue + bar })));
 
   const points = run.expected.map((count, bar) => `${x(bar)},${y(count)}`).join(' ');
-  svg.append(element('polyline', { points, fill: 'none', stroke: 'black', 'stroke-width': 2 }));
+  svg.append(element('polyline', { points, fill: 'none', stroke: 'black', 'stroke-width': 2,
+    class: 'expected-line' }));
   run.expected.forEach((count, bar) => svg.append(element('circle', { cx: x(bar), cy: y(count),
     r: 2.5, class: 'expected-point' })));
 
