@@ -4,7 +4,8 @@
 # untracked ones git does not ignore) into a scratch directory, builds it and runs the suite
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
 # rebuilds, runs the suite and puts the file back. A fault in the browser edition's own files
-# (web/, the dialogs' layouts, window_texts) meets test.sh's web stage instead of ctest. A
+# (web/, scripts/web.sh, the dialogs' layouts, window_texts) meets test.sh's web stage instead
+# of ctest. A
 # maintainer's tool, run on demand; it never touches the checkout.
 #
 # Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
@@ -50,7 +51,10 @@ build() { cmake --build build -j2 >"$scratch/logs/$1.build" 2>&1; }
 suite() { ctest --test-dir build --timeout 120 -j2 --no-tests=error "${@:2}" >"$scratch/logs/$1.test" 2>&1; }
 # Faults in the browser edition's own files meet the web stage instead: the site and the
 # module rebuilt by web.sh, then the core's WebAssembly tests and the page's tests.
-is_web() { [[ $1 == web/* || $1 == src/window_model/dialog_layouts.cpp || $1 == tools/window_texts.cpp ]]; }
+is_web() {
+  [[ $1 == web/* || $1 == scripts/web.sh || $1 == src/window_model/dialog_layouts.cpp ||
+    $1 == tools/window_texts.cpp ]]
+}
 web_build() { bash scripts/web.sh >"$scratch/logs/$1.build" 2>&1; }
 web_suite() { bash scripts/test.sh web >"$scratch/logs/$1.test" 2>&1; }
 desktop_suite() { suite "$1" --stop-on-failure; }
