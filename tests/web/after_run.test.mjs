@@ -67,8 +67,6 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     const [average, coins] = table.slice(-2);
     const sum = table.slice(1, 64).reduce((total, [, count], bin) => total + count * (bin - 58), 0);
     assert.deepEqual(average.slice(0, 2), ['Average of shortage', (sum / 1000).toFixed(1)]);
-    assert.deepEqual(await page.locator('#Command1, #Command2, #Command3').evaluateAll(
-      (buttons) => buttons.map((button) => button.disabled)), [true, false, false]);
     assert.match(await page.locator('#Label3').getAttribute('title'), new RegExp(
       `^Expected average for 100 guests: ${Number(average[2]).toFixed(2)}\n.*: ${coins[1]} by this run, ${coins[2]} by theory$`));
 
@@ -79,6 +77,7 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
       (where) => page.locator(where).boundingBox()));
     // At the click: inside the cell's border, to the pixel.
     near(Math.hypot(menu.x - cell.x - 5, menu.y - cell.y - 6), 1, 1, 'the menu off the click');
+    assert.equal(await page.getByRole('tooltip').count(), 0);  // the browser's, for a mouse
     assert.deepEqual(await page.getByRole('menuitem').allInnerTexts(),
       ['Show chart\nCtrl+G', 'Copy table\nCtrl+C']);
     assert.deepEqual(await violations(page), []);
@@ -200,10 +199,9 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     near(chart.markers['by-run'][0], edge(Number(byRun)), 1e-6, 'marker by this run');
     near(chart.markers['by-theory'][0], edge(Number(byTheory)), 1e-6, 'marker by theory');
     assert.deepEqual([chart.markers['by-run'][1], chart.markers['by-theory'][1], chart.placed,
-      chart.line, chart.axes, chart.title.split(': ')[0]], ['rgb(0,0,192)', 'rgb(192,0,0)', true,
-      true, ['Experiments', 'Shortage (lowest coin balance)'], '100 guests, 1000 experiments']);
-    assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');
-    assert.match(chart.description, /^Bars for the shortages .* by theory\.$/);
+      chart.line, chart.axes, chart.name, /^Bars .* by theory\.$/.test(chart.description)],
+      ['rgb(0,0,192)', 'rgb(192,0,0)', true, true, ['Experiments', 'Shortage (lowest coin '
+        + 'balance)'], 'Chart: 100 guests, 1000 experiments', true]);
     assert.deepEqual(await violations(page), []);
 
     // Ctrl+C copies it as a picture, at twice its size, with the bars drawn in.

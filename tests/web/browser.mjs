@@ -109,13 +109,11 @@ export async function open(options = {}) {
 }
 
 /** The layout records, from a module of the page's own. */
-export function layouts(page) {
-  return page.evaluate(async () => {
-    const module = await (await import('./ombrix.js')).default();
-    return { main: module.mainWindow(), help: module.helpWindow(),
-      inputBox: module.inputBox(), messageBox: module.messageBox() };
-  });
-}
+export const layouts = (page) => page.evaluate(async () => {
+  const module = await (await import('./ombrix.js')).default();
+  return { main: module.mainWindow(), help: module.helpWindow(), inputBox: module.inputBox(),
+    messageBox: module.messageBox() };
+});
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The site as an app: after one visit it runs with the server gone and the network off, and
-// chromium finds it installable, with the icons it names.
+// The site as an app: after one visit it runs with the server gone and the network off, a new
+// build replacing the old one's cache on the next visit; and chromium finds it installable,
+// with the icons it names.
 
 import assert from 'node:assert/strict';
-import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { appendFileSync, cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync }
+  from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
@@ -14,21 +16,37 @@ const caches = (page) => page.evaluate(async () => Promise.all((await window.cac
   async (name) => ({ name, urls: (await (await window.caches.open(name)).keys())
     .map((request) => request.url).sort() }))));
 
-/** The version the built service worker names its cache by. */
-const version = () => /const kSiteVersion = '([0-9a-f]+)';/.exec(
-  readFileSync(join(site, 'service_worker.js'), 'utf8'))[1];
+/** The version a built service worker names its cache by. */
+const version = (folder) => /const kSiteVersion = '([0-9a-f]+)';/.exec(
+  readFileSync(join(folder, 'service_worker.js'), 'utf8'))[1];
 
-test('after one visit the site runs with the server gone and the network off', async (t) => {
-  t.after(await startSite());
+test('after one visit the site runs offline; a new build replaces it on the next visit', async (t) => {
+  const copy = mkdtempSync(join(tmpdir(), 'ombrix-site-'));
+  t.after(() => rmSync(copy, { recursive: true, force: true }));
+  cpSync(site, copy, { recursive: true });
+  t.after(await startSite(copy));
   const page = await open();
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  // Every file of the built site is kept, and the folder's own address, which is the
-  // page's; the worker itself the browser keeps on its own.
-  const files = readdirSync(site).filter((file) => file !== 'service_worker.js');
+  // Every file of the built site is kept, and the folder's own address, which is the page's;
+  // the worker itself the browser keeps on its own.
   const base = page.url();
-  const kept = [base, ...files.map((file) => new URL(file, base).href)].sort();
-  assert.deepEqual(await caches(page), [{ name: `ombrix ${base} ${version()}`,
-    urls: kept }]);
+  const kept = [base, ...readdirSync(copy).filter((file) => file !== 'service_worker.js')
+    .map((file) => new URL(file, base).href)].sort();
+  assert.deepEqual(await caches(page), [{ name: `ombrix ${base} ${version(copy)}`, urls: kept }]);
+
+  // Rebuilt after a change to one file, as scripts/web.sh would: a new worker, named anew,
+  // takes over on the next visit and leaves no cache of the build before.
+  appendFileSync(join(copy, 'style.css'), '/* rebuilt */');
+  const worker = join(copy, 'service_worker.js');
+  writeFileSync(worker, readFileSync(worker, 'utf8').replace(version(copy), 'f'.repeat(16)));
+  await page.reload();
+  await page.evaluate(async () => (await navigator.serviceWorker.getRegistration())?.update());
+  const renamed = `ombrix ${base} ${'f'.repeat(16)}`;
+  for (let tries = 0; (await page.evaluate(() => window.caches.keys())).join() !== renamed;) {
+    assert.ok(++tries < 200, 'the new build is not kept alone');
+    await page.waitForTimeout(100);
+  }
+  assert.deepEqual(await caches(page), [{ name: renamed, urls: kept }]);
 
   stopServing();
   await page.context().setOffline(true);
@@ -37,6 +55,7 @@ test('after one visit the site runs with the server gone and the network off', a
   await page.locator('#Command1').click();
   const counts = await page.locator('[id^="dosu("] > [aria-hidden]').allTextContents();
   assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
+  assert.match(await page.evaluate(async () => (await fetch('style.css')).text()), /rebuilt/);
 });
 
 test('chromium finds the site installable, with the manifest and icons it names', async (t) => {
@@ -51,8 +70,9 @@ test('chromium finds the site installable, with the manifest and icons it names'
   const { url, errors, data } = await cdp.send('Page.getAppManifest');
   assert.deepEqual(errors, []);
   const manifest = JSON.parse(data);
-  assert.deepEqual([manifest.name, manifest.display, manifest.start_url, manifest.scope],
-    ['Ombrix', 'standalone', './', './']);
+  assert.deepEqual([manifest.name, manifest.display, manifest.start_url, manifest.scope,
+    manifest.icons.map((icon) => icon.purpose).join()], ['Ombrix', 'standalone', './', './',
+    'any,any,maskable']);
 
   const appleIcon = await page.locator('link[rel="apple-touch-icon"]').getAttribute('href');
   const icons = [...manifest.icons, { src: appleIcon, sizes: '180x180', type: 'image/png' }];
