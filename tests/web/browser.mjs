@@ -53,9 +53,7 @@ export async function startSite(directory = site) {
 }
 
 /** Stops serving the site, as when the network is gone; the browser stays. */
-export function stopServing() {
-  server.stop();
-}
+export const stopServing = () => server.stop();
 
 /**
  * The site in a second browser that keeps its profile in `profile`, as a user's does: a site
