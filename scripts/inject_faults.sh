@@ -5,8 +5,7 @@
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
 # rebuilds, runs the suite and puts the file back. A fault in the browser edition's own files
 # (web/, scripts/web.sh, the dialogs' layouts, window_texts) meets test.sh's web stage instead
-# of ctest. A
-# maintainer's tool, run on demand; it never touches the checkout.
+# of ctest. A maintainer's tool, run on demand; it never touches the checkout.
 #
 # Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
 #   --commit REV  test the tree of commit REV instead of the working tree
@@ -55,7 +54,9 @@ is_web() {
   [[ $1 == web/* || $1 == scripts/web.sh || $1 == src/window_model/dialog_layouts.cpp ||
     $1 == tools/window_texts.cpp ]]
 }
-web_build() { bash scripts/web.sh >"$scratch/logs/$1.build" 2>&1; }
+# The web stage runs tests of the desktop build too, which a desktop fault put back leaves
+# built with that fault: it is rebuilt first.
+web_build() { build "$1" && bash scripts/web.sh >>"$scratch/logs/$1.build" 2>&1; }
 web_suite() { bash scripts/test.sh web >"$scratch/logs/$1.test" 2>&1; }
 desktop_suite() { suite "$1" --stop-on-failure; }
 web_checked=false
