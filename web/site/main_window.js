@@ -160,7 +160,8 @@ export class MainWindow {
     });
     this.showCount(this.layout.roles.average, run?.average ?? '');
     setToolTip(this.control('average'), run?.averageToolTip);
-    const chart = run && this.module.runChart();
+    // An open chart follows the run; a closed one costs the run nothing.
+    const chart = run && this.chart.isOpen && this.module.runChart();
     if (chart) this.chart.showRun(chart);
   }
 
