@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A run at the largest settings beside the least work such a run requires: one clock read and
-// one reseed per meeting and one draw per guest from the same generator, nothing else. The
-// repetitions of the two are interleaved and the ratio of their medians is printed last.
+// one reseed per meeting and one draw per guest from the same generator, nothing else; and a
+// meeting replayed beside one meeting of that run. The repetitions are interleaved and the
+// ratios of their medians are printed last.
 //
 //   ombrix_bench                      (11 repetitions; any Google Benchmark flag overrides)
 
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 
 #include "benchmark_runner.h"
 #include "experiment_settings.h"
@@ -34,7 +36,23 @@ void LeastWork(benchmark::State& state) {
   }
 }
 
+// One meeting of a largest run drawn again, as the chart window draws a meeting's walk: set
+// beside LargestRun's time for one meeting.
+void ReplayOneMeeting(benchmark::State& state) {
+  RandomGenerator random(FreshSeed());
+  ShortageExperiment<RandomGenerator> engine(random);
+  const auto run = std::make_unique<ShortageRun>(
+      engine.Run({.GuestCount = ExperimentSettings::MaxGuests, .ExperimentCount = kExperiments}));
+  int experiment = 0;
+  for (auto _ : state) {
+    const MeetingWalk walk = engine.Replay(*run, experiment++ % kExperiments + 1);
+    benchmark::DoNotOptimize(walk.balances.data());
+    benchmark::ClobberMemory();
+  }
+}
+
 BENCHMARK(LargestRun)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplayOneMeeting)->Unit(benchmark::kMillisecond);
 BENCHMARK(LeastWork)->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -47,6 +65,11 @@ int main(int argc, char** argv) {
   if (medians->count("LargestRun") && medians->count("LeastWork")) {
     std::printf("LargestRun / LeastWork, 1000 guests x 10000 experiments: %.2f\n",
                 medians->at("LargestRun") / medians->at("LeastWork"));
+  }
+  if (medians->count("LargestRun") && medians->count("ReplayOneMeeting")) {
+    std::printf(
+        "ReplayOneMeeting / one meeting of LargestRun: %.2f\n",
+        medians->at("ReplayOneMeeting") / (medians->at("LargestRun") / ombrix::kExperiments));
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,17 @@ int ShortageChart::ValueLabelStep() const {
     if (BarCount() <= 12 * step)
       return step;
   return 100;
+}
+
+double ShortageChart::ShortByRun(int coins) const {
+  if (coins < 0 || coins > MostCoins())
+    throw std::out_of_range("coins " + std::to_string(coins) + " are outside 0 to " +
+                            std::to_string(MostCoins()));
+  if (experimentCount == 0)
+    return 0.0;
+  // The bars left of -coins are the meetings that needed more.
+  const auto shortBars = static_cast<std::ptrdiff_t>(-coins - lowestValue);
+  return double(std::reduce(observed.begin(), observed.begin() + shortBars)) / experimentCount;
 }
 
 ShortageChart ChartOf(const ShortageDistribution& theory,
@@ -46,6 +58,8 @@ ShortageChart ChartOf(const ShortageDistribution& theory,
     ++chart.observed[value - chart.lowestValue];
   for (int bar = 0; bar < chart.BarCount(); ++bar)
     chart.expected.push_back(chart.experimentCount * theory.Probability(chart.lowestValue + bar));
+  for (int coins = 0; coins <= chart.MostCoins(); ++coins)
+    chart.shortByTheory.push_back(theory.ShortShare(coins));
   chart.counts = CountAxis::Reaching(
       std::max(std::ranges::max(chart.expected), double(std::ranges::max(chart.observed))));
   return chart;

@@ -43,8 +43,15 @@ struct ShortageChart {
   int coinsByTheory = 0;
   float average = 0;  // the run's, as the engine computed it
   double exactMean = 0;
+  // The share of meetings that run short with each number of coins the bars reach, from 0 to
+  // MostCoins(), by theory.
+  std::vector<double> shortByTheory{};
 
   int BarCount() const { return static_cast<int>(observed.size()); }
+  // The coins that see every bar through: the coins marker moves from 0 to these.
+  int MostCoins() const { return -lowestValue; }
+  // The share of this run's meetings that ran short with `coins` prepared, 0 to MostCoins().
+  double ShortByRun(int coins) const;
   // Every how many values the shortage axis is labelled, on multiples of it: about ten labels
   // on any range.
   int ValueLabelStep() const;

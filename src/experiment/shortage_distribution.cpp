@@ -81,13 +81,19 @@ double ShortageDistribution::Mean() const {
   return mean;
 }
 
+double ShortageDistribution::ShortShare(int coins) const {
+  if (coins < 0)
+    throw std::out_of_range("coins " + std::to_string(coins) + " are fewer than none");
+  return coins >= guestCount_ ? 0.0 : below_[guestCount_ - coins];
+}
+
 int ShortageDistribution::CoinsCovering(double share) const {
   CheckShare(share);
   // Asked of the lower tail, P(ShortageValue < -n) <= 1 - share, which keeps its digits when
   // share is close to 1.
   const double allowedShort = 1.0 - share;
   for (int coins = 0; coins < guestCount_; ++coins) {
-    if (below_[guestCount_ - coins] <= allowedShort)
+    if (ShortShare(coins) <= allowedShort)
       return coins;
   }
   return guestCount_;  // nobody ever runs short with one coin per guest

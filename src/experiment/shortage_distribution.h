@@ -30,6 +30,10 @@ class ShortageDistribution {
   // The expected ShortageValue, the value the average of a run tends to.
   double Mean() const;
 
+  // The share of meetings in which `coins` prepared run short: P(ShortageValue < -coins), with
+  // the thin tail's digits kept. 0 for coins >= guestCount; std::out_of_range for coins < 0.
+  double ShortShare(int coins) const;
+
   // The coins to prepare so that the secretary runs short in at most (1 - share) of meetings:
   // the smallest n >= 0 with P(ShortageValue >= -n) >= share. Throws std::invalid_argument
   // unless 0 <= share <= 1. A share of 1 gives guestCount.

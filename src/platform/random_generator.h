@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -39,6 +40,16 @@ class RandomGenerator {
       word ^= SplitMix64(mixer);
     if ((state_[0] | state_[1] | state_[2] | state_[3]) == 0)
       state_[0] = 1;  // never all zero
+  }
+
+  // Where the generator stands, its count of reseeds last, and a return there: from the same
+  // place, the same reseeds and draws give the same values.
+  std::array<std::uint64_t, 5> Snapshot() const {
+    return {state_[0], state_[1], state_[2], state_[3], reseeds_};
+  }
+  void Restore(const std::array<std::uint64_t, 5>& snapshot) {
+    std::copy_n(snapshot.begin(), 4, state_.begin());
+    reseeds_ = snapshot[4];
   }
 
   // Uniform in [0, 1) on a grid of 2^-24, so x < 0.5 has probability one half exactly.

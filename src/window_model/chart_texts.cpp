@@ -11,7 +11,38 @@ std::string Marker(const char* whose, int coins) {
          Percent(kCoveredShare);
 }
 
+// A share of meetings in tenths of a percent, never rounded to look certain: a share that
+// is not 0 never shows "0.0 %", and one that is not 1 never shows "100.0 %".
+std::string ShareText(double share) {
+  const std::string percent = Fixed(share * 100, 1);
+  if (share > 0 && percent == "0.0")
+    return "under 0.1 %";
+  if (share < 1 && percent == "100.0")
+    return "over 99.9 %";
+  return percent + " %";
+}
+
 }  // namespace
+
+std::string CoinsMarkerText(const ShortageChart& chart, int coins) {
+  return "Prepare " + Plural(coins, "coin") + ": short in " + ShareText(chart.ShortByRun(coins)) +
+         " of these meetings, " + ShareText(chart.shortByTheory.at(coins)) + " by theory";
+}
+
+std::string CoinsMarkerDescription(const ShortageChart& chart, int coins) {
+  return CoinsMarkerText(chart, coins) +
+         ". The left and right arrow keys move the marker by a coin, from 0 to " +
+         std::to_string(chart.MostCoins()) + ".";
+}
+
+std::string BarToolTip(const ShortageChart& chart, int bar) {
+  const int count = chart.observed.at(bar);
+  const std::string value = "Shortage " + std::to_string(chart.lowestValue + bar) + ": ";
+  if (count == 0)
+    return value + "no experiment, so no meeting to show";
+  return value + Plural(count, "experiment") + ". Click or press Enter to see " +
+         (count == 1 ? "its meeting" : "one of these meetings, and again for the next");
+}
 
 WindowSpec ChartWindowSpec() {
   return {.name = "Chart",

@@ -21,7 +21,18 @@ struct ChartTexts {
   static constexpr const char* kExpected = "Expected";
   static constexpr const char* kValueAxis = "Shortage (lowest coin balance)";
   static constexpr const char* kCountAxis = "Experiments";
+  static constexpr const char* kCoinsMarker = "Coins to prepare";
+  static constexpr const char* kBars = "Bars: choose one to see a meeting";
 };
+
+// What the coins marker says at `coins`, 0 to chart.MostCoins(): "Prepare 15 coins: short in
+// 9.8 % of these meetings, 10.1 % by theory".
+std::string CoinsMarkerText(const ShortageChart& chart, int coins);
+// What a screen reader says of the coins marker there: its text and how to move it.
+std::string CoinsMarkerDescription(const ShortageChart& chart, int coins);
+// The tooltip of a bar, 0 to chart.BarCount() - 1: its experiments, and whether it has a
+// meeting to show.
+std::string BarToolTip(const ShortageChart& chart, int bar);
 
 // The chart window: its object name, caption and size when it first opens; where it opens is
 // worked out beside the main window.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -79,6 +80,8 @@ struct ScriptedRandom {
   float Now() { return Logged('T', 1000.0f); }
   void Reseed(float) { log += 'R'; }
   float NextUniform() { return Logged('D', draws.at(next++ % draws.size())); }
+  GeneratorState Snapshot() const { return {next}; }
+  void Restore(const GeneratorState& state) { next = state[0]; }
   std::vector<float> draws{};
   std::size_t next = 0;
   std::string log{};
@@ -93,13 +96,15 @@ std::vector<float> Tosses(const std::string& headsAndTails) {
 
 TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
   // clang-format off
-  const std::pair<std::vector<float>, int> meetings[] = {
-      {Tosses("HTTTHTHHHT"), -2}, {Tosses(std::string(1000, 'H')), 1}, {Tosses("THHHHHHHHH"), -1},
-      {Tosses(std::string(1000, 'T')), -1000}, {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0},
+  // The tosses, the lowest balance, and the first guest after whom it came.
+  const std::tuple<std::vector<float>, int, int> meetings[] = {
+      {Tosses("HTTTHTHHHT"), -2, 4}, {Tosses(std::string(1000, 'H')), 1, 1},
+      {Tosses("THHHHHHHHH"), -1, 1}, {Tosses(std::string(1000, 'T')), -1000, 1000},
+      {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0, 2},
       // A draw of exactly 0.5 is tails, one just below it heads.
-      {{0.5f, 0.0f, 0.49999997f, 0.5f, 0.5f, 0.99999994f, 0.5000001f, 0.5f, 0.1f, 0.5f}, -4}};
+      {{0.5f, 0.0f, 0.49999997f, 0.5f, 0.5f, 0.99999994f, 0.5000001f, 0.5f, 0.1f, 0.5f}, -4, 8}};
   // clang-format on
-  for (const auto& [draws, shortage] : meetings) {
+  for (const auto& [draws, shortage, lowestGuest] : meetings) {
     ScriptedRandom random{.draws = draws};
     ShortageExperiment<ScriptedRandom> engine(random);
     const auto guests = static_cast<std::int16_t>(draws.size());
@@ -113,7 +118,58 @@ TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
     EXPECT_EQ(run.table.Count(FrequencyTable::BinOf(shortage)), 3);
     EXPECT_THROW(engine.Run({.GuestCount = 9, .ExperimentCount = 3}), std::out_of_range);
     EXPECT_THROW(engine.Run({.GuestCount = 10, .ExperimentCount = 0}), std::out_of_range);
+
+    // The second meeting drawn again, on a copy: the engine's own generator is not drawn on.
+    const MeetingWalk walk = engine.Replay(run, 2);
+    EXPECT_EQ(random.log, meeting + meeting + meeting);
+    EXPECT_EQ(walk.lowest, shortage);
+    EXPECT_EQ(walk.lowestGuest, lowestGuest) << guests;
+    ASSERT_EQ(walk.Balances().size(), draws.size());
+    EXPECT_EQ(walk.Balances().back(),
+              2 * std::ranges::count_if(draws, [](float draw) { return draw < 0.5f; }) - guests);
   }
+}
+
+// The meetings a run keeps are the ones it drew: each replays to its recorded lowest balance,
+// after later runs have moved the generator on, and replaying leaves the generator where it was.
+TEST(ShortageExperimentTest, ReplaysEveryMeetingOfARunToItsRecordedLowestBalance) {
+  RandomGenerator random(20261207, [] { return 36000.0f; });
+  ShortageExperiment<RandomGenerator> engine(random);
+  std::vector<ShortageRun> runs;
+  for (const std::int16_t guests : {10, 100, 1000})
+    runs.push_back(engine.Run({.GuestCount = guests, .ExperimentCount = 1000}));
+  RandomGenerator twin = random;
+  for (const ShortageRun& run : runs) {
+    for (int experiment = 1; experiment <= run.experimentCount; ++experiment) {
+      const MeetingWalk walk = engine.Replay(run, experiment);
+      ASSERT_EQ(walk.lowest, run.values[experiment - 1]) << run.guestCount << " #" << experiment;
+      const auto balances = walk.Balances();
+      ASSERT_EQ(std::ssize(balances), run.guestCount);
+      // One coin more or less after each guest, from none; the lowest point is the first minimum.
+      EXPECT_EQ(std::abs(balances.front()), 1);
+      for (std::size_t guest = 1; guest < balances.size(); ++guest)
+        ASSERT_EQ(std::abs(balances[guest] - balances[guest - 1]), 1);
+      EXPECT_EQ(std::ranges::min(balances), walk.lowest);
+      EXPECT_EQ(std::ranges::find(balances, walk.lowest) - balances.begin() + 1, walk.lowestGuest);
+    }
+  }
+  EXPECT_THROW(engine.Replay(runs[0], 0), std::out_of_range);
+  EXPECT_THROW(engine.Replay(runs[0], 1001), std::out_of_range);
+  const ExperimentSettings next{.GuestCount = 100, .ExperimentCount = 50};
+  EXPECT_EQ(engine.Run(next).sum, ShortageExperiment<RandomGenerator>(twin).Run(next).sum);
+}
+
+TEST(ShortageRunTest, TheNextMeetingWithAValueWrapsRoundToTheFirst) {
+  ShortageRun run{.experimentCount = 5};
+  std::ranges::copy(std::vector<std::int16_t>{-2, 0, -2, 1, -7}, run.values.begin());
+  // clang-format off
+  // The value, the meeting shown, and the one shown next.
+  const std::tuple<int, int, std::optional<int>> rows[] = {
+      {-2, 0, 1}, {-2, 1, 3}, {-2, 3, 1}, {0, 2, 2}, {-7, 0, 5}, {-7, 5, 5}, {1, 5, 4},
+      {5, 0, std::nullopt}, {-3, 2, std::nullopt}};
+  // clang-format on
+  for (const auto& [value, shown, next] : rows)
+    EXPECT_EQ(run.NextMeetingWith(value, shown), next) << value << " after " << shown;
 }
 
 // A clock that starts at ten in the morning and moves on a millisecond at each reading.
@@ -187,7 +243,14 @@ TEST(ShortageDistributionTest, MatchesEveryTossSequenceAndTheKnownFigures) {
     const ShortageDistribution law(guests);
     for (int value = -guests; value <= 1; ++value)
       EXPECT_DOUBLE_EQ(law.Probability(value), std::ldexp(count[value + guests], -guests));
+    // With `coins` prepared, the meetings whose lowest balance is below -coins run short.
+    for (int coins = 0; coins <= guests + 1; ++coins) {
+      const int shortOnes =
+          std::accumulate(count.begin(), count.begin() + std::max(0, guests - coins), 0);
+      EXPECT_DOUBLE_EQ(law.ShortShare(coins), std::ldexp(shortOnes, -guests)) << coins;
+    }
   }
+  EXPECT_THROW(ShortageDistribution(10).ShortShare(-1), std::out_of_range);
   EXPECT_EQ(ShortageDistribution(1000).CoinsCovering(0.95), 61);
 }
 
@@ -215,6 +278,17 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
     for (const int value : values)
       EXPECT_EQ(chart.observed[value - lowestValue],
                 std::count(values.begin(), values.end(), value));
+    // The coins marker's shares: the run's own, and the law's.
+    const ShortageDistribution law(guests);
+    ASSERT_EQ(chart.MostCoins(), -lowestValue);
+    for (int coins = 0; coins <= chart.MostCoins(); ++coins) {
+      const auto shortOnes =
+          std::ranges::count_if(values, [&](int value) { return value < -coins; });
+      EXPECT_DOUBLE_EQ(chart.ShortByRun(coins),
+                       values.empty() ? 0.0 : double(shortOnes) / double(values.size()));
+      EXPECT_EQ(chart.shortByTheory.at(coins), law.ShortShare(coins));
+    }
+    EXPECT_THROW(chart.ShortByRun(chart.MostCoins() + 1), std::out_of_range);
   }
   for (const std::int16_t outside : {-101, 2})
     EXPECT_THROW(ChartOf(ShortageDistribution(100), std::vector{outside}, 0), std::out_of_range);

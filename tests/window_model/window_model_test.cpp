@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart_texts.h"
+#include "meeting_texts.h"
 #include "run_notes.h"
 #include "shortage_chart.h"
 #include "shortage_run.h"
@@ -74,6 +75,51 @@ TEST(ChartTextsTest, TitlesAndMarkersReadAsSentences) {
   EXPECT_EQ(one.name, "Chart: 1 guest, 1 experiment");
   EXPECT_EQ(one.coinsByTheory, "Theory: 1 coin covers 95 %");
   EXPECT_TRUE(one.description.ends_with("prepare 1 coin by this run, 1 by theory."));
+
+  // The coins marker, and the bars' tooltips, which say when a bar has no meeting to show.
+  const ShortageChart hundred =
+      ChartOf(ShortageDistribution(100), std::vector<std::int16_t>{0, -3, 1, 1}, -0.25f);
+  // clang-format off
+  const std::pair<int, const char*> coins[] = {
+      {0, "Prepare 0 coins: short in 25.0 % of these meetings, 92.0 % by theory"},
+      {1, "Prepare 1 coin: short in 25.0 % of these meetings, 84.2 % by theory"},
+      {3, "Prepare 3 coins: short in 0.0 % of these meetings, 69.1 % by theory"},
+      {35, "Prepare 35 coins: short in 0.0 % of these meetings, under 0.1 % by theory"}};
+  // clang-format on
+  for (const auto& [prepared, text] : coins)
+    EXPECT_EQ(CoinsMarkerText(hundred, prepared), text);
+  std::vector<std::int16_t> allButOneShort(1999, -1);
+  allButOneShort.push_back(0);
+  EXPECT_EQ(CoinsMarkerText(ChartOf(ShortageDistribution(10), allButOneShort, -1), 0),
+            "Prepare 0 coins: short in over 99.9 % of these meetings, 75.4 % by theory");
+  EXPECT_EQ(BarToolTip(hundred, 38 - 3),
+            "Shortage -3: 1 experiment. Click or press Enter to see its meeting");
+  EXPECT_EQ(BarToolTip(hundred, 38 + 1),
+            "Shortage 1: 2 experiments. Click or press Enter to see one of these meetings, and "
+            "again for the next");
+  EXPECT_EQ(BarToolTip(hundred, 0), "Shortage -38: no experiment, so no meeting to show");
+}
+
+// A meeting in words: its caption, the coins it needed, and a replay's running figures.
+TEST(MeetingTextsTest, CaptionsDescriptionsAndReplayStatusReadAsSentences) {
+  MeetingWalk walk{.experiment = 4711, .guestCount = 5, .lowest = -2, .lowestGuest = 3};
+  std::ranges::copy(std::vector<std::int16_t>{-1, 0, -2, -1, -2}, walk.balances.begin());
+  const MeetingTexts texts = TextsOf(walk, 10000);
+  EXPECT_EQ(texts.caption, "Meeting 4711 of 10000: lowest balance -2, after guest 3 of 5");
+  EXPECT_EQ(texts.lowestLabel, "Lowest -2, after guest 3");
+  EXPECT_TRUE(texts.description.ends_with(
+      "It is lowest, -2, first after guest 3: 2 coins prepared would have been just enough."));
+  // clang-format off
+  const std::pair<int, const char*> status[] = {
+      {0, "Before guest 1: balance 0"}, {2, "After guest 2 of 5: balance 0, lowest so far -1"},
+      {4, "After guest 4 of 5: balance -1, lowest so far -2"},
+      {9, "After guest 5 of 5: balance -2, lowest so far -2"}};
+  // clang-format on
+  for (const auto& [guests, text] : status)
+    EXPECT_EQ(ReplayStatus(walk, guests), text);
+  const MeetingWalk up{
+      .experiment = 1, .guestCount = 1, .balances = {1}, .lowest = 1, .lowestGuest = 1};
+  EXPECT_TRUE(TextsOf(up, 1).description.ends_with("after guest 1: no coin prepared was needed."));
 }
 
 // Every word three scripted runs put beside their tables: the tooltips, the copied table (a
@@ -90,8 +136,8 @@ TEST(RunNotesTest, EveryNoteOfThreeScriptedRunsIsTheSameOnEveryBuild) {
       values.push_back(static_cast<std::int16_t>(1 - (k * 7919 + k * k) % spread));
     runs.emplace_back(guests, values);
   }
-  const std::uint64_t digests[] = {7906065228006572303u, 16855501805772925095u,
-                                   104939867121195351u};
+  const std::uint64_t digests[] = {11590624650301197104u, 12689495018720213547u,
+                                   9901697038186353475u};
   const auto exponent = [](unsigned char a, char b) { return std::isdigit(a) && b == 'e'; };
   for (std::size_t k = 0; k < runs.size(); ++k) {
     const RunReport report(RunOf(runs[k].first, runs[k].second));
@@ -107,6 +153,11 @@ TEST(RunNotesTest, EveryNoteOfThreeScriptedRunsIsTheSameOnEveryBuild) {
     for (const std::string& text :
          {chart.title, chart.name, chart.description, chart.coinsByRun, chart.coinsByTheory})
       notes += text + "\n";
+    const ShortageChart figures = ChartOf(report.law, report.run.Values(), report.run.average);
+    for (int bar = 0; bar < figures.BarCount(); ++bar)
+      notes += BarToolTip(figures, bar) + "\n";
+    for (int coins = 0; coins <= figures.MostCoins(); ++coins)
+      notes += CoinsMarkerDescription(figures, coins) + "\n";
     // FNV-1a, 64 bits.
     std::uint64_t digest = 0xcbf29ce484222325;
     for (const unsigned char byte : notes)
