@@ -43,7 +43,7 @@ void MakeRuns() {
 
 // From the run's values to the pixels, as the main window asks for it.
 void Draw(ChartWindow& window, const RunReport& report) {
-  window.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
+  window.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average), {});
   QCoreApplication::processEvents();
   window.repaint();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_window.h"
 
+#include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -9,15 +10,24 @@
 #include <QClipboard>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QShortcut>
+#include <QSlider>
+#include <QStackedLayout>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 #include "chart_texts.h"
+#include "distribution_view.h"
 #include "fonts.h"
+#include "meeting_view.h"
 #include "qt_conversions.h"
 #include "shortage_chart.h"
 
@@ -59,6 +69,8 @@ ChartWindow::ChartWindow()
   expected_ = Line(*chart_, Qt::black, Qt::SolidLine, 2);
   expected_->setName(QLatin1String(ChartTexts::kExpected));
   expected_->setPointsVisible(true);
+  // The student's marker, wide and under the other two: where it meets them, it edges them.
+  coins_ = Line(*chart_, QColor(64, 192, 64), Qt::SolidLine, 12);
   // Where the two agree, the theory's dashed line runs along the middle of the run's wider
   // one, and both stay in sight.
   coinsByRun_ = Line(*chart_, QColor(0, 0, 192), Qt::SolidLine, 6);
@@ -75,21 +87,69 @@ ChartWindow::ChartWindow()
   counts_->setLabelFormat(QStringLiteral("%d"));
   setUp(*counts_, ChartTexts::kCountAxis, Qt::AlignLeft);
 
-  view_ = new QChartView(chart_, this);
+  chart_->legend()->markers(coins_).front()->setVisible(false);  // the text under it says it
+
+  view_ = new DistributionView(chart_, *observed_,
+                               {.showMeeting = [this](int bar) { ShowMeeting(bar); },
+                                .moveCoins = [this](int coins) { MoveCoins(coins); },
+                                .coins = [this] { return coinsSlider_->value(); }});
+  view_->setObjectName(QStringLiteral("Distribution"));
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setFrameShape(QFrame::NoFrame);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_);
+  coinsSlider_ = new QSlider(Qt::Horizontal);
+  coinsSlider_->setObjectName(QStringLiteral("CoinsToPrepare"));
+  coinsSlider_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
+  // More coins, further left, as the marker goes: the arrow keys move it the same way.
+  coinsSlider_->setInvertedAppearance(true);
+  coinsSlider_->setInvertedControls(true);
+  coinsSlider_->setPageStep(5);
+  coinsText_ = new QLabel;
+  coinsText_->setObjectName(QStringLiteral("CoinsToPrepareText"));
+  coinsText_->setAlignment(Qt::AlignCenter);
+  QObject::connect(coinsSlider_, &QSlider::valueChanged, this,
+                   [this](int coins) { MoveCoins(coins); });
+  QObject::connect(chart_, &QChart::plotAreaChanged, this, [this] { AlignCoinsSlider(); });
+
+  auto* distribution = new QWidget;
+  auto* layout = new QVBoxLayout(distribution);
+  layout->setContentsMargins(0, 0, 0, 4);
+  layout->setSpacing(0);
+  layout->addWidget(view_, 1);
+  coinsRow_ = new QHBoxLayout;
+  coinsRow_->addWidget(coinsSlider_);
+  layout->addLayout(coinsRow_);
+  layout->addWidget(coinsText_);
+  meeting_ = new MeetingView([this] { ShowDistribution(); });
+  meeting_->setObjectName(QStringLiteral("Meeting"));
+  // White around the chart, as in it.
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  pages_ = new QStackedLayout(this);
+  pages_->addWidget(distribution);
+  pages_->addWidget(meeting_);
   ScaleTexts(1);
 
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   QObject::connect(copy, &QShortcut::activated, this, [this] { CopyPicture(); });
+  // In a meeting, Esc goes back to the distribution; there, it closes the window.
   auto* escape = new QShortcut(Qt::Key_Escape, this);
-  QObject::connect(escape, &QShortcut::activated, this, &QWidget::close);
+  QObject::connect(escape, &QShortcut::activated, this, [this] {
+    if (pages_->currentWidget() == meeting_)
+      ShowDistribution();
+    else
+      close();
+  });
+  auto* backspace = new QShortcut(Qt::Key_Backspace, this);
+  QObject::connect(backspace, &QShortcut::activated, this, [this] { ShowDistribution(); });
 }
 
-void ChartWindow::ShowRun(const ShortageChart& run) {
+void ChartWindow::ShowRun(const ShortageChart& run, RunMeetings meetings) {
+  run_ = run;
+  meetings_ = std::move(meetings);
+  lastMeetingOf_.clear();
+  ShowDistribution();
   const int bars = run.BarCount();
   QList<qreal> observed(run.observed.begin(), run.observed.end());
   QList<QPointF> expected;
@@ -116,11 +176,79 @@ void ChartWindow::ShowRun(const ShortageChart& run) {
   mark(*coinsByRun_, texts.coinsByRun, run.coinsByRun);
   mark(*coinsByTheory_, texts.coinsByTheory, run.coinsByTheory);
   ShowTexts(texts);
+  view_->ShowRun(run);
+  view_->setAccessibleDescription(ToQString(texts.description));
+
+  const QSignalBlocker quiet(coinsSlider_);
+  coinsSlider_->setRange(0, run.MostCoins());
+  coinsSlider_->setValue(run.coinsByTheory);
+  MoveCoins(run.coinsByTheory);
+  coinsSlider_->show();
+  coinsText_->show();
+  AlignCoinsSlider();
+}
+
+void ChartWindow::MoveCoins(int coins) {
+  coinsSlider_->setValue(coins);
+  const double x = -coins - run_->lowestValue - 0.5;
+  coins_->replace({{x, 0}, {x, double(run_->counts.top)}});
+  const QString text = ToQString(CoinsMarkerText(*run_, coins));
+  coinsText_->setText(text);
+  coinsSlider_->setAccessibleDescription(ToQString(CoinsMarkerDescription(*run_, coins)));
+}
+
+void ChartWindow::AlignCoinsSlider() {
+  if (!run_)
+    return;
+  const auto xOf = [&](int coins) {
+    return chart_->mapToPosition({-coins - run_->lowestValue - 0.5, 0}, coins_).x();
+  };
+  const int handle =
+      coinsSlider_->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, coinsSlider_);
+  const int left = int(std::lround(xOf(run_->MostCoins()))) - handle / 2;
+  const int right = int(chart_->size().width() - std::lround(xOf(0))) - (handle - handle / 2);
+  coinsRow_->setContentsMargins(std::max(0, left), 0, std::max(0, right), 0);
+}
+
+void ChartWindow::ShowMeeting(int bar) {
+  const int value = run_->lowestValue + bar;
+  const auto shown = lastMeetingOf_.find(value);
+  const std::optional<int> next =
+      meetings_.next(value, shown == lastMeetingOf_.end() ? 0 : shown->second);
+  if (!next)
+    return;  // no meeting ended at this value
+  lastMeetingOf_[value] = *next;
+  meeting_->Show(meetings_.replay(*next), run_->experimentCount);
+  pages_->setCurrentWidget(meeting_);
+  meeting_->setFocus();
+}
+
+void ChartWindow::ShowDistribution() {
+  meeting_->StopReplay();
+  const bool hadFocus = meeting_->isAncestorOf(QApplication::focusWidget());
+  pages_->setCurrentIndex(0);
+  if (hadFocus)
+    view_->setFocus();
+}
+
+void ChartWindow::StopReplay() {
+  meeting_->StopReplay();
+}
+
+void ChartWindow::hideEvent(QHideEvent* event) {
+  meeting_->StopReplay();
+  QWidget::hideEvent(event);
 }
 
 void ChartWindow::ShowNoRun() {
+  run_.reset();
+  ShowDistribution();
+  view_->ShowNoRun();
+  coins_->clear();
+  coinsSlider_->hide();
+  coinsText_->hide();
   observed_->remove(0, observed_->count());
-  for (QLineSeries* line : {expected_, coinsByRun_, coinsByTheory_})
+  for (QLineSeries* line : {expected_, coinsByRun_, coinsByTheory_, coins_})
     line->clear();
   ShowFrame(false);
   ShowTexts(NoRunTexts());
@@ -143,16 +271,15 @@ void ChartWindow::ShowFrame(bool shown) {
 
 void ChartWindow::ShowTexts(const ChartTexts& texts) {
   chart_->setTitle(ToQString(texts.title));
-  for (QWidget* widget : std::initializer_list<QWidget*>{this, view_}) {
-    widget->setAccessibleName(ToQString(texts.name));
-    widget->setAccessibleDescription(ToQString(texts.description));
-  }
+  setAccessibleName(ToQString(texts.name));
+  setAccessibleDescription(ToQString(texts.description));
 }
 
 void ChartWindow::resizeEvent(QResizeEvent* event) {
   const QSize standard = ToQRect(ChartWindowSpec().rect.Pixels()).size();
   ScaleTexts(std::min(double(width()) / standard.width(), double(height()) / standard.height()));
   QWidget::resizeEvent(event);
+  AlignCoinsSlider();
 }
 
 void ChartWindow::ScaleTexts(double scale) {
@@ -162,6 +289,8 @@ void ChartWindow::ScaleTexts(double scale) {
     axis->setTitleFont(WindowFont(9.75 * scale, true));
     axis->setLabelsFont(WindowFont(9 * scale, false));
   }
+  coinsText_->setFont(WindowFont(9 * std::max(scale, 1.0), true));
+  meeting_->ScaleTexts(scale);
 }
 
 void ChartWindow::CopyPicture() {

@@ -133,12 +133,14 @@ void MainWindow::OnStartClicked() {
   Widget()->setCursor(Qt::ArrowCursor);
   AttachRunNotes();
   if (chart_ && chart_->isVisible()) {
-    chart_->ShowRun(RunChart());
+    chart_->ShowRun(RunChart(), Meetings());
     chart_->raise();  // over this window, which a click may have raised over it
   }
 }
 
 void MainWindow::OnExitClicked() {
+  if (chart_)
+    chart_->StopReplay();  // not behind the exit message, which waits for an answer
   PlayCue(controls_->cuePlayer, ToQString(MainWindowLayout::kExitCue));
   if (ShowExitMessage(*this, settings_) == kButtonOk)
     program().End();
@@ -191,6 +193,13 @@ void MainWindow::CopyTable() const {
     QGuiApplication::clipboard()->setText(ToQString(RunNotes(*report_).TabSeparated()));
 }
 
+RunMeetings MainWindow::Meetings() const {
+  return {
+      .next = [this](int value,
+                     int experiment) { return report_->run.NextMeetingWith(value, experiment); },
+      .replay = [this](int experiment) { return engine_.Replay(report_->run, experiment); }};
+}
+
 ShortageChart MainWindow::RunChart() const {
   return ChartOf(report_->law, report_->run.Values(), report_->run.average);
 }
@@ -204,7 +213,7 @@ void MainWindow::ShowChart() {
     chart_->winId();
     chart_->windowHandle()->setTransientParent(Widget()->windowHandle());
   }
-  chart_->ShowRun(RunChart());
+  chart_->ShowRun(RunChart(), Meetings());
   if (!chart_->isVisible()) {
     // Placed as whole windows, title bars and borders included, like this one's.
     const QWidget& main = *Widget();

@@ -82,6 +82,8 @@ class MainWindow final : public LoadableWindow, private SettingsDialogs {
   // Opens the chart window beside this one, or brings it forward, with the table's run.
   void ShowChart();
   ShortageChart RunChart() const;
+  // The meetings of the table's run, which the chart shows one by one.
+  RunMeetings Meetings() const;
 
   ExperimentSettings settings_;
   RandomGenerator random_;

@@ -4,15 +4,24 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLegend>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
+#include <QToolTip>
+#include <functional>
 #include <tuple>
 
 #include "chart_placement.h"
 #include "chart_surroundings.h"
+#include "chart_texts.h"
 #include "chart_window.h"
 #include "dialog_script.h"
 #include "golden_image.h"
+#include "meeting_view.h"
+#include "qt_conversions.h"
 #include "random_generator.h"
 #include "shortage_chart.h"
 #include "shortage_experiment.h"
@@ -28,10 +37,10 @@ TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
   const RunReport report(ShortageExperiment<RandomGenerator>(random).Run(
       {.GuestCount = 100, .ExperimentCount = 1000}));
   ChartWindow chart;
-  chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
+  chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average), {});
   chart.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
-  const QChart& drawn = *chart.findChild<QChartView*>()->chart();
+  const QChart& drawn = *chart.findChild<QChartView*>("Distribution")->chart();
   const std::pair<QSize, double> sizes[] = {
       {{1800, 1000}, 11.25 * 1000 / 480}, {{480, 360}, 11.25 * 0.75}, {{640, 480}, 11.25}};
   for (const auto& [size, titlePoints] : sizes) {
@@ -41,7 +50,6 @@ TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
     EXPECT_DOUBLE_EQ(drawn.legend()->font().pointSizeF(), titlePoints * 9 / 11.25);
   }
   QCoreApplication::processEvents();  // the chart lays out its texts anew
-  EXPECT_EQ(CompareWithGolden("chart-window", chart), "");
   EXPECT_EQ(chart.windowTitle(), "Experiment of Ombrix 2＿Chart　Ombrix project 2026");
 
   const QImage picture = chart.grab().toImage();
@@ -76,17 +84,121 @@ TEST(ChartWindowTest, DrawsARunAndCopiesItselfAsAPicture) {
        "from -38 to 1, .* prepare 3 coins by this run, 19 by theory"}};
   // clang-format on
   for (const auto& [name, guests, values, said] : runs) {
-    chart.ShowRun(ChartOf(ShortageDistribution(guests), values, -2.5f));
+    chart.ShowRun(ChartOf(ShortageDistribution(guests), values, -2.5f), {});
     QCoreApplication::processEvents();  // the chart lays out its new texts
     EXPECT_EQ(CompareWithGolden(name, chart), "");
     EXPECT_TRUE(chart.accessibleDescription().contains(QRegularExpression(said))) << said;
   }
-  chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average));
+  chart.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average), {});
   QCoreApplication::processEvents();
   EXPECT_EQ(CompareWithGolden("chart-window", chart), "");  // as drawn first
   chart.ShowNoRun();
   QCoreApplication::processEvents();
   EXPECT_EQ(CompareWithGolden("chart-window-no-run", chart), "");
+}
+
+// What a student asks of a seeded run: the coins marker moved by keyboard and by pointer, the
+// meetings behind a bar one after another, a meeting replayed, paused, stepped and stopped.
+TEST(ChartWindowTest, TheCoinsMarkerAndTheMeetingsBehindTheBars) {
+  RandomGenerator random(20261206, [] { return 43200.0f; });
+  ShortageExperiment<RandomGenerator> engine(random);
+  const RunReport report(engine.Run({.GuestCount = 100, .ExperimentCount = 1000}));
+  const ShortageRun& run = report.run;
+  const ShortageChart figures = ChartOf(report.law, run.Values(), run.average);
+  ChartWindow chart;
+  chart.ShowRun(figures,
+                {.next = [&](int value, int after) { return run.NextMeetingWith(value, after); },
+                 .replay = [&](int experiment) { return engine.Replay(run, experiment); }});
+  chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  auto* view = chart.findChild<QChartView*>("Distribution");
+  auto* coins = chart.findChild<QSlider*>("CoinsToPrepare");
+  auto* meeting = static_cast<MeetingView*>(chart.findChild<QWidget*>("Meeting"));
+  const auto at = [&](double x, double count = 0.5) {
+    return view->chart()->mapToPosition({x, count}, view->chart()->series()[0]).toPoint();
+  };
+  const auto marker = [&](int prepared) { return at(-prepared - figures.lowestValue - 0.5); };
+  const auto says = [&](int prepared) {
+    const QString text = ToQString(CoinsMarkerText(figures, prepared));
+    return coins->value() == prepared && coins->accessibleDescription().startsWith(text) &&
+           chart.findChild<QLabel*>("CoinsToPrepareText")->text() == text;
+  };
+  // It starts at theory's 95 %; Left adds a coin, moving it left, End and Home go to the ends.
+  EXPECT_TRUE(says(figures.coinsByTheory));
+  for (const auto& [key, prepared] : {std::pair{Qt::Key_Left, figures.coinsByTheory + 1},
+                                      {Qt::Key_End, figures.MostCoins()},
+                                      {Qt::Key_Home, 0}}) {
+    QTest::keyClick(coins, key);
+    EXPECT_TRUE(says(prepared)) << key;
+  }
+  // Dragged from where it stands to where 10 coins would see the meetings through.
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, marker(0));
+  QTest::mouseMove(view->viewport(), marker(10));
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, marker(10));
+  EXPECT_TRUE(says(10));
+  EXPECT_EQ(CompareWithGolden("chart-window-coins-marker", chart), "");
+
+  // A bar's meetings in the run's order, wrapping round; keyboard and pointer alike.
+  const auto caption = [&] {
+    return meeting->isVisible() ? chart.findChild<QChartView*>("Walk")->chart()->title() : "";
+  };
+  const auto meetingsAt = [&](int value) {
+    QStringList captions;
+    for (int k = 0; k < run.experimentCount; ++k)
+      if (run.values[k] == value)
+        captions << QStringLiteral("Meeting %1 of 1000: lowest balance %2,").arg(k + 1).arg(value);
+    return captions;
+  };
+  const int highest = int(std::ranges::max_element(figures.observed) - figures.observed.begin());
+  const QStringList mode = meetingsAt(figures.lowestValue + highest);
+  for (int k = 0; k <= mode.size(); ++k) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(highest));
+    EXPECT_TRUE(caption().startsWith(mode[k % mode.size()])) << caption().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), k % 2 ? Qt::Key_Escape : Qt::Key_Backspace);
+    EXPECT_EQ(caption(), "");
+  }
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_End);
+  QTest::keyClick(view, Qt::Key_Return);
+  EXPECT_TRUE(caption().startsWith(meetingsAt(1).front()));
+  chart.findChild<QPushButton*>("Back")->click();
+  ASSERT_EQ(figures.observed[0], 0);  // a bar with no meeting does nothing, and says so
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(0));
+  EXPECT_EQ(caption(), "");
+  QHelpEvent help(QEvent::ToolTip, at(0), view->viewport()->mapToGlobal(at(0)));
+  QApplication::sendEvent(view->viewport(), &help);
+  EXPECT_EQ(QToolTip::text().toStdString(), BarToolTip(figures, 0));
+
+  // Replay: guest by guest, Space pauses it, Right steps one guest, and it ends on the last.
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(highest));
+  auto* replay = chart.findChild<QPushButton*>("Replay");
+  const auto guest = [&] {
+    static const QRegularExpression after(QStringLiteral("^After guest (\\d+) of 100"));
+    return after.match(chart.findChild<QLabel*>("ReplayStatus")->text()).captured(1).toInt();
+  };
+  EXPECT_EQ(CompareWithGolden("chart-window-meeting", chart), "");
+  EXPECT_EQ(guest(), 100);
+  QTest::keyClick(replay, Qt::Key_Space);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return guest() > 10; }));
+  QTest::keyClick(replay, Qt::Key_Space);
+  const int paused = guest();
+  EXPECT_TRUE(paused > 10 && paused < 100 && replay->text() == "Resume") << paused;
+  QTest::qWait(200);
+  QTest::keyClick(replay, Qt::Key_Right);
+  EXPECT_EQ(guest(), paused + 1);
+  QTest::keyClick(replay, Qt::Key_Space);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return guest() == 100; }, 6000));
+  EXPECT_EQ(replay->text(), "Replay");
+  // Closing the window stops a replay at once, and so does Init.
+  for (const auto stop : std::initializer_list<std::function<void()>>{[&] { chart.close(); },
+                                                                      [&] { chart.ShowNoRun(); }}) {
+    chart.show();
+    replay->click();
+    ASSERT_TRUE(meeting->IsReplaying());
+    stop();
+    EXPECT_FALSE(meeting->IsReplaying());
+  }
+  EXPECT_EQ(caption(), "");
 }
 
 // The chart beside the main window (613 x 512 under a 30-pixel title bar) at its own size

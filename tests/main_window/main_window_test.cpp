@@ -10,6 +10,7 @@
 #include "golden_image.h"
 #include "main_window.h"
 #include "main_window_layout.h"
+#include "meeting_view.h"
 #include "program.h"
 
 namespace ombrix::testing {
@@ -81,17 +82,25 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Chart")));
   QTest::mouseMove(Label("dosu(52)"));
   EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().startsWith("Shortage -7\n"); }));
+  // A meeting replaying from the keyboard (Enter on the highest bar, Space on Replay) stops
+  // with Init, which clears it with the chart.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+    QTest::keyClick(QApplication::focusWidget(), key);
+  auto* meeting = static_cast<MeetingView*>(Shown("Chart")->findChild<QWidget*>("Meeting"));
+  ASSERT_TRUE(meeting->IsReplaying());
   QString writes;
   Listen(writes);
-  script.note = [] { return Settings() + " " + Table(); };
+  script.note = [meeting] {
+    return Settings() + " " + Table() + " " + (meeting->IsReplaying() ? "replaying" : "");
+  };
   script.Type("200").Type("50");
   Button("Command3")->click();
   ASSERT_TRUE(script.Finish());
   EXPECT_EQ(writes, kPinpon);
   EXPECT_EQ(script.seen.mid(3), QStringList({" Setting the number of guests|Please enter an "
-                                             "integer between 10 and 1000 ...|100|/ empty",
+                                             "integer between 10 and 1000 ...|100|/ empty ",
                                              " Setting the number of experiment|Please enter an "
-                                             "integer between 1 and 10000 ...|1000|200/ empty"}));
+                                             "integer between 1 and 10000 ...|1000|200/ empty "}));
   ASSERT_EQ(Settings() + " " + Table() + " " + Buttons(), "200/50 empty 1111");
   EXPECT_EQ(chart() + " " + RightClick(Label("dosu(1)")),
             "Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0");
