@@ -164,9 +164,9 @@ function drawnChart(page) {
       markers: Object.fromEntries([...svg.querySelectorAll('.marker')].map((marker) =>
         [marker.classList[1], [Number(marker.getAttribute('x1')), marker.getAttribute('stroke')]])),
       legend: [...svg.querySelectorAll('.legend')].map((item) => item.textContent),
-      name: chart.querySelector('[role="img"]').getAttribute('aria-label'),
+      name: chart.querySelector('.chart-figure').getAttribute('aria-label'),
       description: document.getElementById(
-        chart.querySelector('[role="img"]').getAttribute('aria-describedby'))?.textContent,
+        chart.querySelector('.chart-figure').getAttribute('aria-describedby'))?.textContent,
       focused: chart.contains(document.activeElement),
     };
   });

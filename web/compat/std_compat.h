@@ -61,8 +61,28 @@ constexpr auto min_element(Range&& range) {
   return std::min_element(std::begin(range), std::end(range));
 }
 template <class Range>
+constexpr auto max_element(Range&& range) {
+  return std::max_element(std::begin(range), std::end(range));
+}
+template <class Range>
 constexpr auto max(Range&& range) {
   return *std::max_element(std::begin(range), std::end(range));
+}
+template <class Range>
+constexpr auto min(Range&& range) {
+  return *std::min_element(std::begin(range), std::end(range));
+}
+template <class Range, class Value>
+constexpr auto find(Range&& range, const Value& value) {
+  return std::find(std::begin(range), std::end(range), value);
+}
+template <class Range, class Predicate>
+constexpr auto count_if(Range&& range, Predicate predicate) {
+  return std::count_if(std::begin(range), std::end(range), predicate);
+}
+template <class Range, class Output>
+constexpr auto copy(Range&& range, Output output) {
+  return std::copy(std::begin(range), std::end(range), output);
 }
 }  // namespace std::ranges
 #endif

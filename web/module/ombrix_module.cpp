@@ -11,6 +11,8 @@
 #include <string>
 
 #include "ask_settings.h"
+#include "meeting_texts.h"
+#include "meeting_walk.h"
 #include "page_dialogs.h"
 #include "random_generator.h"
 #include "run_records.h"
@@ -29,6 +31,7 @@ struct Session {
   RandomGenerator random{FreshSeed()};
   ShortageExperiment<RandomGenerator> engine{random};
   std::optional<RunReport> report;
+  std::optional<MeetingWalk> walk;  // the meeting of the report last replayed
   PageDialogs dialogs;
 };
 
@@ -40,6 +43,7 @@ Session& session() {
 // Runs the experiment with the accepted settings.
 val RunExperiment() {
   Session& current = session();
+  current.walk.reset();
   return RunRecord(current.report.emplace(current.engine.Run(current.settings)));
 }
 
@@ -51,6 +55,34 @@ val RunChart() {
 
 void ClearRun() {
   session().report.reset();
+  session().walk.reset();
+}
+
+// The next experiment of the last run after `after` (0: from the first) whose shortage is
+// `value`, wrapping round; null when none had it, or without a run.
+val NextMeeting(int value, int after) {
+  const std::optional<RunReport>& report = session().report;
+  if (!report || after < 0 || after > report->run.experimentCount)
+    return val::null();
+  const std::optional<int> next = report->run.NextMeetingWith(value, after);
+  return next ? val(*next) : val::null();
+}
+
+// Experiment `experiment` of the last run drawn again; null for one the run does not have.
+val ReplayMeeting(int experiment) {
+  Session& current = session();
+  if (!current.report || experiment < 1 || experiment > current.report->run.experimentCount)
+    return val::null();
+  const MeetingWalk& walk =
+      current.walk.emplace(current.engine.Replay(current.report->run, experiment));
+  return MeetingRecord(walk, current.report->run.experimentCount);
+}
+
+// What the replay of the meeting last drawn again says after `guests` guests; empty without
+// one.
+std::string MeetingReplayStatus(int guests) {
+  const std::optional<MeetingWalk>& walk = session().walk;
+  return walk ? ReplayStatus(*walk, guests) : std::string();
 }
 
 // The words of the message box that reports an error escaping a command.
@@ -95,5 +127,8 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("runExperiment", &RunExperiment);
   emscripten::function("runChart", &RunChart);
   emscripten::function("clearRun", &ClearRun);
+  emscripten::function("nextMeeting", &NextMeeting);
+  emscripten::function("replayMeeting", &ReplayMeeting);
+  emscripten::function("replayStatus", &MeetingReplayStatus);
   emscripten::function("runTimeError", &RunTimeError);
 }

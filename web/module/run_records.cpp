@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run_records.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "chart_texts.h"
 #include "frequency_table.h"
+#include "meeting_texts.h"
 #include "number_text.h"
 #include "run_notes.h"
 #include "shortage_chart.h"
@@ -66,6 +68,35 @@ val ChartRecord(const RunReport& report) {
   record.set("coinsByTheory", chart.coinsByTheory);
   record.set("coinsByRunLegend", texts.coinsByRun);
   record.set("coinsByTheoryLegend", texts.coinsByTheory);
+  record.set("mostCoins", chart.MostCoins());
+  std::vector<std::string> markerTexts, markerDescriptions, barToolTips;
+  for (int coins = 0; coins <= chart.MostCoins(); ++coins) {
+    markerTexts.push_back(CoinsMarkerText(chart, coins));
+    markerDescriptions.push_back(CoinsMarkerDescription(chart, coins));
+  }
+  for (int bar = 0; bar < chart.BarCount(); ++bar)
+    barToolTips.push_back(BarToolTip(chart, bar));
+  record.set("coinsMarkerTexts", ArrayOf(markerTexts));
+  record.set("coinsMarkerDescriptions", ArrayOf(markerDescriptions));
+  record.set("barToolTips", ArrayOf(barToolTips));
+  return record;
+}
+
+val MeetingRecord(const MeetingWalk& walk, int experimentCount) {
+  const MeetingTexts texts = TextsOf(walk, experimentCount);
+  val balances = val::array();
+  for (const std::int16_t balance : walk.Balances())
+    balances.call<void>("push", int{balance});
+  val record = val::object();
+  record.set("experiment", walk.experiment);
+  record.set("guestCount", walk.guestCount);
+  record.set("balances", balances);
+  record.set("lowest", walk.lowest);
+  record.set("lowestGuest", walk.lowestGuest);
+  record.set("caption", texts.caption);
+  record.set("name", texts.name);
+  record.set("description", texts.description);
+  record.set("lowestLabel", texts.lowestLabel);
   return record;
 }
 
@@ -83,6 +114,14 @@ val ChartWindowRecord() {
   record.set("observed", std::string(ChartTexts::kObserved));
   record.set("expected", std::string(ChartTexts::kExpected));
   record.set("noRun", Words(NoRunTexts()));
+  record.set("coinsMarker", std::string(ChartTexts::kCoinsMarker));
+  record.set("bars", std::string(ChartTexts::kBars));
+  record.set("guestAxis", std::string(MeetingTexts::kGuestAxis));
+  record.set("balanceAxis", std::string(MeetingTexts::kBalanceAxis));
+  record.set("replay", std::string(MeetingTexts::kReplay));
+  record.set("pause", std::string(MeetingTexts::kPause));
+  record.set("resume", std::string(MeetingTexts::kResume));
+  record.set("back", std::string(MeetingTexts::kBack));
   return record;
 }
 

@@ -3,6 +3,7 @@
 
 #include <emscripten/val.h>
 
+#include "meeting_walk.h"
 #include "shortage_run.h"
 
 namespace ombrix {
@@ -16,8 +17,13 @@ emscripten::val RunRecord(const RunReport& report);
 // chart's words, every figure as the desktop's chart window has it.
 emscripten::val ChartRecord(const RunReport& report);
 
+// One meeting of a run of `experimentCount` experiments, drawn again: the balance after each
+// guest, its lowest point, and its words.
+emscripten::val MeetingRecord(const MeetingWalk& walk, int experimentCount);
+
 // The chart window: its object name, caption and client area, the names of its axes and
-// series, and its words when no run is shown.
+// series, its words when no run is shown, and the names of its coins marker, its bars and a
+// meeting's axes and commands.
 emscripten::val ChartWindowRecord();
 
 }  // namespace ombrix

@@ -33,7 +33,7 @@ export class MainWindow {
     this.window = null;
     /** @type {RunResult | null} the run the table shows */
     this.run = null;
-    this.chart = new ChartWindow(program.module.chartWindow(), program.desktop);
+    this.chart = new ChartWindow(program.module.chartWindow(), program.desktop, program.module);
     const [showChart, copyTable] = this.layout.menu;
     this.menu = new TableMenu([
       { ...showChart, run: () => this.showChart() },

@@ -87,6 +87,31 @@ export interface ChartRecord extends ChartWords {
   coinsByTheory: number;
   coinsByRunLegend: string;
   coinsByTheoryLegend: string;
+  /** The coins marker moves from 0 to these, which see every bar through. */
+  mostCoins: number;
+  /** What the coins marker says, and what a screen reader says of it, at each number of coins. */
+  coinsMarkerTexts: string[];
+  coinsMarkerDescriptions: string[];
+  /** Each bar's tooltip: its experiments, and whether it has a meeting to show. */
+  barToolTips: string[];
+}
+
+/** One meeting of the last run, drawn again. */
+export interface MeetingRecord {
+  /** 1 to the run's experiments, in the order the run drew them. */
+  experiment: number;
+  guestCount: number;
+  /** The coin balance after guest 1, 2, ... */
+  balances: number[];
+  lowest: number;
+  /** The first guest after whom the balance was `lowest`. */
+  lowestGuest: number;
+  caption: string;
+  /** What a screen reader calls the drawing, and says of it. */
+  name: string;
+  description: string;
+  /** Beside the lowest point. */
+  lowestLabel: string;
 }
 
 export interface ChartWindowLayout {
@@ -101,6 +126,16 @@ export interface ChartWindowLayout {
   expected: string;
   /** Its words after Init, when no run is shown. */
   noRun: ChartWords;
+  /** The names of the coins marker and of the bars, for a screen reader. */
+  coinsMarker: string;
+  bars: string;
+  /** A meeting's axes and commands. */
+  guestAxis: string;
+  balanceAxis: string;
+  replay: string;
+  pause: string;
+  resume: string;
+  back: string;
 }
 
 /** What the module asks of the page: its dialogs, and the labels that show the counts. */
@@ -126,6 +161,15 @@ export interface OmbrixModule {
   /** The chart of the last run; null after Init. */
   runChart(): ChartRecord | null;
   clearRun(): void;
+  /**
+   * The next experiment of the last run after `after` (0: from the first) whose shortage is
+   * `value`, wrapping round; null when none had it.
+   */
+  nextMeeting(value: number, after: number): number | null;
+  /** Experiment `experiment` of the last run drawn again; null for one it does not have. */
+  replayMeeting(experiment: number): MeetingRecord | null;
+  /** What the replay of the meeting last drawn again says after `guests` guests. */
+  replayStatus(guests: number): string;
   /** The words of the message box that reports an error escaping a command. */
   runTimeError(what: string): { prompt: string; title: string };
   ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],

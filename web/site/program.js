@@ -74,6 +74,8 @@ export class Program {
    * @param {BuiltWindow} window
    */
   show(window) {
+    // The chart goes with the main window, its replay at once.
+    this.mainWindow.chart.close();
     this.desktop.replaceChildren(window.frame);
     document.title = window.frame.getAttribute('aria-label') ?? document.title;
   }
@@ -82,6 +84,7 @@ export class Program {
   end() {
     this.ended = true;
     this.cues.close();
+    this.mainWindow.chart.close();
     this.desktop.replaceChildren();
     this.endedNotice.hidden = false;
     this.endedNotice.querySelector('button')?.focus();
