@@ -11,6 +11,7 @@
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -40,6 +41,30 @@ QLineSeries* Line(QChart& chart, const QColor& color, Qt::PenStyle style, int wi
   line->setPen(QPen(color, width, style));
   return line;
 }
+
+// The coins marker's slider. More coins stand further left, so Left adds a coin, as Up and
+// Page Up do, and the handle goes the way of the key; Home and End go to none and to all.
+class CoinsSlider final : public QSlider {
+ public:
+  CoinsSlider() : QSlider(Qt::Horizontal) { setInvertedAppearance(true); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Up:
+        triggerAction(SliderSingleStepAdd);
+        break;
+      case Qt::Key_Right:
+      case Qt::Key_Down:
+        triggerAction(SliderSingleStepSub);
+        break;
+      default:
+        return QSlider::keyPressEvent(event);
+    }
+    event->accept();
+  }
+};
 
 }  // namespace
 
@@ -96,12 +121,9 @@ ChartWindow::ChartWindow()
   view_->setObjectName(QStringLiteral("Distribution"));
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setFrameShape(QFrame::NoFrame);
-  coinsSlider_ = new QSlider(Qt::Horizontal);
+  coinsSlider_ = new CoinsSlider;
   coinsSlider_->setObjectName(QStringLiteral("CoinsToPrepare"));
   coinsSlider_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
-  // More coins, further left, as the marker goes: the arrow keys move it the same way.
-  coinsSlider_->setInvertedAppearance(true);
-  coinsSlider_->setInvertedControls(true);
   coinsSlider_->setPageStep(5);
   coinsText_ = new QLabel;
   coinsText_->setObjectName(QStringLiteral("CoinsToPrepareText"));

@@ -213,8 +213,9 @@ void MainWindow::ShowChart() {
     chart_->winId();
     chart_->windowHandle()->setTransientParent(Widget()->windowHandle());
   }
-  chart_->ShowRun(RunChart(), Meetings());
+  // An open chart shows the run already, as the student left it: its coins marker, a meeting.
   if (!chart_->isVisible()) {
+    chart_->ShowRun(RunChart(), Meetings());
     // Placed as whole windows, title bars and borders included, like this one's.
     const QWidget& main = *Widget();
     const QSize frame = main.frameGeometry().size() - main.size();

@@ -123,11 +123,14 @@ TEST(ChartWindowTest, TheCoinsMarkerAndTheMeetingsBehindTheBars) {
     return coins->value() == prepared && coins->accessibleDescription().startsWith(text) &&
            chart.findChild<QLabel*>("CoinsToPrepareText")->text() == text;
   };
-  // It starts at theory's 95 %; Left adds a coin, moving it left, End and Home go to the ends.
+  // It starts at theory's 95 %; Left adds a coin, moving it left, Down takes one away, End and
+  // Home go to the ends, and it goes no further.
   EXPECT_TRUE(says(figures.coinsByTheory));
   for (const auto& [key, prepared] : {std::pair{Qt::Key_Left, figures.coinsByTheory + 1},
+                                      {Qt::Key_Down, figures.coinsByTheory},
                                       {Qt::Key_End, figures.MostCoins()},
-                                      {Qt::Key_Home, 0}}) {
+                                      {Qt::Key_Home, 0},
+                                      {Qt::Key_Right, 0}}) {
     QTest::keyClick(coins, key);
     EXPECT_TRUE(says(prepared)) << key;
   }
