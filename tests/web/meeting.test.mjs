@@ -42,8 +42,8 @@ test('the coins marker tells the share of this run short of its coins, by keys a
     };
     await check(byTheory);
     await page.keyboard.press('Tab');  // from the bars
-    for (const [key, coins] of [['ArrowLeft', byTheory - 1], ['ArrowRight', byTheory],
-      ['ArrowRight', byTheory + 1], ['Home', 0], ['ArrowLeft', 0], ['End', -lowest]]) {
+    for (const [key, coins] of [['ArrowLeft', byTheory + 1], ['ArrowRight', byTheory],
+      ['ArrowRight', byTheory - 1], ['Home', 0], ['ArrowRight', 0], ['End', -lowest]]) {
       await page.keyboard.press(key);
       await check(coins);
     }

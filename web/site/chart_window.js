@@ -145,9 +145,10 @@ export class ChartWindow {
 
     const marker = /** @type {SVGGElement} */ (svg.querySelector('.coins-marker'));
     marker.addEventListener('keydown', (event) => {
-      const to = { ArrowLeft: this.coins - 1, ArrowDown: this.coins - 1,
-        ArrowRight: this.coins + 1, ArrowUp: this.coins + 1, PageDown: this.coins - 5,
-        PageUp: this.coins + 5, Home: 0, End: run.mostCoins }[event.key];
+      // More coins stand further left: Left, as Up, adds one, and the marker goes its way.
+      const to = { ArrowLeft: this.coins + 1, ArrowUp: this.coins + 1,
+        ArrowRight: this.coins - 1, ArrowDown: this.coins - 1, PageUp: this.coins + 5,
+        PageDown: this.coins - 5, Home: 0, End: run.mostCoins }[event.key];
       if (to === undefined) return;
       event.preventDefault();
       this.moveCoins(to);
@@ -297,8 +298,10 @@ export class ChartWindow {
 
   /** Cancels the replay's next frame, where the walk stands. */
   stopReplay() {
+    const stopped = this.playing;
     cancelAnimationFrame(this.replay.frame);
     this.replay.frame = 0;
+    if (stopped && this.meeting) this.labelReplay();
   }
 
   /** Steps the replay by one guest, pausing it; from a finished one, back to the first. */

@@ -126,6 +126,7 @@ export class MainWindow {
   }
 
   async onExitClicked() {
+    this.chart.stopReplay();  // not behind the exit message, which waits for an answer
     this.program.cues.play(this.layout.cues.exit);
     const answer = await this.module.ccall('ombrix_exit_message', 'number', [], [],
       { async: true });
