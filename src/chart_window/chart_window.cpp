@@ -214,8 +214,7 @@ void ChartWindow::MoveCoins(int coins) {
   coinsSlider_->setValue(coins);
   const double x = -coins - run_->lowestValue - 0.5;
   coins_->replace({{x, 0}, {x, double(run_->counts.top)}});
-  const QString text = ToQString(CoinsMarkerText(*run_, coins));
-  coinsText_->setText(text);
+  coinsText_->setText(ToQString(CoinsMarkerText(*run_, coins)));
   coinsSlider_->setAccessibleDescription(ToQString(CoinsMarkerDescription(*run_, coins)));
 }
 
@@ -266,7 +265,6 @@ void ChartWindow::ShowNoRun() {
   run_.reset();
   ShowDistribution();
   view_->ShowNoRun();
-  coins_->clear();
   coinsSlider_->hide();
   coinsText_->hide();
   observed_->remove(0, observed_->count());

@@ -193,8 +193,8 @@ TEST(ChartWindowTest, TheCoinsMarkerAndTheMeetingsBehindTheBars) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return guest() == 100; }, 6000));
   EXPECT_EQ(replay->text(), "Replay");
   // Closing the window stops a replay at once, and so does Init.
-  for (const auto stop : std::initializer_list<std::function<void()>>{[&] { chart.close(); },
-                                                                      [&] { chart.ShowNoRun(); }}) {
+  for (const auto& stop : std::initializer_list<std::function<void()>>{
+           [&] { chart.close(); }, [&] { chart.ShowNoRun(); }}) {
     chart.show();
     replay->click();
     ASSERT_TRUE(meeting->IsReplaying());
