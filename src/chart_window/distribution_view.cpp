@@ -64,6 +64,8 @@ void DistributionView::focusInEvent(QFocusEvent* event) {
 void DistributionView::keyPressEvent(QKeyEvent* event) {
   if (!run_)
     return QChartView::keyPressEvent(event);
+  if (chosen_ < 0)
+    ChooseHighest();
   switch (event->key()) {
     case Qt::Key_Left:
       Choose(chosen_ - 1);

@@ -106,9 +106,10 @@ TEST(ChartWindowTest, TheCoinsMarkerAndTheMeetingsBehindTheBars) {
   const ShortageRun& run = report.run;
   const ShortageChart figures = ChartOf(report.law, run.Values(), run.average);
   ChartWindow chart;
-  chart.ShowRun(figures,
-                {.next = [&](int value, int after) { return run.NextMeetingWith(value, after); },
-                 .replay = [&](int experiment) { return engine.Replay(run, experiment); }});
+  const RunMeetings meetings{
+      .next = [&](int value, int after) { return run.NextMeetingWith(value, after); },
+      .replay = [&](int experiment) { return engine.Replay(run, experiment); }};
+  chart.ShowRun(figures, meetings);
   chart.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
   auto* view = chart.findChild<QChartView*>("Distribution");
@@ -160,6 +161,10 @@ TEST(ChartWindowTest, TheCoinsMarkerAndTheMeetingsBehindTheBars) {
     QTest::keyClick(QApplication::focusWidget(), k % 2 ? Qt::Key_Escape : Qt::Key_Backspace);
     EXPECT_EQ(caption(), "");
   }
+  chart.ShowRun(figures, meetings);  // shown anew, a run's bars start from their first meeting
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(highest));
+  EXPECT_TRUE(caption().startsWith(mode.front()));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   view->setFocus();
   QTest::keyClick(view, Qt::Key_End);
   QTest::keyClick(view, Qt::Key_Return);

@@ -125,7 +125,16 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   // Where it opens: no side of the main window has room on the 800 x 800 offscreen screen,
   // even shrunk, so over it at its smallest, under Exit, over the rows left empty.
   EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 126, 480, 360));
-  Shown("Form1")->close();  // the program ends, and the chart keeps nothing alive
+  // Exit stops a replay before its message, which waits for an answer; then the program ends,
+  // and the chart keeps nothing alive.
+  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Distribution"), Qt::Key_Return);
+  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Replay"), Qt::Key_Space);
+  ASSERT_TRUE(meeting->IsReplaying());
+  script.note = [meeting] { return meeting->IsReplaying() ? "replaying" : "stopped"; };
+  script.Press(Qt::Key_Return);
+  Button("Command2")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_TRUE(script.seen.last().endsWith("|stopped")) << script.seen.last().toStdString();
   EXPECT_TRUE(Ended());
   EXPECT_EQ(chart(), "closed");
 }
