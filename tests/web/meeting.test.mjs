@@ -141,4 +141,17 @@ test('a bar shows its meetings in turn, replays one, and goes back', async () =>
   assert.match((await drawn(page)).title, /^100 guests/);
   await page.locator('#Command4').click();
   assert.deepEqual([await page.locator('#Chart').count(), page.errors], [0, []]);
+
+  // Back from Help, Exit stops a replay before its message: no frame after it.
+  await page.locator('#Command1').click();  // the help window's Close
+  await settle(page);
+  await page.locator('#Command1').click();
+  await page.keyboard.press('Control+g');
+  await page.keyboard.press('Enter');  // on the bars, which have the focus
+  await page.keyboard.press('Space');
+  await page.locator('#Command2').click();
+  await page.evaluate(() => { window.asked = 0; });
+  await page.waitForTimeout(300);
+  assert.deepEqual([await page.evaluate(() => window.asked),
+    await page.locator('.replay').textContent()], [0, 'Resume']);
 });
