@@ -61,9 +61,11 @@ test('after one visit the site runs offline; a new build replaces it on the next
 test('chromium finds the site installable, with the manifest and icons it names', async (t) => {
   t.after(await startSite());
   const profile = mkdtempSync(join(tmpdir(), 'ombrix-profile-'));
-  t.after(() => rmSync(profile, { recursive: true, force: true }));
   const page = await openInProfile(profile);
-  t.after(() => page.context().close());
+  t.after(async () => {
+    await page.context().close();  // before its profile goes, which chromium writes till then
+    rmSync(profile, { recursive: true, force: true });
+  });
   await dialog(page).waitFor();
   const cdp = await page.context().newCDPSession(page);
   assert.deepEqual(await cdp.send('Page.getInstallabilityErrors'), { installabilityErrors: [] });
