@@ -47,14 +47,16 @@ test('the coins marker tells the share of this run short of its coins, by keys a
       await page.keyboard.press(key);
       await check(coins);
     }
-    // Dropped near the left edge of the bar of -5, it stands there.
-    const grip = await page.locator('.coins-marker .grip').boundingBox();
+    // Dropped a little to either side of the left edge of the bar of -5, it stands there.
     const bar = await page.locator('.bar[data-value="-5"]').boundingBox();
-    await page.mouse.move(grip.x + grip.width / 2, grip.y + grip.height / 2);
-    await page.mouse.down();
-    await page.mouse.move(bar.x, grip.y, { steps: 5 });
-    await page.mouse.up();
-    await check(5);
+    for (const [x, coins] of [[bar.x, 5], [bar.x - bar.width / 2, 5], [bar.x + bar.width, 4]]) {
+      const grip = await page.locator('.coins-marker .grip').boundingBox();
+      await page.mouse.move(grip.x + grip.width / 2, grip.y + grip.height / 2);
+      await page.mouse.down();
+      await page.mouse.move(x, grip.y, { steps: 5 });
+      await page.mouse.up();
+      await check(coins);
+    }
     assert.deepEqual(page.errors, []);
   });
 
@@ -124,6 +126,13 @@ test('a bar shows its meetings in turn, replays one, and goes back', async () =>
   await page.waitForFunction(() => document.querySelector('.replay').textContent === 'Replay',
     null, { timeout: 8000 });
   assert.match((await drawn(page)).status, /^After guest 100 of 100: /);
+  // Stepped from the start, the lowest point shows at its guest, not before.
+  const lowestGuest = meeting((await drawn(page)).title)[2];
+  const dot = () => page.locator('.lowest').getAttribute('visibility');
+  for (let guest = 1; guest <= lowestGuest; ++guest) {
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await dot(), guest < lowestGuest ? 'hidden' : 'visible', `guest ${guest}`);
+  }
 
   // Init stops a replay at once: no frame after it, and the chart shows no run.
   await page.keyboard.press('Space');
