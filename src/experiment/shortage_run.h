@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 #include "experiment_settings.h"
 #include "frequency_table.h"
@@ -32,8 +34,12 @@ struct ShortageRun {
 
   // The first experiment after `experiment` (1 to experimentCount; 0 starts from the first)
   // whose ShortageValue is `value`, wrapping round past the last: experiment itself when it is
-  // the only one. Nothing when no experiment had that value.
+  // the only one. Nothing when no experiment had that value. std::out_of_range for an
+  // experiment outside 0 to experimentCount.
   std::optional<int> NextMeetingWith(int value, int experiment) const {
+    if (experiment < 0 || experiment > experimentCount)
+      throw std::out_of_range("experiment " + std::to_string(experiment) + " is outside 0 to " +
+                              std::to_string(experimentCount));
     for (int step = 1; step <= experimentCount; ++step) {
       const int next = (experiment + step - 1) % experimentCount + 1;
       if (values[next - 1] == value)

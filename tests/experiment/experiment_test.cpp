@@ -170,6 +170,8 @@ TEST(ShortageRunTest, TheNextMeetingWithAValueWrapsRoundToTheFirst) {
   // clang-format on
   for (const auto& [value, shown, next] : rows)
     EXPECT_EQ(run.NextMeetingWith(value, shown), next) << value << " after " << shown;
+  for (const int outside : {-1, 6})
+    EXPECT_THROW(run.NextMeetingWith(-2, outside), std::out_of_range);
 }
 
 // A clock that starts at ten in the morning and moves on a millisecond at each reading.

@@ -59,19 +59,18 @@ void ClearRun() {
 }
 
 // The next experiment of the last run after `after` (0: from the first) whose shortage is
-// `value`, wrapping round; null when none had it, or without a run.
+// `value`, wrapping round; null when none had it, or without a run. An experiment the run
+// does not have is an error of the page's, which the core reports.
 val NextMeeting(int value, int after) {
   const std::optional<RunReport>& report = session().report;
-  if (!report || after < 0 || after > report->run.experimentCount)
-    return val::null();
-  const std::optional<int> next = report->run.NextMeetingWith(value, after);
+  const std::optional<int> next = report ? report->run.NextMeetingWith(value, after) : std::nullopt;
   return next ? val(*next) : val::null();
 }
 
-// Experiment `experiment` of the last run drawn again; null for one the run does not have.
+// Experiment `experiment` of the last run drawn again; null without a run.
 val ReplayMeeting(int experiment) {
   Session& current = session();
-  if (!current.report || experiment < 1 || experiment > current.report->run.experimentCount)
+  if (!current.report)
     return val::null();
   const MeetingWalk& walk =
       current.walk.emplace(current.engine.Replay(current.report->run, experiment));
