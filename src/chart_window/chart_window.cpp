@@ -198,7 +198,7 @@ void ChartWindow::ShowRun(const ShortageChart& run, RunMeetings meetings) {
   mark(*coinsByRun_, texts.coinsByRun, run.coinsByRun);
   mark(*coinsByTheory_, texts.coinsByTheory, run.coinsByTheory);
   ShowTexts(texts);
-  view_->ShowRun(run);
+  view_->ShowRun(*run_);  // once its bars are in: refilling them drops the chosen one
   view_->setAccessibleDescription(ToQString(texts.description));
 
   const QSignalBlocker quiet(coinsSlider_);
@@ -262,9 +262,9 @@ void ChartWindow::hideEvent(QHideEvent* event) {
 }
 
 void ChartWindow::ShowNoRun() {
+  view_->ShowNoRun();  // before the run it points to goes
   run_.reset();
   ShowDistribution();
-  view_->ShowNoRun();
   coinsSlider_->hide();
   coinsText_->hide();
   observed_->remove(0, observed_->count());

@@ -28,7 +28,7 @@ DistributionView::DistributionView(QChart* chart, QBarSet& bars, Actions actions
 }
 
 void DistributionView::ShowRun(const ShortageChart& run) {
-  run_ = run;
+  run_ = &run;
   chosen_ = -1;
   bars_.deselectAllBars();
   setAccessibleDescription({});
@@ -42,7 +42,7 @@ void DistributionView::ChooseHighest() {
 }
 
 void DistributionView::ShowNoRun() {
-  run_.reset();
+  run_ = nullptr;
   chosen_ = -1;
   dragging_ = false;
   setAccessibleDescription({});

@@ -4,7 +4,6 @@
 #include <QBarSet>
 #include <QChartView>
 #include <functional>
-#include <optional>
 
 #include "shortage_chart.h"
 
@@ -24,7 +23,8 @@ class DistributionView final : public QChartView {
 
   DistributionView(QChart* chart, QBarSet& bars, Actions actions);
 
-  // The run whose bars are chosen from; no bar is chosen until the view has the focus.
+  // The run whose bars are chosen from, which the window keeps while it shows it; no bar is
+  // chosen until the view has the focus.
   void ShowRun(const ShortageChart& run);
   void ShowNoRun();
 
@@ -46,7 +46,7 @@ class DistributionView final : public QChartView {
 
   QBarSet& bars_;
   Actions actions_;
-  std::optional<ShortageChart> run_;
+  const ShortageChart* run_ = nullptr;
   int chosen_ = -1;
   bool dragging_ = false;
 };
