@@ -19,20 +19,13 @@
 #include "fonts.h"
 #include "meeting_texts.h"
 #include "qt_conversions.h"
+#include "shortage_chart.h"
 
 namespace ombrix {
 namespace {
 
 constexpr qint64 kReplayMilliseconds = 4000;
 constexpr int kFrameMilliseconds = 16;  // at most one redraw a frame, at 60 frames a second
-
-// A tick every 1, 2 or 5 times a power of ten, about `ticks` of them over `span`.
-double NiceInterval(double span, int ticks) {
-  for (double power = 1;; power *= 10)
-    for (const double step : {power, 2 * power, 5 * power})
-      if (span / step <= ticks)
-        return step;
-}
 
 void SetUpAxis(QValueAxis& axis, const char* title) {
   axis.setTitleText(QLatin1String(title));
@@ -117,7 +110,7 @@ void MeetingView::Show(const MeetingWalk& walk, int experimentCount) {
 
   const int guests = walk.guestCount;
   guestAxis_->setRange(1, guests);
-  guestAxis_->setTickInterval(NiceInterval(guests, 10));
+  guestAxis_->setTickInterval(WholeStep(guests, 10));
   const auto balances = walk.Balances();
   // Room under the lowest point for its label: nothing of the walk is ever below it.
   const int top = std::max(0, int(std::ranges::max(balances)));
@@ -125,7 +118,7 @@ void MeetingView::Show(const MeetingWalk& walk, int experimentCount) {
   const int low = bottom - std::max(1, (top - bottom) / 8);
   const int high = top + 1;
   balanceAxis_->setRange(low, high);
-  balanceAxis_->setTickInterval(NiceInterval(high - low, 8));
+  balanceAxis_->setTickInterval(WholeStep(high - low, 8));
   zeroLine_->replace({{1, 0}, {double(guests), 0}});
   ShowGuests(guests);
 }

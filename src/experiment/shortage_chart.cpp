@@ -9,14 +9,17 @@
 
 namespace ombrix {
 
-CountAxis CountAxis::Reaching(double highest) {
+int WholeStep(double span, int mostSteps) {
   for (int power = 1;; power *= 10) {
-    for (const int step : {power, 2 * power, 5 * power}) {
-      const int steps = static_cast<int>(std::ceil(highest / step));
-      if (steps <= kMostSteps)
-        return {.top = std::max(steps, 1) * step, .step = step};
-    }
+    for (const int step : {power, 2 * power, 5 * power})
+      if (span / step <= mostSteps)
+        return step;
   }
+}
+
+CountAxis CountAxis::Reaching(double highest) {
+  const int step = WholeStep(highest, kMostSteps);
+  return {.top = std::max(static_cast<int>(std::ceil(highest / step)), 1) * step, .step = step};
 }
 
 int ShortageChart::ValueLabelStep() const {

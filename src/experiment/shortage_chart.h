@@ -9,6 +9,10 @@
 
 namespace ombrix {
 
+// The finest whole step, 1, 2 or 5 times a power of ten, that splits `span` into at most
+// `mostSteps` steps: the ticks of any axis of whole numbers.
+int WholeStep(double span, int mostSteps);
+
 // The count axis of a chart: from 0 to `top` in whole steps of `step`, a 1, 2 or 5 times a
 // power of ten, so that no tick falls between two whole numbers of experiments.
 struct CountAxis {

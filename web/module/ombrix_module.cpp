@@ -11,8 +11,6 @@
 #include <string>
 
 #include "ask_settings.h"
-#include "meeting_texts.h"
-#include "meeting_walk.h"
 #include "page_dialogs.h"
 #include "random_generator.h"
 #include "run_records.h"
@@ -31,7 +29,6 @@ struct Session {
   RandomGenerator random{FreshSeed()};
   ShortageExperiment<RandomGenerator> engine{random};
   std::optional<RunReport> report;
-  std::optional<MeetingWalk> walk;  // the meeting of the report last replayed
   PageDialogs dialogs;
 };
 
@@ -43,7 +40,6 @@ Session& session() {
 // Runs the experiment with the accepted settings.
 val RunExperiment() {
   Session& current = session();
-  current.walk.reset();
   return RunRecord(current.report.emplace(current.engine.Run(current.settings)));
 }
 
@@ -55,7 +51,6 @@ val RunChart() {
 
 void ClearRun() {
   session().report.reset();
-  session().walk.reset();
 }
 
 // The next experiment of the last run after `after` (0: from the first) whose shortage is
@@ -72,16 +67,8 @@ val ReplayMeeting(int experiment) {
   Session& current = session();
   if (!current.report)
     return val::null();
-  const MeetingWalk& walk =
-      current.walk.emplace(current.engine.Replay(current.report->run, experiment));
-  return MeetingRecord(walk, current.report->run.experimentCount);
-}
-
-// What the replay of the meeting last drawn again says after `guests` guests; empty without
-// one.
-std::string MeetingReplayStatus(int guests) {
-  const std::optional<MeetingWalk>& walk = session().walk;
-  return walk ? ReplayStatus(*walk, guests) : std::string();
+  return MeetingRecord(current.engine.Replay(current.report->run, experiment),
+                       current.report->run.experimentCount);
 }
 
 // The words of the message box that reports an error escaping a command.
@@ -128,6 +115,5 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("clearRun", &ClearRun);
   emscripten::function("nextMeeting", &NextMeeting);
   emscripten::function("replayMeeting", &ReplayMeeting);
-  emscripten::function("replayStatus", &MeetingReplayStatus);
   emscripten::function("runTimeError", &RunTimeError);
 }

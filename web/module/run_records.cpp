@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run_records.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -87,6 +88,14 @@ val MeetingRecord(const MeetingWalk& walk, int experimentCount) {
   val balances = val::array();
   for (const std::int16_t balance : walk.Balances())
     balances.call<void>("push", int{balance});
+  // What a replay says after 0, 1, ... guests, all at once: a replay then asks nothing of the
+  // module, which may be waiting for a dialog while it plays.
+  std::vector<std::string> statuses;
+  for (int guests = 0; guests <= walk.guestCount; ++guests)
+    statuses.push_back(ReplayStatus(walk, guests));
+  // The axes' ticks, from the balances the drawing spans, the start's 0 among them.
+  const int highest = std::max(0, int(std::ranges::max(walk.Balances())));
+  const int lowest = std::min(0, walk.lowest);
   val record = val::object();
   record.set("experiment", walk.experiment);
   record.set("guestCount", walk.guestCount);
@@ -97,6 +106,9 @@ val MeetingRecord(const MeetingWalk& walk, int experimentCount) {
   record.set("name", texts.name);
   record.set("description", texts.description);
   record.set("lowestLabel", texts.lowestLabel);
+  record.set("statuses", ArrayOf(statuses));
+  record.set("guestStep", WholeStep(walk.guestCount, 8));
+  record.set("balanceStep", WholeStep(std::max(highest - lowest, 1), 6));
   return record;
 }
 

@@ -13,8 +13,8 @@ import { windowFrame } from './windows.js';
 /** @typedef {import('./ombrix.js').ChartRecord} ChartRecord */
 /** @typedef {import('./ombrix.js').ChartWindowLayout} ChartWindowLayout */
 /** @typedef {import('./ombrix.js').MeetingRecord} MeetingRecord */
-/** @typedef {Pick<import('./ombrix.js').OmbrixModule,
- *   'nextMeeting' | 'replayMeeting' | 'replayStatus'>} Meetings */
+/** @typedef {Pick<import('./ombrix.js').OmbrixModule, 'nextMeeting' | 'replayMeeting'>}
+ *  Meetings */
 
 /** A replay draws any meeting in this long, whatever its guests. */
 const kReplayMs = 4000;
@@ -46,8 +46,6 @@ export class ChartWindow {
     this.meeting = null;
     /** @type {{ show: (guests: number, status: string) => void } | null} its drawing */
     this.walk = null;
-    /** @type {string[]} what its replay says after 0, 1, ... guests */
-    this.statuses = [];
     /** The replay: the guests shown, and while it plays its frame, when it started and from
      *  how many guests, and when it last spoke. */
     this.replay = { guests: 0, frame: 0, since: 0, from: 0, said: 0 };
@@ -207,10 +205,6 @@ export class ChartWindow {
     if (!meeting) return;
     this.lastShown.set(value, meeting.experiment);
     this.meeting = meeting;
-    // Every status at once: a replay then asks nothing of the module, which may be waiting
-    // for a dialog while it plays.
-    this.statuses = Array.from({ length: meeting.guestCount + 1 },
-      (_, guests) => this.meetings.replayStatus(guests));
     const walk = drawMeeting(meeting, this.layout);
     this.walk = walk;
     this.show(walk.svg, meeting);
@@ -241,13 +235,14 @@ export class ChartWindow {
    */
   showGuests(guests, say = false) {
     this.replay.guests = guests;
-    this.walk?.show(guests, this.statuses[guests]);
+    this.walk?.show(guests, /** @type {MeetingRecord} */ (this.meeting).statuses[guests]);
     if (say) this.say();
   }
 
   say() {
     this.replay.said = performance.now();
-    this.part('.replay-said').textContent = this.statuses[this.replay.guests];
+    this.part('.replay-said').textContent =
+      /** @type {MeetingRecord} */ (this.meeting).statuses[this.replay.guests];
   }
 
   get playing() {

@@ -22,19 +22,6 @@ const kLowest = 'rgb(192,0,0)';
 const kLabel = 13;
 
 /**
- * The whole step, 1, 2 or 5 times a power of ten, that splits `range` into at most `most`
- * steps.
- * @param {number} range
- * @param {number} most
- */
-function stepFor(range, most) {
-  for (let power = 1; ; power *= 10) {
-    for (const step of [1, 2, 5].map((factor) => factor * power))
-      if (range / step <= most) return step;
-  }
-}
-
-/**
  * The drawing of `meeting`, and what shows the walk up to a number of guests with a status.
  * @param {MeetingRecord} meeting
  * @param {ChartWindowLayout} layout the axes' names
@@ -54,7 +41,7 @@ export function drawMeeting(meeting, layout) {
 
   // The balance axis: a grid line and a label at each step that falls in the plot, the zero
   // line darker.
-  const step = stepFor(highest - lowest || 1, 6);
+  const step = meeting.balanceStep;
   const bottomBalance = lowest - kBelow / perCoin;
   for (let balance = Math.ceil(bottomBalance / step) * step;
     balance <= highest + kAbove / perCoin; balance += step) {
@@ -68,7 +55,7 @@ export function drawMeeting(meeting, layout) {
   layout.balanceAxis));
 
   // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
-  const guestStep = stepFor(guestCount, 8);
+  const { guestStep } = meeting;
   const guests = [1];
   for (let guest = guestStep; guest <= guestCount; guest += guestStep)
     if (guest > 1 && x(guest) - x(1) >= 28) guests.push(guest);

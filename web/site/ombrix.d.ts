@@ -112,6 +112,11 @@ export interface MeetingRecord {
   description: string;
   /** Beside the lowest point. */
   lowestLabel: string;
+  /** What a replay says after 0, 1, ... guests. */
+  statuses: string[];
+  /** The ticks of the guest and balance axes. */
+  guestStep: number;
+  balanceStep: number;
 }
 
 export interface ChartWindowLayout {
@@ -166,10 +171,8 @@ export interface OmbrixModule {
    * `value`, wrapping round; null when none had it.
    */
   nextMeeting(value: number, after: number): number | null;
-  /** Experiment `experiment` of the last run drawn again; null for one it does not have. */
+  /** Experiment `experiment` of the last run drawn again; null without a run. */
   replayMeeting(experiment: number): MeetingRecord | null;
-  /** What the replay of the meeting last drawn again says after `guests` guests. */
-  replayStatus(guests: number): string;
   /** The words of the message box that reports an error escaping a command. */
   runTimeError(what: string): { prompt: string; title: string };
   ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],
