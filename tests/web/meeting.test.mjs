@@ -11,8 +11,8 @@ before(async () => { stopSite = await startSite(); });
 after(() => stopSite());
 
 /** A run of 100 guests and 1000 experiments with its chart open; its copied table's rows. */
-async function chartedRun() {
-  const page = await open();
+async function chartedRun(options = {}) {
+  const page = await open(options);
   await settle(page, '100', '1000');
   await page.locator('#Command1').click();
   await page.keyboard.press('Control+c');
@@ -59,6 +59,25 @@ test('the coins marker tells the share of this run short of its coins, by keys a
     }
     assert.deepEqual(page.errors, []);
   });
+
+test('a finger drags the coins marker by its grip', async () => {
+  const { page } = await chartedRun({ hasTouch: true });
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent',
+    { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+  // To the left edge of the bar of -5, and back to that of -8, each a drag of its own.
+  for (const coins of [5, 8]) {
+    const grip = await page.locator('.coins-marker .grip').boundingBox();
+    const bar = await page.locator(`.bar[data-value="-${coins}"]`).boundingBox();
+    const [x, y] = [grip.x + grip.width / 2, grip.y + grip.height / 2];
+    await touch('touchStart', x, y);
+    for (let step = 1; step <= 8; ++step)
+      await touch('touchMove', x + (bar.x - x) * step / 8, y);
+    await touch('touchEnd');
+    assert.equal((await marker(page)).coins, coins, `dragged to the bar of -${coins}`);
+  }
+  assert.deepEqual(page.errors, []);
+});
 
 const drawn = (page) => page.evaluate(() => {
   const svg = document.querySelector('#Chart svg');
