@@ -43,7 +43,11 @@ void MakeRuns() {
 
 // From the run's values to the pixels, as the main window asks for it.
 void Draw(ChartWindow& window, const RunReport& report) {
-  window.ShowRun(ChartOf(report.law, report.run.Values(), report.run.average), {});
+  const ShortageChart chart = ChartOf(report.law, report.run.Values(), report.run.average);
+  if (window.IsOpen())
+    window.ShowRun(chart, {});
+  else
+    window.Open(chart, {});
   QCoreApplication::processEvents();
   window.repaint();
 }

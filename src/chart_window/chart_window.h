@@ -1,99 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <map>
-#include <optional>
 
-#include "meeting_walk.h"
-#include "shortage_chart.h"
+#include "chart_model.h"
 
-class QBarSeries;
-class QBarSet;
-class QCategoryAxis;
-class QChart;
-class QChartView;
 class QHBoxLayout;
-class QLabel;
-class QLineSeries;
+class QPushButton;
 class QSlider;
-class QStackedLayout;
-class QValueAxis;
 
 namespace ombrix {
 
-struct ChartTexts;
-class DistributionView;
-class MeetingView;
+class ChartDrawing;
 
-// Where the chart window finds the meetings of the run it shows: the next one after
-// `experiment` (0: from the first) whose lowest balance is `value`, wrapping round, and a
-// meeting drawn again.
-struct RunMeetings {
-  std::function<std::optional<int>(int value, int experiment)> next;
-  std::function<MeetingWalk(int experiment)> replay;
-};
-
-// The chart of the last run beside the main window: a bar for each shortage (lowest coin
-// balance) with the experiments observed there, the experiments theory expects as points
-// joined by a line, and a marker at the coins that cover 95 % of experiments by this run and
-// by theory. A third marker, the student's, stands at the coins to prepare and says how often
-// they run short; it moves by dragging or by the arrow keys of the slider under it. A bar,
-// clicked or chosen from the keyboard, shows one of its meetings in place of the distribution,
-// until Back, Backspace or Esc. Its texts grow and shrink with the window. Ctrl+C copies it
-// as a picture, Esc closes it. It belongs to the main window, not to the program's windows:
-// closing it ends nothing, and it goes when the main window goes.
+// The chart of the last run beside the main window, drawn from the chart's model: the
+// distribution with its coins marker, or one meeting's walk with its replay. The drawing
+// stands for the bars, the slider under it for the coins marker, and the buttons under a
+// meeting for its replay and the way back; each forwards its keys and pointer to the model,
+// and the window draws what the model then shows. It belongs to the main window, not to the
+// program's windows: closing it ends nothing, and it goes when the main window goes.
 class ChartWindow final : public QWidget {
  public:
   ChartWindow();
+  ~ChartWindow() override;
 
-  // Shows the distribution of a run, its coins marker at theory's 95 % value.
+  bool IsOpen() const { return model_.IsOpen(); }
+  // Opens the chart at a run, or leaves an open one as it stands.
+  void Open(const ShortageChart& run, RunMeetings meetings);
+  // A new run, which an open chart shows.
   void ShowRun(const ShortageChart& run, RunMeetings meetings);
-  // After Init: no bars, axes or legend, only a title saying that no run is shown.
+  // After Init: a title saying that no run is shown.
   void ShowNoRun();
-  // Stops a meeting's replay at once: before Init, Help or Exit.
+  // Before the exit message: a replay pauses.
   void StopReplay();
 
+  // The parts of the window that events come from.
+  void Forward(KeyPart part, QKeyEvent& event);
+  void Carry(const ChartOutcome& outcome);
+  const ChartModel& Model() const { return model_; }
+  ChartModel& Model() { return model_; }
+
  protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Sets every text's size, `scale` times its size at the window's standard size.
-  void ScaleTexts(double scale);
-  // Labels the shortage axis under the run's bars.
-  void LabelValues(const ShortageChart& run);
-  // The axes and the legend, shown with a run only.
-  void ShowFrame(bool shown);
-  // The title, and what a screen reader says of the window and of the chart in it.
-  void ShowTexts(const ChartTexts& texts);
-  void CopyPicture();
-  void MoveCoins(int coins);
-  // Keeps the slider's handle under the coins marker, whatever the plot area's size.
+  // Shows what the model shows: the drawing, the words, and the controls of its view.
+  void Show();
   void AlignCoinsSlider();
-  void ShowMeeting(int bar);
-  void ShowDistribution();
+  double Now() const { return double(clock_.elapsed()); }
 
-  QChart* chart_;
-  QBarSet* observed_;
-  QBarSeries* bars_;
-  QLineSeries* expected_;
-  QLineSeries* coinsByRun_;
-  QLineSeries* coinsByTheory_;
-  QCategoryAxis* values_;
-  QValueAxis* counts_;
-  QLineSeries* coins_;
-  DistributionView* view_;
-  QSlider* coinsSlider_;
+  ChartModel model_;
+  ChartDrawing* drawing_;
+  QSlider* coins_;
   QHBoxLayout* coinsRow_;
-  QLabel* coinsText_;
-  MeetingView* meeting_;
-  QStackedLayout* pages_;
-
-  std::optional<ShortageChart> run_;
-  RunMeetings meetings_;
-  std::map<int, int> lastMeetingOf_;  // by value: the meeting shown last
+  QWidget* commands_;
+  QPushButton* replay_;
+  QPushButton* back_;
+  QTimer frames_;
+  QElapsedTimer clock_;
 };
 
 }  // namespace ombrix

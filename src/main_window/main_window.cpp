@@ -29,7 +29,7 @@ void AddTableMenu(QWidget& window) {
   for (const auto& command : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable}) {
     auto* action = new QAction(ToQString(command.caption), &window);
     action->setObjectName(ToQString(command.name));
-    action->setShortcut(QKeySequence(ToQString(command.shortcut)));
+    action->setShortcut(QKeySequence(ToQString(command.Shortcut())));
     action->setEnabled(false);
     window.addAction(action);
     menu->addAction(action);
@@ -132,7 +132,7 @@ void MainWindow::OnStartClicked() {
   ui.init.setEnabled(true);
   Widget()->setCursor(Qt::ArrowCursor);
   AttachRunNotes();
-  if (chart_ && chart_->isVisible()) {
+  if (chart_ && chart_->IsOpen()) {
     chart_->ShowRun(RunChart(), Meetings());
     chart_->raise();  // over this window, which a click may have raised over it
   }
@@ -214,8 +214,8 @@ void MainWindow::ShowChart() {
     chart_->windowHandle()->setTransientParent(Widget()->windowHandle());
   }
   // An open chart shows the run already, as the student left it: its coins marker, a meeting.
-  if (!chart_->isVisible()) {
-    chart_->ShowRun(RunChart(), Meetings());
+  if (!chart_->IsOpen()) {
+    chart_->Open(RunChart(), Meetings());
     // Placed as whole windows, title bars and borders included, like this one's.
     const QWidget& main = *Widget();
     const QSize frame = main.frameGeometry().size() - main.size();

@@ -20,7 +20,7 @@ QColor BackgroundColor(Background background, const QPalette& palette) {
     case Background::White:
       return Qt::white;
     case Background::LightCyan:
-      return QColor(128, 255, 255);
+      return ToQColor(ChartPalette::kLightCyan);
     case Background::ButtonFace:
       break;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ask_settings.h"
+#include "chart_keys.h"
 #include "control_layout.h"
 #include "frequency_table.h"
 
@@ -33,10 +34,13 @@ struct MainWindowLayout {
   struct MenuCommand {
     std::string_view name;
     std::string_view caption;
-    std::string_view shortcut;
+    Command command;
+
+    // Its keys, from the key map: "Ctrl+G".
+    std::string Shortcut() const { return ShortcutLabel(KeyPart::Table, command); }
   };
-  static constexpr MenuCommand kShowChart{"ShowChart", "Show chart", "Ctrl+G"};
-  static constexpr MenuCommand kCopyTable{"CopyTable", "Copy table", "Ctrl+C"};
+  static constexpr MenuCommand kShowChart{"ShowChart", "Show chart", Command::ShowChart};
+  static constexpr MenuCommand kCopyTable{"CopyTable", "Copy table", Command::CopyTable};
 
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;

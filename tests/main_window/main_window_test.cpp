@@ -10,7 +10,6 @@
 #include "golden_image.h"
 #include "main_window.h"
 #include "main_window_layout.h"
-#include "meeting_view.h"
 #include "program.h"
 
 namespace ombrix::testing {
@@ -86,12 +85,12 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   // with Init, which clears it with the chart.
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
     QTest::keyClick(QApplication::focusWidget(), key);
-  auto* meeting = static_cast<MeetingView*>(Shown("Chart")->findChild<QWidget*>("Meeting"));
-  ASSERT_TRUE(meeting->IsReplaying());
+  const ChartModel* model = &static_cast<ChartWindow*>(Shown("Chart"))->Model();
+  ASSERT_TRUE(model->ClockRunning());
   QString writes;
   Listen(writes);
-  script.note = [meeting] {
-    return Settings() + " " + Table() + " " + (meeting->IsReplaying() ? "replaying" : "");
+  script.note = [model] {
+    return Settings() + " " + Table() + " " + (model->ClockRunning() ? "replaying" : "");
   };
   script.Type("200").Type("50");
   Button("Command3")->click();
@@ -127,10 +126,11 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 126, 480, 360));
   // Exit stops a replay before its message, which waits for an answer; then the program ends,
   // and the chart keeps nothing alive.
-  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Distribution"), Qt::Key_Return);
+  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Drawing"), Qt::Key_Return);
   QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Replay"), Qt::Key_Space);
-  ASSERT_TRUE(meeting->IsReplaying());
-  script.note = [meeting] { return meeting->IsReplaying() ? "replaying" : "stopped"; };
+  model = &static_cast<ChartWindow*>(Shown("Chart"))->Model();
+  ASSERT_TRUE(model->ClockRunning());
+  script.note = [model] { return model->ClockRunning() ? "replaying" : "stopped"; };
   script.Press(Qt::Key_Return);
   Button("Command2")->click();
   ASSERT_TRUE(script.Finish());

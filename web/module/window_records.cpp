@@ -125,7 +125,7 @@ val MainWindowRecord() {
     val item = val::object();
     item.set("name", std::string(command.name));
     item.set("caption", std::string(command.caption));
-    item.set("shortcut", std::string(command.shortcut));
+    item.set("shortcut", command.Shortcut());
     menu.call<void>("push", item);
   }
   window.set("menu", menu);

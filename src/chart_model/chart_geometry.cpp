@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart_texts.h"
+#include "meeting_texts.h"
+
+namespace ombrix {
+namespace {
+
+using P = ChartPalette;
+
+// The drawing's margins at the standard size round the plot area: the title and a line of
+// text above it; the axes' labels and names, and the distribution's legend, below and left.
+struct Margins {
+  double left, top, right, bottom;
+};
+constexpr Margins kDistributionMargins{70, 56, 16, 108};
+constexpr Margins kMeetingMargins{64, 58, 16, 60};
+// Room in a meeting's plot above the highest balance, and below the lowest for its label.
+constexpr double kAbove = 10;
+constexpr double kBelow = 28;
+constexpr double kBarShare = 0.8;  // of its band
+
+Box PlotIn(Size size, Margins margins) {
+  const double scale = TextScale(size);
+  const double left = margins.left * scale, top = margins.top * scale;
+  return {left, top, std::max(1.0, size.width - left - margins.right * scale),
+          std::max(1.0, size.height - top - margins.bottom * scale)};
+}
+
+// Draws into a scene at its size's text scale `s`.
+struct Drawer {
+  ChartScene& scene;
+  const TextWidth& width;
+  double s = TextScale(scene.size);
+
+  void Label(const char* role, std::string text, Point at, Anchor anchor = Anchor::Middle) {
+    scene.back.push_back(
+        TextShape{role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor});
+  }
+  void AxisName(const char* role, std::string text, Point at, bool upright) {
+    scene.back.push_back(TextShape{role, std::move(text), at, P::kAxisNamePixels * s, true,
+                                   P::kBlack, Anchor::Middle, upright});
+  }
+  void Tick(double x, double y) {
+    scene.back.push_back(LineShape{"tick", {x, y}, {x, y + 4 * s}, P::kAxis});
+  }
+  // The white ground, and the title as large as fits the drawing's width.
+  void Title(const std::string& title) {
+    const Size size = scene.size;
+    scene.back.push_back(
+        RectShape{"background", {0, 0, size.width, size.height}, P::kWhite, {P::kWhite, 0}});
+    const double full = P::kTitlePixels * s, room = size.width - 16 * s;
+    const double pixels = full * std::min(1.0, room / width(title, full, true));
+    scene.back.push_back(TextShape{"chart-title", title, {size.width / 2, 17 * s}, pixels, true});
+  }
+  // The legend under the axes: each entry's key and name, centred in one row, or in two when
+  // they do not fit in one.
+  void Legend(const std::vector<std::pair<std::string, std::vector<Shape>>>& entries) {
+    const double key = 18 * s, gap = 18 * s, pixels = P::kLegendPixels * s;
+    std::vector<double> widths;
+    double oneRow = -gap;
+    for (const auto& [name, keys] : entries)
+      oneRow += widths.emplace_back(key + 6 * s + width(name, pixels, false)) + gap;
+    const std::vector<std::vector<std::size_t>> rows =
+        oneRow <= scene.size.width - 16 * s ? std::vector<std::vector<std::size_t>>{{0, 1, 2, 3}}
+                                            : std::vector<std::vector<std::size_t>>{{0, 1}, {2, 3}};
+    for (std::size_t line = 0; line < rows.size(); ++line) {
+      const double y =
+          scene.size.height - 26 * s + (double(line) - double(rows.size() - 1) / 2) * key;
+      double rowWidth = -gap;
+      for (const std::size_t k : rows[line])
+        rowWidth += widths[k] + gap;
+      double x = (scene.size.width - rowWidth) / 2;
+      for (const std::size_t k : rows[line]) {
+        // Each key is drawn at the origin, and moved to its place.
+        for (Shape shape : entries[k].second) {
+          std::visit([&](auto& drawn) { Move(drawn, {x, y}); }, shape);
+          scene.front.push_back(std::move(shape));
+        }
+        scene.front.push_back(TextShape{"legend",
+                                        entries[k].first,
+                                        {x + key + 6 * s, y},
+                                        pixels,
+                                        false,
+                                        P::kBlack,
+                                        Anchor::Start});
+        x += widths[k] + gap;
+      }
+    }
+  }
+  static void Move(LineShape& line, Point by) {
+    line.from = Add(line.from, by), line.to = Add(line.to, by);
+  }
+  static void Move(RectShape& rect, Point by) { rect.box.left += by.x, rect.box.top += by.y; }
+  static void Move(CircleShape& circle, Point by) { circle.centre = Add(circle.centre, by); }
+  static void Move(PathShape&, Point) {}
+  static void Move(TextShape&, Point) {}
+  static Point Add(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+};
+
+}  // namespace
+
+double TextScale(Size size) {
+  return std::min(size.width / kStandardChartSize.width, size.height / kStandardChartSize.height);
+}
+
+DistributionGeometry::DistributionGeometry(const ShortageChart& run, Size size)
+    : run_(run), plot_(PlotIn(size, kDistributionMargins)) {}
+
+double DistributionGeometry::BandWidth() const {
+  return plot_.width / std::max(1, run_.BarCount());
+}
+
+Box DistributionGeometry::Band(int bar) const {
+  return {plot_.left + BandWidth() * bar, plot_.top, BandWidth(), plot_.height};
+}
+
+double DistributionGeometry::CountY(double count) const {
+  return plot_.Bottom() - plot_.height * count / run_.counts.top;
+}
+
+double DistributionGeometry::CoinsX(int coins) const {
+  return plot_.left + BandWidth() * (-coins - run_.lowestValue);
+}
+
+int DistributionGeometry::CoinsAt(double x) const {
+  const double coins = -run_.lowestValue - std::round((x - plot_.left) / BandWidth());
+  return std::clamp(int(coins), 0, run_.MostCoins());
+}
+
+int DistributionGeometry::BarAt(Point point) const {
+  if (!plot_.Contains(point))
+    return -1;
+  return std::clamp(int((point.x - plot_.left) / BandWidth()), 0, run_.BarCount() - 1);
+}
+
+Box DistributionGeometry::Grip(int coins) const {
+  return {CoinsX(coins) - 7, plot_.top - 2, 14, 26};
+}
+
+bool DistributionGeometry::OnMarker(Point point, int coins) const {
+  const bool onLine = point.y >= plot_.top && point.y <= plot_.Bottom() &&
+                      std::abs(point.x - CoinsX(coins)) <= kGrabDistance;
+  return onLine || Grip(coins).Contains(point);
+}
+
+ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Size size,
+                             const TextWidth& width) {
+  const ChartTexts texts = TextsOf(run);
+  ChartScene scene{.size = size};
+  Drawer draw{scene, width};
+  const double s = draw.s;
+  draw.Title(texts.title);
+  const DistributionGeometry at(run, size);
+  const Box plot = at.Plot();
+  const auto middle = [&](int bar) { return at.Band(bar).left + at.BandWidth() / 2; };
+
+  // The count axis: a grid line and a label at each step, and its name upright.
+  for (int count = 0; count <= run.counts.top; count += run.counts.step) {
+    const double y = at.CountY(count);
+    scene.back.push_back(LineShape{
+        count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y}, count ? P::kGrid : P::kAxis});
+    draw.Label("count-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
+  }
+  scene.back.push_back(
+      LineShape{"axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, P::kAxis});
+  draw.AxisName("count-axis", ChartTexts::kCountAxis, {16 * s, plot.top + plot.height / 2}, true);
+  // The shortage axis: its values on multiples of the label step, under their bars.
+  const int step = run.ValueLabelStep();
+  for (int value = run.lowestValue - run.lowestValue % step; value <= 1; value += step) {
+    if (value < run.lowestValue)
+      continue;
+    draw.Tick(middle(value - run.lowestValue), plot.Bottom());
+    draw.Label("value-label", std::to_string(value),
+               {middle(value - run.lowestValue), plot.Bottom() + 14 * s});
+  }
+  draw.AxisName("value-axis", ChartTexts::kValueAxis,
+                {plot.left + plot.width / 2, plot.Bottom() + 36 * s}, false);
+
+  for (int bar = 0; bar < run.BarCount(); ++bar) {
+    const Box band = at.Band(bar);
+    const double top = at.CountY(run.observed[bar]);
+    const Box drawn{band.left + band.width * (1 - kBarShare) / 2, top, band.width * kBarShare,
+                    plot.Bottom() - top};
+    scene.bars.push_back(bar == chosen
+                             ? RectShape{"bar chosen", drawn, P::kChosenFill, P::kChosenEdge}
+                             : RectShape{"bar", drawn, P::kBarFill, P::kBarEdge});
+    scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
+  }
+
+  // The student's marker, under the other two: where it meets them, it edges them.
+  const double x = at.CoinsX(coins);
+  scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), at.Grip(coins)};
+  scene.marker = {
+      LineShape{"coins-line", {x, plot.top}, {x, plot.Bottom()}, P::kCoinsMarker},
+      RectShape{"grip", at.Grip(coins), P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3}};
+  for (const double down : {8, 12, 16})
+    scene.marker.push_back(
+        LineShape{"grip-line", {x - 4, plot.top + down}, {x + 4, plot.top + down}, P::kGripLines});
+
+  std::vector<Point> expected;
+  for (int bar = 0; bar < run.BarCount(); ++bar)
+    expected.push_back({middle(bar), at.CountY(run.expected[bar])});
+  scene.front.push_back(PathShape{"expected-line", expected, P::kExpected});
+  for (const Point point : expected)
+    scene.front.push_back(CircleShape{"expected-point", point, P::kExpectedPointRadius, P::kBlack});
+  for (const auto& [role, markerCoins, stroke] :
+       {std::tuple{"marker by-run", run.coinsByRun, P::kCoinsByRun},
+        {"marker by-theory", run.coinsByTheory, P::kCoinsByTheory}}) {
+    const double markerX = at.CoinsX(markerCoins);
+    scene.front.push_back(LineShape{role, {markerX, plot.top}, {markerX, plot.Bottom()}, stroke});
+  }
+  scene.front.push_back(TextShape{"coins-text",
+                                  CoinsMarkerText(run, coins),
+                                  {size.width / 2, 38 * s},
+                                  P::kLabelPixels * s,
+                                  true,
+                                  P::kCoinsText});
+
+  const auto line = [s](const Stroke& stroke) {
+    return LineShape{"legend-key", {0, 0}, {18 * s, 0}, stroke};
+  };
+  draw.Legend({{ChartTexts::kObserved,
+                {RectShape{"legend-key", {0, -5 * s, 18 * s, 10 * s}, P::kBarFill, P::kBarEdge}}},
+               {ChartTexts::kExpected,
+                {line(P::kExpected),
+                 CircleShape{"legend-key", {9 * s, 0}, P::kExpectedPointRadius, P::kBlack}}},
+               {texts.coinsByRun, {line(P::kCoinsByRun)}},
+               {texts.coinsByTheory, {line(P::kCoinsByTheory)}}});
+  return scene;
+}
+
+ChartScene NoRunScene(Size size, const TextWidth& width) {
+  ChartScene scene{.size = size};
+  Drawer{scene, width}.Title(NoRunTexts().title);
+  return scene;
+}
+
+MeetingGeometry::MeetingGeometry(const MeetingWalk& walk, Size size)
+    : walk_(walk), plot_(PlotIn(size, kMeetingMargins)) {
+  const auto balances = walk.Balances();
+  low_ = std::min(0, walk.lowest);
+  high_ = std::max(0, int(*std::max_element(balances.begin(), balances.end())));
+  guestStep_ = WholeStep(walk.guestCount, 10);
+  balanceStep_ = WholeStep(std::max(1, high_ - low_), 8);
+}
+
+double MeetingGeometry::GuestX(int guest) const {
+  if (walk_.guestCount <= 1)
+    return plot_.left + plot_.width / 2;
+  return plot_.left + plot_.width * (guest - 1) / (walk_.guestCount - 1);
+}
+
+double MeetingGeometry::BalanceY(double balance) const {
+  const double inner = std::max(1.0, plot_.height - kAbove - kBelow);
+  return plot_.Bottom() - kBelow - inner * (balance - low_) / std::max(1, high_ - low_);
+}
+
+ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown, Size size,
+                        const TextWidth& width) {
+  const MeetingTexts texts = TextsOf(walk, experimentCount);
+  ChartScene scene{.size = size};
+  Drawer draw{scene, width};
+  const double s = draw.s;
+  draw.Title(texts.caption);
+  const MeetingGeometry at(walk, size);
+  const Box plot = at.Plot();
+
+  // The balance axis: a grid line and a label at each step in the plot, the zero line apart.
+  const int step = at.BalanceStep();
+  const double perCoin = at.BalanceY(0) - at.BalanceY(1);
+  const double highest = at.HighBalance() + kAbove / perCoin;
+  for (int balance = int(std::ceil((at.LowBalance() - kBelow / perCoin) / step)) * step;
+       balance <= highest; balance += step) {
+    const double y = at.BalanceY(balance);
+    if (balance != 0)
+      scene.back.push_back(LineShape{"grid", {plot.left, y}, {plot.Right(), y}, P::kGrid});
+    draw.Label("balance-label", std::to_string(balance), {plot.left - 6 * s, y}, Anchor::End);
+  }
+  const double zero = at.BalanceY(0);
+  scene.back.push_back(
+      LineShape{"zero-line", {plot.left, zero}, {plot.Right(), zero}, P::kZeroLine});
+  draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
+                true);
+  // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
+  for (int guest = 0; guest <= walk.guestCount; guest += at.GuestStep()) {
+    const double x = at.GuestX(std::max(guest, 1));
+    if (guest > 1 && x - at.GuestX(1) < 28 * s)
+      continue;
+    draw.Tick(x, plot.Bottom());
+    draw.Label("guest-label", std::to_string(std::max(guest, 1)), {x, plot.Bottom() + 15 * s});
+  }
+  for (const auto& [from, to] :
+       {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
+        {Point{plot.left, plot.top}, Point{plot.left, plot.Bottom()}}})
+    scene.back.push_back(LineShape{"axis", from, to, P::kAxis});
+  draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
+                {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
+
+  // The balance holds from one guest to the next: a step line.
+  const auto balances = walk.Balances();
+  shown = std::clamp(shown, 0, walk.guestCount);
+  if (shown > 0) {
+    std::vector<Point> steps;
+    steps.reserve(2 * std::size_t(shown));
+    for (int guest = 1; guest <= shown; ++guest) {
+      if (guest > 1)
+        steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 2])});
+      steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 1])});
+    }
+    scene.front.push_back(PathShape{"walk", std::move(steps), P::kWalk});
+  }
+  if (shown >= walk.lowestGuest && walk.lowestGuest > 0) {
+    const Point dot{at.GuestX(walk.lowestGuest), at.BalanceY(walk.lowest)};
+    scene.front.push_back(CircleShape{"lowest-point", dot, P::kLowestRadius, P::kLowest});
+    // Under the point, where the line never goes, and inside the plot however near its edge.
+    const double pixels = P::kLabelPixels * s;
+    const double half = width(texts.lowestLabel, pixels, true) / 2 + 2;
+    const double x =
+        std::clamp(dot.x, plot.left + half, std::max(plot.left + half, plot.Right() - half));
+    scene.front.push_back(TextShape{
+        "lowest-label", texts.lowestLabel, {x, dot.y + 16 * s}, pixels, true, P::kLowest});
+  }
+  scene.front.push_back(TextShape{
+      "replay-status", ReplayStatus(walk, shown), {size.width / 2, 40 * s}, P::kLabelPixels * s});
+  return scene;
+}
+
+}  // namespace ombrix

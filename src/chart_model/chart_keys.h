@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace ombrix {
+
+// A key as the windows know it, by the model's own name, which is also its label: "Left",
+// "PgUp", "Esc", "G" with Ctrl. Each edition maps its toolkit's key codes to these names in
+// one table of its own.
+struct Key {
+  std::string_view name;
+  bool control = false;
+
+  friend constexpr bool operator==(const Key&, const Key&) = default;
+};
+
+// Where a key arrives: the main window's table (whose menu's shortcuts act on the whole
+// window), the chart window, its bars, its coins marker, or a meeting's Replay button.
+enum class KeyPart { Table, Chart, Bars, Marker, Replay };
+
+enum class Command {
+  None,
+  ShowChart,
+  CopyTable,
+  CopyPicture,
+  Leave,  // back from a meeting, else closes the chart
+  Back,
+  BarBefore,
+  BarAfter,
+  FirstBar,
+  LastBar,
+  ShowMeeting,
+  CoinAdded,  // more coins stand further left: Left, as Up, adds one
+  CoinTaken,
+  FiveCoinsAdded,
+  FiveCoinsTaken,
+  NoCoins,
+  AllCoins,
+  StepGuest,
+};
+
+struct KeyBinding {
+  KeyPart part;
+  Key key;
+  Command command;
+};
+
+// Every key the windows act on, and the command it gives where it arrives.
+inline constexpr KeyBinding kKeyMap[] = {
+    {KeyPart::Table, {"G", true}, Command::ShowChart},
+    {KeyPart::Table, {"C", true}, Command::CopyTable},
+    {KeyPart::Chart, {"C", true}, Command::CopyPicture},
+    {KeyPart::Chart, {"Backspace"}, Command::Back},
+    {KeyPart::Chart, {"Esc"}, Command::Leave},
+    {KeyPart::Bars, {"Left"}, Command::BarBefore},
+    {KeyPart::Bars, {"Right"}, Command::BarAfter},
+    {KeyPart::Bars, {"Home"}, Command::FirstBar},
+    {KeyPart::Bars, {"End"}, Command::LastBar},
+    {KeyPart::Bars, {"Enter"}, Command::ShowMeeting},
+    {KeyPart::Bars, {"Space"}, Command::ShowMeeting},
+    {KeyPart::Marker, {"Left"}, Command::CoinAdded},
+    {KeyPart::Marker, {"Up"}, Command::CoinAdded},
+    {KeyPart::Marker, {"Right"}, Command::CoinTaken},
+    {KeyPart::Marker, {"Down"}, Command::CoinTaken},
+    {KeyPart::Marker, {"PgUp"}, Command::FiveCoinsAdded},
+    {KeyPart::Marker, {"PgDown"}, Command::FiveCoinsTaken},
+    {KeyPart::Marker, {"Home"}, Command::NoCoins},
+    {KeyPart::Marker, {"End"}, Command::AllCoins},
+    {KeyPart::Replay, {"Right"}, Command::StepGuest},
+};
+
+// The command of `key` where it arrives; a key that does nothing there gives Command::None,
+// and a key of the chart window's own gives its command from any part of that window.
+constexpr Command CommandOf(KeyPart part, Key key) {
+  for (const KeyBinding& binding : kKeyMap)
+    if (binding.part == part && binding.key == key)
+      return binding.command;
+  if (part == KeyPart::Bars || part == KeyPart::Marker || part == KeyPart::Replay)
+    return CommandOf(KeyPart::Chart, key);
+  return Command::None;
+}
+
+// The keys that give `command` in `part`, as a shortcut's label: "Ctrl+G", "Backspace or Esc".
+inline std::string ShortcutLabel(KeyPart part, Command command) {
+  std::string label;
+  for (const KeyBinding& binding : kKeyMap) {
+    if (binding.part != part || binding.command != command)
+      continue;
+    label += (label.empty() ? "" : " or ") + std::string(binding.key.control ? "Ctrl+" : "") +
+             std::string(binding.key.name);
+  }
+  return label;
+}
+
+// The commands' names, as the page's module gives them: "ShowChart", "CoinAdded".
+constexpr std::string_view CommandName(Command command) {
+  constexpr std::string_view kNames[] = {
+      "None",      "ShowChart",      "CopyTable",      "CopyPicture", "Leave",       "Back",
+      "BarBefore", "BarAfter",       "FirstBar",       "LastBar",     "ShowMeeting", "CoinAdded",
+      "CoinTaken", "FiveCoinsAdded", "FiveCoinsTaken", "NoCoins",     "AllCoins",    "StepGuest"};
+  static_assert(std::size(kNames) == std::size_t(Command::StepGuest) + 1,
+                "every command needs its name");
+  return kNames[std::size_t(command)];
+}
+
+}  // namespace ombrix

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart_model.h"
+
+#include <algorithm>
+
+#include "chart_texts.h"
+#include "meeting_texts.h"
+
+namespace ombrix {
+
+bool ChartModel::InMeeting() const {
+  return state_ == ChartState::Meeting || state_ == ChartState::Replaying ||
+         state_ == ChartState::Paused;
+}
+
+ChartOutcome ChartModel::Open(const ShortageChart& run, RunMeetings meetings) {
+  if (state_ == ChartState::Closed || state_ == ChartState::NoRun)
+    ShowRun(run, std::move(meetings));
+  return {.focus = InMeeting() ? KeyPart::Replay : KeyPart::Bars};
+}
+
+ChartOutcome ChartModel::Run(const ShortageChart& run, RunMeetings meetings) {
+  if (!IsOpen())
+    return {};
+  return ShowRun(run, std::move(meetings));
+}
+
+ChartOutcome ChartModel::ShowRun(const ShortageChart& run, RunMeetings meetings) {
+  const bool meetingHadFocus = InMeeting();
+  run_ = run;
+  meetings_ = std::move(meetings);
+  lastMeetingOf_.clear();
+  coins_ = run.coinsByTheory;
+  chosen_ = -1;
+  dragging_ = false;
+  state_ = ChartState::Distribution;
+  return {.focus = meetingHadFocus ? std::optional(KeyPart::Bars) : std::nullopt};
+}
+
+ChartOutcome ChartModel::Init() {
+  if (!IsOpen())
+    return {};
+  run_.reset();
+  meetings_ = {};
+  dragging_ = false;
+  state_ = ChartState::NoRun;
+  return {};
+}
+
+ChartOutcome ChartModel::Exit() {
+  if (state_ == ChartState::Replaying)
+    Pause(resumedAt_);
+  return {};
+}
+
+ChartOutcome ChartModel::Close() {
+  const bool wasOpen = IsOpen();
+  state_ = ChartState::Closed;
+  run_.reset();
+  meetings_ = {};
+  dragging_ = false;
+  return {.close = wasOpen};
+}
+
+ChartOutcome ChartModel::Back() {
+  if (!InMeeting())
+    return {};
+  state_ = ChartState::Distribution;
+  return {.focus = KeyPart::Bars};
+}
+
+ChartOutcome ChartModel::Key(KeyPart part, ombrix::Key key, double now) {
+  return Carry(CommandOf(part, key), now);
+}
+
+ChartOutcome ChartModel::Carry(Command command, double now) {
+  switch (command) {
+    case Command::ShowChart:
+    case Command::CopyTable:
+    case Command::None:
+      return {.command = command};
+    case Command::CopyPicture:
+      return {.copyPicture = IsOpen()};
+    case Command::Leave:
+      return InMeeting() ? Back() : Close();
+    case Command::Back:
+      return Back();
+    case Command::StepGuest:
+      return InMeeting() ? Step(now) : ChartOutcome{};
+    case Command::ShowMeeting:
+      if (state_ != ChartState::Distribution)
+        return {};
+      Choose(chosen_ < 0 ? HighestBar() : chosen_);
+      return ShowMeeting(chosen_);
+    default:
+      break;
+  }
+  if (state_ != ChartState::Distribution)
+    return {};
+  // The bars' first key starts from the highest bar: the one most meetings ended at.
+  const int chosen = chosen_ < 0 ? HighestBar() : chosen_, last = run_->BarCount() - 1;
+  const std::pair<Command, int> bars[] = {{Command::BarBefore, chosen - 1},
+                                          {Command::BarAfter, chosen + 1},
+                                          {Command::FirstBar, 0},
+                                          {Command::LastBar, last}};
+  const std::pair<Command, int> coins[] = {{Command::CoinAdded, coins_ + 1},
+                                           {Command::CoinTaken, coins_ - 1},
+                                           {Command::FiveCoinsAdded, coins_ + 5},
+                                           {Command::FiveCoinsTaken, coins_ - 5},
+                                           {Command::NoCoins, 0},
+                                           {Command::AllCoins, MostCoins()}};
+  for (const auto& [given, bar] : bars)
+    if (given == command)
+      Choose(bar);
+  for (const auto& [given, prepared] : coins)
+    if (given == command)
+      MoveCoins(prepared);
+  return {};
+}
+
+int ChartModel::HighestBar() const {
+  return int(std::max_element(run_->observed.begin(), run_->observed.end()) -
+             run_->observed.begin());
+}
+
+void ChartModel::Choose(int bar) {
+  chosen_ = std::clamp(bar, 0, run_->BarCount() - 1);
+}
+
+void ChartModel::MoveCoins(int coins) {
+  coins_ = std::clamp(coins, 0, MostCoins());
+}
+
+ChartOutcome ChartModel::FocusBars() {
+  if (state_ == ChartState::Distribution && chosen_ < 0)
+    Choose(HighestBar());
+  return {};
+}
+
+ChartOutcome ChartModel::ShowMeeting(int bar) {
+  const int value = run_->lowestValue + bar;
+  const auto shown = lastMeetingOf_.find(value);
+  const std::optional<int> next =
+      meetings_.next ? meetings_.next(value, shown == lastMeetingOf_.end() ? 0 : shown->second)
+                     : std::nullopt;
+  if (!next)
+    return {};  // no meeting ended at this value
+  lastMeetingOf_[value] = *next;
+  walk_ = meetings_.replay(*next);
+  StopReplay();
+  return {.focus = KeyPart::Replay};
+}
+
+ChartOutcome ChartModel::PointerDown(Point at) {
+  if (state_ != ChartState::Distribution)
+    return {};
+  const DistributionGeometry geometry(*run_, size_);
+  if (geometry.OnMarker(at, coins_)) {
+    dragging_ = true;
+    MoveCoins(geometry.CoinsAt(at.x));
+    return {.focus = KeyPart::Marker};
+  }
+  const int bar = geometry.BarAt(at);
+  if (bar < 0)
+    return {};
+  Choose(bar);
+  ChartOutcome shown = ShowMeeting(bar);
+  if (!shown.focus)
+    shown.focus = KeyPart::Bars;
+  return shown;
+}
+
+ChartOutcome ChartModel::PointerMove(Point at) {
+  if (dragging_ && state_ == ChartState::Distribution)
+    MoveCoins(DistributionGeometry(*run_, size_).CoinsAt(at.x));
+  return {};
+}
+
+ChartOutcome ChartModel::PointerUp() {
+  dragging_ = false;
+  return {};
+}
+
+ChartOutcome ChartModel::SetCoins(int coins) {
+  if (state_ == ChartState::Distribution)
+    MoveCoins(coins);
+  return {};
+}
+
+std::string ChartModel::ToolTipAt(Point at) const {
+  if (state_ != ChartState::Distribution)
+    return {};
+  const int bar = DistributionGeometry(*run_, size_).BarAt(at);
+  return bar < 0 ? std::string() : BarToolTip(*run_, bar);
+}
+
+bool ChartModel::GrabsMarker(Point at) const {
+  return state_ == ChartState::Distribution &&
+         DistributionGeometry(*run_, size_).OnMarker(at, coins_);
+}
+
+ChartOutcome ChartModel::ReplayClicked(double now) {
+  if (!InMeeting())
+    return {};
+  if (state_ == ChartState::Replaying) {
+    Pause(now);
+    return {.say = Status()};
+  }
+  if (state_ == ChartState::Meeting) {  // from the first guest
+    playedBeforeResume_ = 0;
+    shown_ = 0;
+  }
+  state_ = ChartState::Replaying;
+  resumedAt_ = now;
+  saidAt_ = now;
+  return {.say = Status()};
+}
+
+void ChartModel::Pause(double now) {
+  playedBeforeResume_ += now - resumedAt_;
+  state_ = ChartState::Paused;
+}
+
+ChartOutcome ChartModel::Step(double now) {
+  if (state_ == ChartState::Replaying)
+    Pause(now);
+  if (state_ == ChartState::Meeting) {  // a step from the whole walk starts again
+    state_ = ChartState::Paused;
+    shown_ = 0;
+  }
+  shown_ = std::min(shown_ + 1, walk_.guestCount);
+  playedBeforeResume_ = ReplayClock{walk_.guestCount}.PlayedAt(shown_);
+  const std::string said = Status();
+  if (shown_ == walk_.guestCount)
+    StopReplay();
+  return {.say = said};
+}
+
+void ChartModel::StopReplay() {
+  state_ = ChartState::Meeting;
+  shown_ = walk_.guestCount;
+  playedBeforeResume_ = 0;
+}
+
+ChartOutcome ChartModel::Resize(Size size) {
+  size_ = size;
+  return {};
+}
+
+ChartOutcome ChartModel::Tick(double now) {
+  if (state_ != ChartState::Replaying)
+    return {};
+  shown_ = ReplayClock{walk_.guestCount}.GuestsAfter(playedBeforeResume_ + now - resumedAt_);
+  if (shown_ == walk_.guestCount) {
+    const std::string said = Status();
+    StopReplay();
+    return {.say = said};
+  }
+  if (now - saidAt_ < ReplayClock::kSayEveryMilliseconds)
+    return {};
+  saidAt_ = now;
+  return {.say = Status()};
+}
+
+ChartScene ChartModel::Scene(const TextWidth& width) const {
+  switch (state_) {
+    case ChartState::Closed:
+      return {.size = size_};
+    case ChartState::NoRun:
+      return NoRunScene(size_, width);
+    case ChartState::Distribution:
+      return DistributionScene(*run_, coins_, chosen_, size_, width);
+    default:
+      return MeetingScene(walk_, run_->experimentCount, shown_, size_, width);
+  }
+}
+
+std::string ChartModel::Name() const {
+  if (InMeeting())
+    return TextsOf(walk_, run_->experimentCount).name;
+  return (run_ ? TextsOf(*run_) : NoRunTexts()).name;
+}
+
+std::string ChartModel::Description() const {
+  if (InMeeting())
+    return TextsOf(walk_, run_->experimentCount).description;
+  return (run_ ? TextsOf(*run_) : NoRunTexts()).description;
+}
+
+std::string ChartModel::CoinsDescription() const {
+  return run_ ? CoinsMarkerDescription(*run_, coins_) : std::string();
+}
+
+std::string ChartModel::CoinsText() const {
+  return run_ ? CoinsMarkerText(*run_, coins_) : std::string();
+}
+
+std::string ChartModel::ChosenBarToolTip() const {
+  return run_ && chosen_ >= 0 ? BarToolTip(*run_, chosen_) : std::string();
+}
+
+std::string ChartModel::ReplayCaption() const {
+  switch (state_) {
+    case ChartState::Replaying:
+      return MeetingTexts::kPause;
+    case ChartState::Paused:
+      return MeetingTexts::kResume;
+    default:
+      return MeetingTexts::kReplay;
+  }
+}
+
+std::string ChartModel::Status() const {
+  return ReplayStatus(walk_, shown_);
+}
+
+}  // namespace ombrix

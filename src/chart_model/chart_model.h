@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "chart_geometry.h"
+#include "chart_keys.h"
+#include "meeting_walk.h"
+#include "replay_clock.h"
+#include "shortage_chart.h"
+
+namespace ombrix {
+
+// Where the chart finds the meetings of the run it shows: the next one after `experiment`
+// (0: from the first) whose lowest balance is `value`, wrapping round, and a meeting drawn
+// again.
+struct RunMeetings {
+  std::function<std::optional<int>(int value, int experiment)> next;
+  std::function<MeetingWalk(int experiment)> replay;
+};
+
+enum class ChartState { Closed, NoRun, Distribution, Meeting, Replaying, Paused };
+
+// What an event asks of an edition beyond drawing the chart anew, which it always does.
+struct ChartOutcome {
+  bool close = false;        // the window goes
+  bool copyPicture = false;  // what it shows goes on the clipboard as a picture
+  std::optional<KeyPart> focus{};
+  std::string say{};                // told to a screen reader now
+  Command command = Command::None;  // a key's command that the main window carries out
+
+  friend bool operator==(const ChartOutcome&, const ChartOutcome&) = default;
+};
+
+// The chart window's life: the run it shows, its coins marker and chosen bar, a meeting shown
+// in place of the distribution with its replay, and the meeting last shown of each value.
+// Both editions forward their events here and draw what Scene() gives. Times are
+// milliseconds of any clock that only goes forward.
+class ChartModel {
+ public:
+  ChartState State() const { return state_; }
+  bool IsOpen() const { return state_ != ChartState::Closed; }
+  bool InMeeting() const;
+
+  // Opens the chart at `run`, its coins marker at theory's 95 %; an open one stays as the
+  // student left it.
+  ChartOutcome Open(const ShortageChart& run, RunMeetings meetings);
+  // A new run: an open chart shows it from its start.
+  ChartOutcome Run(const ShortageChart& run, RunMeetings meetings);
+  ChartOutcome Init();
+  // The chart goes with the main window.
+  ChartOutcome Help() { return Close(); }
+  // Before the exit message: a replay pauses where it is.
+  ChartOutcome Exit();
+  ChartOutcome Close();
+  ChartOutcome Back();
+  ChartOutcome Key(KeyPart part, ombrix::Key key, double now);
+  // The bars took the focus: with none chosen, the highest.
+  ChartOutcome FocusBars();
+  ChartOutcome PointerDown(Point at);
+  ChartOutcome PointerMove(Point at);
+  // The pointer let go, or the drag was cancelled.
+  ChartOutcome PointerUp();
+  // The coins a slider of the edition's own was set to.
+  ChartOutcome SetCoins(int coins);
+  ChartOutcome ReplayClicked(double now);
+  ChartOutcome Resize(Size size);
+  ChartOutcome Tick(double now);
+
+  // The tooltip at a point of the drawing: a bar's; empty elsewhere.
+  std::string ToolTipAt(Point at) const;
+  // Whether a press at a point takes hold of the coins marker, for the pointer's shape.
+  bool GrabsMarker(Point at) const;
+  bool Dragging() const { return dragging_; }
+  bool ClockRunning() const { return state_ == ChartState::Replaying; }
+
+  ChartScene Scene(const TextWidth& width) const;
+  Size DrawingSize() const { return size_; }
+  int Coins() const { return coins_; }
+  int MostCoins() const { return run_ ? run_->MostCoins() : 0; }
+  int ChosenBar() const { return chosen_; }
+  int GuestsShown() const { return shown_; }
+  const std::optional<ShortageChart>& Run() const { return run_; }
+  // What a screen reader calls what the chart shows, and says of it.
+  std::string Name() const;
+  std::string Description() const;
+  std::string CoinsDescription() const;
+  std::string CoinsText() const;
+  std::string ChosenBarToolTip() const;
+  // The caption of the replay's one button: Replay, Pause or Resume.
+  std::string ReplayCaption() const;
+  std::string Status() const;
+
+ private:
+  ChartOutcome ShowRun(const ShortageChart& run, RunMeetings meetings);
+  ChartOutcome Carry(Command command, double now);
+  ChartOutcome ShowMeeting(int bar);
+  int HighestBar() const;
+  void Choose(int bar);
+  void MoveCoins(int coins);
+  void Pause(double now);
+  ChartOutcome Step(double now);
+  // Stops the replay for good, the whole walk drawn.
+  void StopReplay();
+
+  ChartState state_ = ChartState::Closed;
+  Size size_ = kStandardChartSize;
+  std::optional<ShortageChart> run_;
+  RunMeetings meetings_;
+  std::map<int, int> lastMeetingOf_;  // by value
+  int coins_ = 0;
+  int chosen_ = -1;
+  bool dragging_ = false;
+  MeetingWalk walk_{};
+  int shown_ = 0;                  // guests drawn
+  double playedBeforeResume_ = 0;  // of the replay, milliseconds
+  double resumedAt_ = 0;
+  double saidAt_ = 0;
+};
+
+}  // namespace ombrix
