@@ -73,12 +73,21 @@ export async function openInProfile(profile, options = {}) {
  * A fresh page at the site, in a context of its own. It records the length in seconds of
  * every cue it starts (page.cues()): a cue started while its audio context is not running
  * (a page may start sound only once the user has acted) is recorded as silent. `options` are
- * the context's, such as a touch screen.
+ * the context's, such as a touch screen; with `keepModule`, the module the page makes is kept
+ * as window.ombrix, for chartAgainstRecords().
  */
-export async function open(options = {}) {
+export async function open({ keepModule = false, ...options } = {}) {
   // The table's copies are read back from the clipboard.
   const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
     ...options });
+  if (keepModule) {
+    await context.route('**/ombrix.js', async (route) => {
+      const response = await route.fetch();
+      const body = (await response.text()).replace(/export default (\w+);\s*$/,
+        'export default async (...args) => (window.ombrix = await $1(...args));');
+      await route.fulfill({ response, body });
+    });
+  }
   await context.addInitScript(() => {
     // As in a browser that has seen nothing of the user yet, and unlike this driven one:
     // audio contexts start suspended, and sound needs them resumed.
@@ -150,3 +159,54 @@ export async function settle(page, guests = '100', experiments = '1000') {
   await answer(page, guests);
   await answer(page, experiments);
 }
+
+/**
+ * The chart as drawn and as the module's records give it (a page opened with keepModule),
+ * each shape as a list of its element, role, place, look and text: equal where the page
+ * draws every record, in order, at the size of its figure.
+ */
+export const chartAgainstRecords = (page) => page.evaluate(async () => {
+  const { measure } = await import('./chart_drawing.js');
+  // The figure's size reaches the model at the frame after a change.
+  for (let frame = 0; frame < 2; ++frame) await new Promise((done) => requestAnimationFrame(done));
+  const { scene } = window.ombrix.chartNow(measure);
+  const recorded = (shape) => {
+    const { box } = shape;
+    const look = { line: () => [shape.x1, shape.y1, shape.x2, shape.y2],
+      path: () => [shape.points],
+      rect: () => [box.x, box.y, box.width, box.height, shape.fill, shape.radius],
+      circle: () => [shape.cx, shape.cy, shape.r, shape.fill],
+      text: () => [shape.x, shape.y, shape.pixels, shape.fill, shape.text, shape.anchor,
+        shape.bold, 'central', shape.upright ? `rotate(-90 ${shape.x} ${shape.y})` : null],
+    }[shape.kind]();
+    const edge = shape.strokeWidth ? [shape.stroke, shape.strokeWidth, shape.dash] : [];
+    return [shape.kind === 'path' ? 'polyline' : shape.kind, shape.role, ...look, ...edge];
+  };
+  const drawn = (element) => {
+    const number = (name) => Number(element.getAttribute(name) ?? 0);
+    const text = (name) => element.getAttribute(name);
+    const look = { line: () => [number('x1'), number('y1'), number('x2'), number('y2')],
+      polyline: () => [text('points')],
+      rect: () => [number('x'), number('y'), number('width'), number('height'), text('fill'),
+        number('rx')],
+      circle: () => [number('cx'), number('cy'), number('r'), text('fill')],
+      text: () => [number('x'), number('y'), number('font-size'), text('fill'),
+        element.textContent, text('text-anchor'), text('font-weight') === 'bold',
+        text('dominant-baseline'), text('transform')] }[element.tagName]();
+    const edge = number('stroke-width')
+      ? [text('stroke'), number('stroke-width'), text('stroke-dasharray') ?? ''] : [];
+    return [element.tagName, text('class'), ...look, ...edge];
+  };
+  const svg = document.querySelector('#Chart svg');
+  const figure = svg.parentElement.getBoundingClientRect();
+  const [back, bars, marker, front] = [...svg.children].map((group) => [...group.children]);
+  return {
+    drawn: { size: [figure.width, figure.height, svg.viewBox.baseVal.width,
+      svg.viewBox.baseVal.height], back: back.map(drawn),
+    bars: bars.map((option) => drawn(option.querySelector('.bar'))), marker: marker.map(drawn),
+    front: front.map(drawn) },
+    recorded: { size: [scene.width, scene.height, scene.width, scene.height],
+      back: scene.back.map(recorded), bars: scene.bars.map(recorded),
+      marker: scene.marker.map(recorded), front: scene.front.map(recorded) },
+  };
+});

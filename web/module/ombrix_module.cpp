@@ -11,6 +11,8 @@
 #include <string>
 
 #include "ask_settings.h"
+#include "chart_model.h"
+#include "chart_records.h"
 #include "page_dialogs.h"
 #include "random_generator.h"
 #include "run_records.h"
@@ -30,6 +32,7 @@ struct Session {
   ShortageExperiment<RandomGenerator> engine{random};
   std::optional<RunReport> report;
   PageDialogs dialogs;
+  ChartModel chart;
 };
 
 Session& session() {
@@ -43,32 +46,100 @@ val RunExperiment() {
   return RunRecord(current.report.emplace(current.engine.Run(current.settings)));
 }
 
-// The chart of the last run; null after Init.
-val RunChart() {
-  const std::optional<RunReport>& report = session().report;
-  return report ? ChartRecord(*report) : val::null();
-}
-
 void ClearRun() {
   session().report.reset();
 }
 
-// The next experiment of the last run after `after` (0: from the first) whose shortage is
-// `value`, wrapping round; null when none had it, or without a run. An experiment the run
-// does not have is an error of the page's, which the core reports.
-val NextMeeting(int value, int after) {
-  const std::optional<RunReport>& report = session().report;
-  const std::optional<int> next = report ? report->run.NextMeetingWith(value, after) : std::nullopt;
-  return next ? val(*next) : val::null();
+// The chart's figures and meetings, worked out only for a chart that shows them.
+ShortageChart RunChart(const RunReport& report) {
+  return ChartOf(report.law, report.run.Values(), report.run.average);
 }
 
-// Experiment `experiment` of the last run drawn again; null without a run.
-val ReplayMeeting(int experiment) {
+RunMeetings Meetings() {
+  Session& current = session();
+  const ShortageRun& run = current.report->run;
+  return {.next = [&run](int value, int after) { return run.NextMeetingWith(value, after); },
+          .replay = [&current,
+                     &run](int experiment) { return current.engine.Replay(run, experiment); }};
+}
+
+// The chart's events, each with what it asks of the page. Without a run, Show chart opens
+// nothing.
+val ChartOpen() {
   Session& current = session();
   if (!current.report)
     return val::null();
-  return MeetingRecord(current.engine.Replay(current.report->run, experiment),
-                       current.report->run.experimentCount);
+  return OutcomeRecord(current.chart.Open(RunChart(*current.report), Meetings()));
+}
+
+val ChartRun() {
+  Session& current = session();
+  if (!current.report || !current.chart.IsOpen())
+    return OutcomeRecord({});
+  return OutcomeRecord(current.chart.Run(RunChart(*current.report), Meetings()));
+}
+
+val ChartInit() {
+  return OutcomeRecord(session().chart.Init());
+}
+
+val ChartExit() {
+  return OutcomeRecord(session().chart.Exit());
+}
+
+val ChartClose() {
+  return OutcomeRecord(session().chart.Close());
+}
+
+val ChartBack() {
+  return OutcomeRecord(session().chart.Back());
+}
+
+// With `taken`: whether the key gives a command where it arrived. One that gives none stays
+// the browser's, as Space on a button or Tab.
+val ChartKey(const std::string& part, const std::string& key, bool control, double now) {
+  const KeyPart at = KeyPartNamed(part);
+  val outcome = OutcomeRecord(session().chart.Key(at, {key, control}, now));
+  outcome.set("taken", CommandOf(at, {key, control}) != Command::None);
+  return outcome;
+}
+
+val ChartFocusBars() {
+  return OutcomeRecord(session().chart.FocusBars());
+}
+
+val ChartPointer(const std::string& kind, double x, double y) {
+  ChartModel& chart = session().chart;
+  if (kind == "down")
+    return OutcomeRecord(chart.PointerDown({x, y}));
+  if (kind == "move")
+    return OutcomeRecord(chart.PointerMove({x, y}));
+  return OutcomeRecord(chart.PointerUp());  // let go, or cancelled
+}
+
+bool ChartGrabs(double x, double y) {
+  return session().chart.GrabsMarker({x, y});
+}
+
+val ChartReplay(double now) {
+  return OutcomeRecord(session().chart.ReplayClicked(now));
+}
+
+val ChartTick(double now) {
+  return OutcomeRecord(session().chart.Tick(now));
+}
+
+void ChartResize(double width, double height) {
+  session().chart.Resize({width, height});
+}
+
+val ChartNow(val measure) {
+  return ChartView(session().chart, measure);
+}
+
+// The command of a key of the main window's table: "ShowChart", "CopyTable" or "None".
+std::string TableCommand(const std::string& key, bool control) {
+  return std::string(CommandName(CommandOf(KeyPart::Table, {key, control})));
 }
 
 // The words of the message box that reports an error escaping a command.
@@ -111,9 +182,21 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("spoken", &MainWindowSpoken);
   emscripten::function("chartWindow", &ChartWindowRecord);
   emscripten::function("runExperiment", &RunExperiment);
-  emscripten::function("runChart", &RunChart);
   emscripten::function("clearRun", &ClearRun);
-  emscripten::function("nextMeeting", &NextMeeting);
-  emscripten::function("replayMeeting", &ReplayMeeting);
+  emscripten::function("chartOpen", &ChartOpen);
+  emscripten::function("chartRun", &ChartRun);
+  emscripten::function("chartInit", &ChartInit);
+  emscripten::function("chartExit", &ChartExit);
+  emscripten::function("chartClose", &ChartClose);
+  emscripten::function("chartBack", &ChartBack);
+  emscripten::function("chartKey", &ChartKey);
+  emscripten::function("chartFocusBars", &ChartFocusBars);
+  emscripten::function("chartPointer", &ChartPointer);
+  emscripten::function("chartGrabs", &ChartGrabs);
+  emscripten::function("chartReplay", &ChartReplay);
+  emscripten::function("chartTick", &ChartTick);
+  emscripten::function("chartResize", &ChartResize);
+  emscripten::function("chartNow", &ChartNow);
+  emscripten::function("tableCommand", &TableCommand);
   emscripten::function("runTimeError", &RunTimeError);
 }

@@ -1,235 +1,160 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the chart of a run as SVG, from the figures the module gives: a bar chart, a line and
-// three markers need no charting library, which would outweigh the rest of the site. Every look
-// is an attribute of the drawing, so that it stands alone when copied as a picture. The bars
-// and the coins marker are the parts a user acts on: a listbox of options and a slider; the
-// rest is hidden from a screen reader, which the chart's description tells.
+// Draws the module's view of the chart as SVG: each shape of its scene an element, in its
+// order, its role as its class and every look an attribute, so that the drawing stands alone
+// when copied as a picture. The bars are the options of a listbox and the coins marker is a
+// slider, kept from one view to the next so that they keep the focus; the rest is hidden from
+// a screen reader, which the chart's description tells.
 
-/** @typedef {import('./ombrix.js').ChartRecord} ChartRecord */
-/** @typedef {import('./ombrix.js').ChartWindowLayout} ChartWindowLayout */
+/** @typedef {import('./ombrix.js').ChartChoice} ChartChoice */
+/** @typedef {import('./ombrix.js').ChartShape} ChartShape */
+/** @typedef {import('./ombrix.js').ChartView} ChartView */
+/** @typedef {import('./ombrix.js').ChartWindowRecord} ChartWindowRecord */
+/** @typedef {import('./ombrix.js').Stroked} Stroked */
+/** @typedef {Record<string, string | number | undefined>} Attributes */
 
 const kNamespace = 'http://www.w3.org/2000/svg';
-/** The drawing's size in its own units, the chart window's client area; it scales with it. */
-export const kSize = { width: 640, height: 480 };
-/** The plot area, inside the title, the axes' labels and names, and the legend. */
-const kPlot = { left: 70, top: 56, right: 624, bottom: 372 };
 const kFace = '"Ombrix Gothic", IPAPGothic, "IPA Pゴシック", sans-serif';
-// The desktop chart's colours.
-const kBar = { fill: 'rgb(128,255,255)', stroke: 'rgb(0,128,128)' };
-const kMarkers = {
-  'by-run': { stroke: 'rgb(0,0,192)', 'stroke-width': 6 },
-  'by-theory': { stroke: 'rgb(192,0,0)', 'stroke-width': 2, 'stroke-dasharray': '8 4' },
-};
-const kLegendFont = 12;
-/** The coins marker the student moves: green, between the two markers' widths. */
-const kCoins = { stroke: 'rgb(0,128,0)', 'stroke-width': 4 };
-const kCoinsText = 'rgb(0,100,0)';
+
+/**
+ * Sets each attribute, taking away those that are undefined.
+ * @param {Element} element
+ * @param {Attributes} attributes
+ */
+function set(element, attributes) {
+  for (const [name, value] of Object.entries(attributes)) {
+    if (value === undefined) element.removeAttribute(name);
+    else element.setAttribute(name, String(value));
+  }
+}
 
 /**
  * @param {string} tag
- * @param {Record<string, string | number>} attributes
+ * @param {Attributes} attributes
  * @param {string} [text]
  */
-export function element(tag, attributes, text) {
+function element(tag, attributes, text) {
   const made = document.createElementNS(kNamespace, tag);
-  for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, String(value));
+  set(made, attributes);
   if (text !== undefined) made.textContent = text;
   return made;
 }
 
-/** How wide a text is drawn at `points` (the legend's by default), in the window's face. */
-export const measure = (() => {
-  const context = /** @type {CanvasRenderingContext2D} */ (
-    document.createElement('canvas').getContext('2d'));
-  return (/** @type {string} */ text, points = kLegendFont, bold = false) => {
-    context.font = `${bold ? 'bold ' : ''}${points}px ${kFace}`;
-    return context.measureText(text).width;
-  };
-})();
+const context = /** @type {CanvasRenderingContext2D} */ (
+  document.createElement('canvas').getContext('2d'));
 
 /**
- * The drawing on white with its title alone, as large as fits its width, and `art`, a group
- * a screen reader passes over, to draw the rest in.
- * @param {string} title
+ * How wide a text is drawn at `pixels`, in the chart's face: the module lays texts out by it.
+ * @param {string} text
+ * @param {number} pixels
+ * @param {boolean} bold
  */
-export function canvas(title, size = kSize) {
-  const svg = /** @type {SVGSVGElement} */ (element('svg', { class: 'chart',
-    viewBox: `0 0 ${size.width} ${size.height}`, width: size.width, height: size.height,
-    'font-family': kFace }));
-  const art = element('g', { 'aria-hidden': 'true' });
-  const points = Math.min(15, 15 * (size.width - 16) / measure(title, 15, true));
-  art.append(element('rect', { width: size.width, height: size.height, fill: 'white' }),
-    element('text', { x: size.width / 2, y: 22, 'font-size': points.toFixed(1),
-      'font-weight': 'bold', 'text-anchor': 'middle', class: 'chart-title' }, title));
-  svg.append(art);
-  return { svg, art };
+export function measure(text, pixels, bold) {
+  context.font = `${bold ? 'bold ' : ''}${pixels}px ${kFace}`;
+  return context.measureText(text).width;
 }
 
-/** @param {string} title */
-export function drawNoRun(title) {
-  return canvas(title).svg;
-}
+/** @param {Stroked} shape */
+const stroke = (shape) => ({ stroke: shape.stroke, 'stroke-width': shape.strokeWidth,
+  'stroke-dasharray': shape.dash || undefined });
 
-/**
- * The legend under the axes: each entry's key and name, centred in one row, or in two when
- * they do not fit in one.
- * @param {SVGElement} svg
- * @param {{ name: string, key: (x: number, y: number) => SVGElement[] }[]} entries
- */
-function drawLegend(svg, entries) {
-  const kKey = 18;
-  const widths = entries.map(({ name }) => kKey + 6 + measure(name));
-  const oneRow = widths.reduce((sum, width) => sum + width + 18, -18) <= kSize.width - 16;
-  const rows = oneRow ? [entries.map((_, k) => k)] : [[0, 1], [2, 3]];
-  rows.forEach((row, line) => {
-    const y = kSize.height - 26 + line * 18 - (rows.length - 1) * 9;
-    let x = (kSize.width - row.reduce((sum, k) => sum + widths[k] + 18, -18)) / 2;
-    for (const k of row) {
-      svg.append(...entries[k].key(x, y));
-      svg.append(element('text', { x: x + kKey + 6, y, 'font-size': kLegendFont,
-        'dominant-baseline': 'middle', class: 'legend' }, entries[k].name));
-      x += widths[k] + 18;
-    }
-  });
-}
+/** @param {{ x: number, y: number, width: number, height: number }} box */
+const place = (box) => ({ x: box.x, y: box.y, width: box.width, height: box.height });
 
-/** Where the bars stand: each a band wide, from the plot's left edge. */
-function bands(/** @type {ChartRecord} */ run) {
-  return (kPlot.right - kPlot.left) / run.observed.length;
-}
+/** @param {import('./ombrix.js').LineShape} line */
+const drawLine = (line) => element('line',
+  { x1: line.x1, y1: line.y1, x2: line.x2, y2: line.y2, ...stroke(line) });
 
-/**
- * Where a marker of `coins` stands: at the left edge of the bar of -coins, so that the bars
- * right of it are the experiments those coins see through.
- * @param {ChartRecord} run
- * @param {number} coins
- */
-const coinsEdge = (run, coins) => kPlot.left + bands(run) * (-coins - run.lowestValue);
+/** @param {import('./ombrix.js').PathShape} path */
+const drawPath = (path) => element('polyline',
+  { points: path.points, fill: 'none', ...stroke(path) });
 
-/**
- * The coins whose marker stands nearest `x`, in the drawing's units, within 0 to mostCoins.
- * @param {ChartRecord} run
- * @param {number} x
- */
-export function coinsAt(run, x) {
-  const coins = -run.lowestValue - Math.round((x - kPlot.left) / bands(run));
-  return Math.min(run.mostCoins, Math.max(0, coins));
-}
+/** @param {import('./ombrix.js').RectShape} rect */
+const drawRect = (rect) => element('rect', { ...place(rect.box), fill: rect.fill,
+  rx: rect.radius || undefined, ...(rect.strokeWidth ? stroke(rect) : {}) });
 
-/**
- * Moves the coins marker of a drawn run to `coins`, with its text.
- * @param {SVGSVGElement} svg
- * @param {ChartRecord} run
- * @param {number} coins
- */
-export function placeCoinsMarker(svg, run, coins) {
-  const marker = /** @type {SVGGElement} */ (svg.querySelector('.coins-marker'));
-  marker.setAttribute('transform', `translate(${coinsEdge(run, coins)} 0)`);
-  marker.setAttribute('aria-valuenow', String(coins));
-  marker.setAttribute('aria-valuetext', run.coinsMarkerTexts[coins]);
-  /** @type {SVGTextElement} */ (svg.querySelector('.coins-text')).textContent =
-    run.coinsMarkerTexts[coins];
-}
+/** @param {import('./ombrix.js').CircleShape} circle */
+const drawCircle = (circle) => element('circle',
+  { cx: circle.cx, cy: circle.cy, r: circle.r, fill: circle.fill });
 
-/**
- * The chart of a run. Its bars are options of a listbox, bar k with the id `${ids}-bar-k`; its
- * coins marker a slider, described by the element of id `${ids}-coins-description`, standing
- * nowhere until placeCoinsMarker places it.
- * @param {ChartRecord} run
- * @param {ChartWindowLayout} layout the axes' and series' names
- * @param {string} ids
- */
-export function drawRun(run, layout, ids) {
-  const { svg, art } = canvas(run.title);
-  const band = bands(run);
-  const x = (/** @type {number} */ bar) => kPlot.left + band * (bar + 0.5);
-  const y = (/** @type {number} */ count) =>
-    kPlot.bottom - (kPlot.bottom - kPlot.top) * (count / run.countTop);
-  const label = { 'font-size': 12, 'text-anchor': 'middle' };
-  const axisName = { 'font-size': 13, 'font-weight': 'bold', 'text-anchor': 'middle' };
+/** @param {import('./ombrix.js').TextShape} text its point is the middle of its height */
+const drawText = (text) => element('text', { x: text.x, y: text.y, 'font-size': text.pixels,
+  'font-weight': text.bold ? 'bold' : undefined, fill: text.fill, 'text-anchor': text.anchor,
+  'dominant-baseline': 'central', transform: text.upright ? `rotate(-90 ${text.x} ${text.y})`
+    : undefined }, text.text);
 
-  // The count axis: a grid line and a label at each step.
-  for (let count = 0; count <= run.countTop; count += run.countStep) {
-    art.append(element('line', { x1: kPlot.left, x2: kPlot.right, y1: y(count), y2: y(count),
-      stroke: count ? '#d8d8d8' : 'black' }));
-    art.append(element('text', { ...label, x: kPlot.left - 6, y: y(count), 'text-anchor': 'end',
-      'dominant-baseline': 'middle', class: 'count-label' }, String(count)));
+/** @param {ChartShape} shape */
+function drawShape(shape) {
+  switch (shape.kind) {
+    case 'line': return drawLine(shape);
+    case 'path': return drawPath(shape);
+    case 'rect': return drawRect(shape);
+    case 'circle': return drawCircle(shape);
+    default: return drawText(shape);
   }
-  art.append(element('line', { x1: kPlot.left, x2: kPlot.left, y1: kPlot.top, y2: kPlot.bottom,
-    stroke: 'black' }));
-  art.append(element('text', { ...axisName, class: 'count-axis',
-    transform: `translate(16 ${(kPlot.top + kPlot.bottom) / 2}) rotate(-90)` }, layout.countAxis));
+}
 
-  // The shortage axis: its values on multiples of the label step.
-  const firstLabel = run.lowestValue - (run.lowestValue % run.valueLabelStep);
-  for (let value = firstLabel; value <= 1; value += run.valueLabelStep) {
-    const bar = value - run.lowestValue;
-    if (bar < 0) continue;
-    art.append(element('line', { x1: x(bar), x2: x(bar), y1: kPlot.bottom, y2: kPlot.bottom + 4,
-      stroke: 'black' }));
-    art.append(element('text', { ...label, x: x(bar), y: kPlot.bottom + 16,
-      class: 'value-label' }, String(value)));
+/** @param {ChartShape} shape */
+function draw(shape) {
+  const drawn = drawShape(shape);
+  drawn.setAttribute('class', shape.role);
+  return drawn;
+}
+
+/**
+ * @param {Element} part
+ * @param {boolean} shown
+ */
+const show = (part, shown) => set(part, { display: shown ? undefined : 'none' });
+
+export class ChartDrawing {
+  /** @param {ChartWindowRecord} window its names; bar k gets the id `${name}-bar-k` */
+  constructor(window) {
+    this.ids = window.name;
+    this.svg = /** @type {SVGSVGElement} */ (element('svg', { class: 'chart',
+      'font-family': kFace }));
+    const art = () => element('g', { 'aria-hidden': 'true', 'pointer-events': 'none' });
+    this.back = art();
+    this.bars = element('g', { role: 'listbox', tabindex: 0, 'aria-label': window.bars,
+      class: 'bars' });
+    this.marker = element('g', { role: 'slider', tabindex: 0, 'aria-label': window.coinsMarker,
+      'aria-valuemin': 0, 'aria-orientation': 'horizontal',
+      'aria-describedby': `${window.name}-coins-description`, class: 'coins-marker' });
+    this.front = art();
+    this.svg.append(this.back, this.bars, this.marker, this.front);
   }
-  art.append(element('text', { ...axisName, class: 'value-axis', x: (kPlot.left + kPlot.right) / 2,
-    y: kPlot.bottom + 40 }, layout.valueAxis));
 
-  // The bars, each chosen by its whole band, empty or not.
-  const choices = element('g', { role: 'listbox', tabindex: 0, 'aria-label': layout.bars,
-    class: 'bars' });
-  run.observed.forEach((count, bar) => {
-    const choice = element('g', { role: 'option', id: `${ids}-bar-${bar}`, 'aria-selected': 'false',
-      class: 'choice', 'data-bar': bar });
-    choice.append(element('title', {}, run.barToolTips[bar]),
-      element('rect', { x: x(bar) - band / 2, y: kPlot.top, width: band,
-        height: kPlot.bottom - kPlot.top, fill: 'transparent', class: 'band' }),
-      element('rect', { ...kBar, x: x(bar) - band * 0.4, y: y(count), width: band * 0.8,
-        height: y(0) - y(count), class: 'bar', 'data-value': run.lowestValue + bar }));
-    choices.append(choice);
-  });
-  svg.append(choices);
-
-  const over = element('g', { 'aria-hidden': 'true', 'pointer-events': 'none' });
-  const points = run.expected.map((count, bar) => `${x(bar)},${y(count)}`).join(' ');
-  over.append(element('polyline', { points, fill: 'none', stroke: 'black', 'stroke-width': 2,
-    class: 'expected-line' }));
-  run.expected.forEach((count, bar) => over.append(element('circle', { cx: x(bar), cy: y(count),
-    r: 2.5, class: 'expected-point' })));
-
-  // Where the two agree, the theory's dashed line runs along the middle of the run's wider one.
-  for (const [kind, coins] of /** @type {const} */ ([['by-run', run.coinsByRun],
-    ['by-theory', run.coinsByTheory]])) {
-    const at = coinsEdge(run, coins);
-    over.append(element('line', { ...kMarkers[kind], x1: at, x2: at, y1: kPlot.top,
-      y2: kPlot.bottom, class: `marker ${kind}` }));
+  /** @param {ChartView} view */
+  draw(view) {
+    const { scene } = view;
+    set(this.svg, { viewBox: `0 0 ${scene.width} ${scene.height}`, width: scene.width,
+      height: scene.height });
+    this.back.replaceChildren(...scene.back.map(draw));
+    this.bars.replaceChildren(...scene.choices.map((choice) =>
+      this.choice(choice, scene.bars[choice.bar], choice.bar === view.chosenBar)));
+    set(this.bars, { 'aria-activedescendant':
+      view.chosenBar >= 0 ? `${this.ids}-bar-${view.chosenBar}` : undefined });
+    show(this.bars, scene.choices.length > 0);
+    this.marker.replaceChildren(...scene.marker.map(draw));
+    set(this.marker, { 'aria-valuenow': view.coins, 'aria-valuemax': view.mostCoins,
+      'aria-valuetext': view.coinsText });
+    show(this.marker, scene.marker.length > 0);
+    this.front.replaceChildren(...scene.front.map(draw));
   }
-  over.append(element('text', { x: kSize.width / 2, y: 42, 'font-size': 12.5,
-    'text-anchor': 'middle', fill: kCoinsText, class: 'coins-text' }));
 
-  /** @param {Record<string, string | number>} look */
-  const lineKey = (look) => (/** @type {number} */ left, /** @type {number} */ at) =>
-    [element('line', { ...look, x1: left, x2: left + 18, y1: at, y2: at })];
-  drawLegend(over, [
-    { name: layout.observed, key: (left, at) => [element('rect', { ...kBar, x: left, y: at - 5,
-      width: 18, height: 10 })] },
-    { name: layout.expected, key: (left, at) => [...lineKey({ stroke: 'black',
-      'stroke-width': 2 })(left, at), element('circle', { cx: left + 9, cy: at, r: 2.5 })] },
-    { name: run.coinsByRunLegend, key: lineKey(kMarkers['by-run']) },
-    { name: run.coinsByTheoryLegend, key: lineKey(kMarkers['by-theory']) },
-  ]);
-  svg.append(over);
-
-  // The coins marker, drawn at 0 and moved along: a line with a grip at its top, and a wider
-  // band round it that a pointer or a finger takes hold of.
-  const marker = element('g', { role: 'slider', tabindex: 0, 'aria-label': layout.coinsMarker,
-    'aria-valuemin': 0, 'aria-valuemax': run.mostCoins, 'aria-orientation': 'horizontal',
-    'aria-describedby': `${ids}-coins-description`, class: 'coins-marker' });
-  const span = { x1: 0, x2: 0, y1: kPlot.top, y2: kPlot.bottom };
-  marker.append(element('line', { ...span, stroke: 'transparent', 'stroke-width': 20 }),
-    element('line', { ...span, ...kCoins }),
-    element('rect', { x: -7, y: kPlot.top - 2, width: 14, height: 26, rx: 3,
-      fill: kCoins.stroke, class: 'grip' }),
-    ...[8, 12, 16].map((down) => element('line', { x1: -4, x2: 4, y1: kPlot.top + down,
-      y2: kPlot.top + down, stroke: 'white', 'stroke-width': 1.5 })));
-  svg.append(marker);
-  return svg;
+  /**
+   * A bar as an option: its tooltip, its whole band taking the pointer, and the bar drawn.
+   * @param {ChartChoice} choice
+   * @param {ChartShape} bar
+   * @param {boolean} chosen
+   */
+  choice(choice, bar, chosen) {
+    const option = element('g', { role: 'option', id: `${this.ids}-bar-${choice.bar}`,
+      'aria-selected': String(chosen), class: 'choice', 'data-bar': choice.bar });
+    const drawn = draw(bar);
+    drawn.setAttribute('data-value', String(choice.value));
+    option.append(element('title', {}, choice.toolTip),
+      element('rect', { ...place(choice.band), fill: 'none', 'pointer-events': 'all',
+        class: 'band' }), drawn);
+    return option;
+  }
 }

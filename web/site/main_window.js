@@ -3,6 +3,7 @@
 // after a run, the table's tooltips, its menu, Copy table and the chart.
 
 import { ChartWindow } from './chart_window.js';
+import { moduleKey } from './keys.js';
 import { TableMenu } from './table_menu.js';
 import { onLongPress } from './touch.js';
 import { buildWindow, control, showText } from './windows.js';
@@ -33,7 +34,10 @@ export class MainWindow {
     this.window = null;
     /** @type {RunResult | null} the run the table shows */
     this.run = null;
-    this.chart = new ChartWindow(program.module.chartWindow(), program.desktop, program.module);
+    const chartWindow = program.module.chartWindow();
+    // The table's cells share the bars' light cyan.
+    document.documentElement.style.setProperty('--light-cyan', chartWindow.lightCyan);
+    this.chart = new ChartWindow(chartWindow, program.desktop, program.module);
     const [showChart, copyTable] = this.layout.menu;
     this.menu = new TableMenu([
       { ...showChart, run: () => this.showChart() },
@@ -126,7 +130,7 @@ export class MainWindow {
   }
 
   async onExitClicked() {
-    this.chart.stopReplay();  // not behind the exit message, which waits for an answer
+    this.chart.exit();  // its replay pauses, not to play behind the exit message
     this.program.cues.play(this.layout.cues.exit);
     const answer = await this.module.ccall('ombrix_exit_message', 'number', [], [],
       { async: true });
@@ -140,7 +144,7 @@ export class MainWindow {
     for (const role of /** @type {const} */ (['experimentCount', 'guestCount']))
       this.showCount(this.layout.roles[role], '');
     this.module.clearRun();
-    this.chart.showNoRun();
+    this.chart.init();
     await this.askSettings(kInit);
   }
 
@@ -162,14 +166,12 @@ export class MainWindow {
     this.showCount(this.layout.roles.average, run?.average ?? '');
     setToolTip(this.control('average'), run?.averageToolTip);
     // An open chart follows the run; a closed one costs the run nothing.
-    const chart = run && this.chart.isOpen && this.module.runChart();
-    if (chart) this.chart.showRun(chart);
+    if (run && this.chart.isOpen) this.chart.run();
   }
 
   /** Opens the chart of the run, or brings it the focus. */
   showChart() {
-    const chart = this.module.runChart();
-    if (chart) this.chart.open(chart);
+    this.chart.open();
   }
 
   copyTable() {
@@ -184,12 +186,13 @@ export class MainWindow {
   onKeyDown(event) {
     const frame = this.window?.frame;
     if (!frame?.isConnected || this.program.busy || this.program.ended) return;
-    if (this.chart.frame?.contains(/** @type {Node} */ (event.target))) return;
-    const command = event.ctrlKey || event.metaKey ? event.key.toLowerCase() : '';
-    if (command === 'g') {
+    if (this.chart.frame.contains(/** @type {Node} */ (event.target))) return;
+    const key = moduleKey(event);
+    const command = key ? this.module.tableCommand(key.name, key.control) : 'None';
+    if (command === 'ShowChart') {
       event.preventDefault();
       this.showChart();
-    } else if (command === 'c' && !document.getSelection()?.toString()) {
+    } else if (command === 'CopyTable' && !document.getSelection()?.toString()) {
       // A selection is copied as the browser copies it; the table otherwise.
       event.preventDefault();
       this.copyTable();

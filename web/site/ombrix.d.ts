@@ -63,84 +63,146 @@ export interface RunResult {
   copied: string;
 }
 
-/** The chart's words: its title, and its name and description for a screen reader. */
-export interface ChartWords {
-  title: string;
-  name: string;
-  description: string;
-}
-
-export interface ChartRecord extends ChartWords {
-  /** The value of the first bar; the last one is +1. */
-  lowestValue: number;
-  /** Each bar's experiments, from the lowest value up. */
-  observed: number[];
-  /** The experiments theory expects at each bar. */
-  expected: number[];
-  /** The count axis: from 0 to countTop, labelled every countStep. */
-  countTop: number;
-  countStep: number;
-  /** The shortage axis is labelled on the multiples of this. */
-  valueLabelStep: number;
-  /** The coins that cover 95 % of experiments, by this run and by theory, and their legends. */
-  coinsByRun: number;
-  coinsByTheory: number;
-  coinsByRunLegend: string;
-  coinsByTheoryLegend: string;
-  /** The coins marker moves from 0 to these, which see every bar through. */
-  mostCoins: number;
-  /** What the coins marker says, and what a screen reader says of it, at each number of coins. */
-  coinsMarkerTexts: string[];
-  coinsMarkerDescriptions: string[];
-  /** Each bar's tooltip: its experiments, and whether it has a meeting to show. */
-  barToolTips: string[];
-}
-
-/** One meeting of the last run, drawn again. */
-export interface MeetingRecord {
-  /** 1 to the run's experiments, in the order the run drew them. */
-  experiment: number;
-  guestCount: number;
-  /** The coin balance after guest 1, 2, ... */
-  balances: number[];
-  lowest: number;
-  /** The first guest after whom the balance was `lowest`. */
-  lowestGuest: number;
-  caption: string;
-  /** What a screen reader calls the drawing, and says of it. */
-  name: string;
-  description: string;
-  /** Beside the lowest point. */
-  lowestLabel: string;
-  /** What a replay says after 0, 1, ... guests. */
-  statuses: string[];
-  /** The ticks of the guest and balance axes. */
-  guestStep: number;
-  balanceStep: number;
-}
-
-export interface ChartWindowLayout {
+export interface ChartWindowRecord {
   name: string;
   caption: string;
-  /** Its client area's size in CSS pixels. */
+  /** Its client area's size in CSS pixels, as it opens. */
   size: { width: number; height: number };
-  valueAxis: string;
-  countAxis: string;
-  /** The series' names in the legend. */
-  observed: string;
-  expected: string;
-  /** Its words after Init, when no run is shown. */
-  noRun: ChartWords;
   /** The names of the coins marker and of the bars, for a screen reader. */
   coinsMarker: string;
   bars: string;
-  /** A meeting's axes and commands. */
-  guestAxis: string;
-  balanceAxis: string;
-  replay: string;
-  pause: string;
-  resume: string;
+  /** A meeting's Back button, and the keys that do as it does. */
   back: string;
+  backKeys: string;
+  /** The keys that close it: "Esc". */
+  closeKeys: string;
+  /** The bars' fill, which the main window's table shares, as CSS writes a colour. */
+  lightCyan: string;
+  /** The size of the replay's buttons' words, in CSS pixels. */
+  buttonPixels: number;
+}
+
+/** How a line is drawn: a CSS colour, a width in pixels and a dash ("8 4"; empty: solid). */
+export interface Stroked {
+  stroke: string;
+  strokeWidth: number;
+  dash: string;
+}
+
+/** A box in the drawing's pixels, from its top-left corner. */
+export interface ChartBox {
+  x: number;
+  y: number;
+  width: number;
+  height: number;
+}
+
+/** What a shape shows, as the drawn element's class: "bar chosen", "marker by-run". */
+interface Shaped {
+  role: string;
+}
+
+export interface LineShape extends Shaped, Stroked {
+  kind: 'line';
+  x1: number;
+  y1: number;
+  x2: number;
+  y2: number;
+}
+
+/** Joined straight lines through "x,y x,y ...", not closed. */
+export interface PathShape extends Shaped, Stroked {
+  kind: 'path';
+  points: string;
+}
+
+/** Its edge is drawn where strokeWidth is more than 0. */
+export interface RectShape extends Shaped, Stroked {
+  kind: 'rect';
+  box: ChartBox;
+  fill: string;
+  radius: number;
+}
+
+export interface CircleShape extends Shaped {
+  kind: 'circle';
+  cx: number;
+  cy: number;
+  r: number;
+  fill: string;
+}
+
+/** A line of text whose point is the middle of its height; upright: turned a quarter left. */
+export interface TextShape extends Shaped {
+  kind: 'text';
+  text: string;
+  x: number;
+  y: number;
+  pixels: number;
+  bold: boolean;
+  fill: string;
+  anchor: 'start' | 'middle' | 'end';
+  upright: boolean;
+}
+
+export type ChartShape = LineShape | PathShape | RectShape | CircleShape | TextShape;
+
+/** A bar a student can choose: the band that takes a pointer, and what its tooltip says. */
+export interface ChartChoice {
+  bar: number;
+  value: number;
+  band: ChartBox;
+  toolTip: string;
+}
+
+/** What the chart draws, back to front; bars[k] is the bar of choices[k]. */
+export interface ChartScene {
+  width: number;
+  height: number;
+  back: ChartShape[];
+  bars: ChartShape[];
+  choices: ChartChoice[];
+  marker: ChartShape[];
+  front: ChartShape[];
+}
+
+export type ChartState = 'closed' | 'no-run' | 'distribution' | 'meeting' | 'replaying' | 'paused';
+
+/** What the chart shows now, and its words. */
+export interface ChartView {
+  state: ChartState;
+  /** Whether a meeting is shown in place of the distribution, with its commands. */
+  inMeeting: boolean;
+  scene: ChartScene;
+  /** What a screen reader calls the drawing, and says of it. */
+  name: string;
+  description: string;
+  /** The coins marker: from 0 to mostCoins, its text, and what a screen reader says of it. */
+  coins: number;
+  mostCoins: number;
+  coinsText: string;
+  coinsDescription: string;
+  /** -1 for none. */
+  chosenBar: number;
+  /** The replay's one button: Replay, Pause or Resume. */
+  replayCaption: string;
+  /** While it runs, the replay asks for frames. */
+  clockRunning: boolean;
+}
+
+/** Where a key arrives. */
+export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay';
+
+export type TableCommand = 'ShowChart' | 'CopyTable' | 'None';
+
+/** What an event asks of the page beyond drawing the chart anew. */
+export interface ChartOutcome {
+  close: boolean;
+  copyPicture: boolean;
+  focus: ChartPart | null;
+  /** Told to a screen reader now; empty for nothing. */
+  say: string;
+  command: string;
 }
 
 /** What the module asks of the page: its dialogs, and the labels that show the counts. */
@@ -161,18 +223,32 @@ export interface OmbrixModule {
    * 120 experiments", "Number of guests: 100"; empty for a label whose text says it all.
    */
   spoken(name: string, text: string): string;
-  chartWindow(): ChartWindowLayout;
+  chartWindow(): ChartWindowRecord;
   runExperiment(): RunResult;
-  /** The chart of the last run; null after Init. */
-  runChart(): ChartRecord | null;
   clearRun(): void;
-  /**
-   * The next experiment of the last run after `after` (0: from the first) whose shortage is
-   * `value`, wrapping round; null when none had it.
-   */
-  nextMeeting(value: number, after: number): number | null;
-  /** Experiment `experiment` of the last run drawn again; null without a run. */
-  replayMeeting(experiment: number): MeetingRecord | null;
+  /** The chart's events. Open gives null without a run, and opens nothing then. */
+  chartOpen(): ChartOutcome | null;
+  chartRun(): ChartOutcome;
+  chartInit(): ChartOutcome;
+  chartExit(): ChartOutcome;
+  chartClose(): ChartOutcome;
+  chartBack(): ChartOutcome;
+  /** `taken`: whether the key gives a command there; else it is the browser's. */
+  chartKey(part: ChartPart, key: string, control: boolean, nowMs: number):
+    ChartOutcome & { taken: boolean };
+  chartFocusBars(): ChartOutcome;
+  /** At a point of the drawing, in its own pixels. */
+  chartPointer(kind: 'down' | 'move' | 'up' | 'cancel', x: number, y: number): ChartOutcome;
+  /** Whether a press there takes hold of the coins marker. */
+  chartGrabs(x: number, y: number): boolean;
+  chartReplay(nowMs: number): ChartOutcome;
+  chartTick(nowMs: number): ChartOutcome;
+  /** The drawing's size in pixels. */
+  chartResize(width: number, height: number): void;
+  /** What it shows now, its texts laid out by `measure`'s widths in pixels. */
+  chartNow(measure: (text: string, pixels: number, bold: boolean) => number): ChartView;
+  /** What a key does in the main window's table. */
+  tableCommand(key: string, control: boolean): TableCommand;
   /** The words of the message box that reports an error escaping a command. */
   runTimeError(what: string): { prompt: string; title: string };
   ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],

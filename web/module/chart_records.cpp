@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart_records.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "chart_texts.h"
+#include "meeting_texts.h"
+
+namespace ombrix {
+
+using emscripten::val;
+
+namespace {
+
+constexpr std::string_view kPartNames[] = {"Table", "Chart", "Bars", "Marker", "Replay"};
+
+val StrokeRecord(val shape, const Stroke& stroke) {
+  shape.set("stroke", CssColour(stroke.colour));
+  shape.set("strokeWidth", stroke.width);
+  shape.set("dash", stroke.Dashed()
+                        ? std::to_string(stroke.dash[0]) + " " + std::to_string(stroke.dash[1])
+                        : std::string());
+  return shape;
+}
+
+val Shaped(const char* kind, const char* role) {
+  val shape = val::object();
+  shape.set("kind", std::string(kind));
+  shape.set("role", std::string(role));
+  return shape;
+}
+
+val BoxRecord(const Box& box) {
+  val record = val::object();
+  record.set("x", box.left);
+  record.set("y", box.top);
+  record.set("width", box.width);
+  record.set("height", box.height);
+  return record;
+}
+
+struct ShapeRecord {
+  val operator()(const LineShape& line) const {
+    val shape = StrokeRecord(Shaped("line", line.role), line.stroke);
+    shape.set("x1", line.from.x);
+    shape.set("y1", line.from.y);
+    shape.set("x2", line.to.x);
+    shape.set("y2", line.to.y);
+    return shape;
+  }
+  val operator()(const PathShape& path) const {
+    val shape = StrokeRecord(Shaped("path", path.role), path.stroke);
+    std::string points;
+    for (const Point& point : path.points)
+      points += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
+    shape.set("points", points);
+    return shape;
+  }
+  val operator()(const RectShape& rect) const {
+    val shape = StrokeRecord(Shaped("rect", rect.role), rect.edge);
+    shape.set("box", BoxRecord(rect.box));
+    shape.set("fill", CssColour(rect.fill));
+    shape.set("radius", rect.cornerRadius);
+    return shape;
+  }
+  val operator()(const CircleShape& circle) const {
+    val shape = Shaped("circle", circle.role);
+    shape.set("cx", circle.centre.x);
+    shape.set("cy", circle.centre.y);
+    shape.set("r", circle.radius);
+    shape.set("fill", CssColour(circle.fill));
+    return shape;
+  }
+  val operator()(const TextShape& text) const {
+    val shape = Shaped("text", text.role);
+    constexpr const char* kAnchors[] = {"start", "middle", "end"};
+    shape.set("text", text.text);
+    shape.set("x", text.at.x);
+    shape.set("y", text.at.y);
+    shape.set("pixels", text.pixels);
+    shape.set("bold", text.bold);
+    shape.set("fill", CssColour(text.colour));
+    shape.set("anchor", std::string(kAnchors[int(text.anchor)]));
+    shape.set("upright", text.upright);
+    return shape;
+  }
+};
+
+val Shapes(const std::vector<Shape>& shapes) {
+  val records = val::array();
+  for (const Shape& shape : shapes)
+    records.call<void>("push", std::visit(ShapeRecord{}, shape));
+  return records;
+}
+
+val SceneRecord(const ChartScene& scene) {
+  val record = val::object();
+  record.set("width", scene.size.width);
+  record.set("height", scene.size.height);
+  record.set("back", Shapes(scene.back));
+  record.set("bars", Shapes(scene.bars));
+  val choices = val::array();
+  for (const BarChoice& choice : scene.choices) {
+    val bar = val::object();
+    bar.set("bar", choice.bar);
+    bar.set("value", choice.value);
+    bar.set("band", BoxRecord(choice.band));
+    bar.set("toolTip", choice.toolTip);
+    choices.call<void>("push", bar);
+  }
+  record.set("choices", choices);
+  record.set("marker", Shapes(scene.marker));
+  record.set("front", Shapes(scene.front));
+  return record;
+}
+
+}  // namespace
+
+std::string CssColour(const Colour& colour) {
+  const std::string channels = std::to_string(colour.red) + "," + std::to_string(colour.green) +
+                               "," + std::to_string(colour.blue);
+  if (colour.alpha >= 1)
+    return "rgb(" + channels + ")";
+  return "rgba(" + channels + "," + std::to_string(colour.alpha) + ")";
+}
+
+KeyPart KeyPartNamed(const std::string& name) {
+  for (std::size_t part = 0; part < std::size(kPartNames); ++part)
+    if (kPartNames[part] == name)
+      return KeyPart(part);
+  return KeyPart::Chart;
+}
+
+val ChartWindowRecord() {
+  const WindowSpec window = ChartWindowSpec();
+  val record = val::object();
+  record.set("name", window.name);
+  record.set("caption", window.caption);
+  val size = val::object();
+  size.set("width", window.rect.Pixels().width);
+  size.set("height", window.rect.Pixels().height);
+  record.set("size", size);
+  record.set("coinsMarker", std::string(ChartTexts::kCoinsMarker));
+  record.set("bars", std::string(ChartTexts::kBars));
+  record.set("back", std::string(MeetingTexts::kBack));
+  record.set("backKeys", ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
+                             ShortcutLabel(KeyPart::Chart, Command::Leave));
+  record.set("closeKeys", ShortcutLabel(KeyPart::Chart, Command::Leave));
+  record.set("lightCyan", CssColour(ChartPalette::kLightCyan));
+  record.set("buttonPixels", ChartPalette::kLabelPixels);
+  return record;
+}
+
+val ChartView(const ChartModel& chart, val measure) {
+  const TextWidth width = [&measure](std::string_view text, double pixels, bool bold) {
+    return measure(std::string(text), pixels, bold).as<double>();
+  };
+  constexpr const char* kStates[] = {"closed",  "no-run",    "distribution",
+                                     "meeting", "replaying", "paused"};
+  val view = val::object();
+  view.set("state", std::string(kStates[int(chart.State())]));
+  view.set("scene", SceneRecord(chart.Scene(width)));
+  view.set("name", chart.Name());
+  view.set("description", chart.Description());
+  view.set("coins", chart.Coins());
+  view.set("mostCoins", chart.MostCoins());
+  view.set("coinsText", chart.CoinsText());
+  view.set("coinsDescription", chart.CoinsDescription());
+  view.set("chosenBar", chart.ChosenBar());
+  view.set("inMeeting", chart.InMeeting());
+  view.set("replayCaption", chart.ReplayCaption());
+  view.set("clockRunning", chart.ClockRunning());
+  return view;
+}
+
+val OutcomeRecord(const ChartOutcome& outcome) {
+  val record = val::object();
+  record.set("close", outcome.close);
+  record.set("copyPicture", outcome.copyPicture);
+  record.set("focus",
+             outcome.focus ? val(std::string(kPartNames[int(*outcome.focus)])) : val::null());
+  record.set("say", outcome.say);
+  record.set("command", std::string(CommandName(outcome.command)));
+  return record;
+}
+
+}  // namespace ombrix
