@@ -49,7 +49,7 @@ ChartOutcome ChartModel::Init() {
 
 ChartOutcome ChartModel::Exit() {
   if (state_ == ChartState::Replaying)
-    Pause(resumedAt_);
+    Pause(tickedAt_);  // where its last frame stands
   return {};
 }
 
@@ -211,8 +211,7 @@ ChartOutcome ChartModel::ReplayClicked(double now) {
     shown_ = 0;
   }
   state_ = ChartState::Replaying;
-  resumedAt_ = now;
-  saidAt_ = now;
+  resumedAt_ = tickedAt_ = saidAt_ = now;
   return {.say = Status()};
 }
 
@@ -250,6 +249,7 @@ ChartOutcome ChartModel::Resize(Size size) {
 ChartOutcome ChartModel::Tick(double now) {
   if (state_ != ChartState::Replaying)
     return {};
+  tickedAt_ = now;
   shown_ = ReplayClock{walk_.guestCount}.GuestsAfter(playedBeforeResume_ + now - resumedAt_);
   if (shown_ == walk_.guestCount) {
     const std::string said = Status();

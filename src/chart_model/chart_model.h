@@ -118,6 +118,7 @@ class ChartModel {
   int shown_ = 0;                  // guests drawn
   double playedBeforeResume_ = 0;  // of the replay, milliseconds
   double resumedAt_ = 0;
+  double tickedAt_ = 0;
   double saidAt_ = 0;
 };
 

@@ -145,7 +145,8 @@ TEST(ChartPlacementTest, BesideElseShrunkBesideElseOverTheRowsLeftEmpty) {
   // clang-format off
   // The screen, the main window's client area's top-left corner, the run, and where the chart
   // goes.
-  const std::tuple<QRect, QPoint, const FrequencyTable&, QRect> rows[] = {
+  struct Row { QRect screen; QPoint client; const FrequencyTable& run; QRect chart; };
+  const Row rows[] = {
       {{0, 0, 1920, 1080}, {244, 99}, lowRows, {865, 69, 640, 510}},
       {{0, 0, 1366, 768}, {244, 99}, lowRows, {865, 69, 501, 510}},
       {{0, 0, 1280, 1024}, {244, 99}, lowRows, {244, 619, 640, 405}},

@@ -25,7 +25,8 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
   const std::string huge(4'000'000, '9');  // linear time, or the test times out
 
   // clang-format off
-  const std::pair<std::string, double> rows[] = {
+  struct Row { std::string text; double value; };
+  const Row rows[] = {
       {"100", 100}, {"12abc", 12}, {"  5", 5}, {"1e3", 1000}, {"-3", -3}, {"10.7", 10.7},
       {"1,000", 1}, {"abc", 0}, {"", 0}, {"1 0\t0\n", 100}, {"- .5", -0.5}, {"1.2.3", 1.2},
       {"2.5E-1", 0.25}, {"1e", 1}, {"1d3", 1}, {"--5", 0}, {"&H3E8", 1000}, {"&hff", 255},
@@ -53,7 +54,8 @@ TEST(AskCountTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
   constexpr int kAgain = 77;
   // clang-format off
   // The answer, and the count each dialog accepts, or kAgain when it asks again.
-  const std::tuple<const char*, int, int> rows[] = {
+  struct Row { const char* answer; int guests, experiments; };
+  const Row rows[] = {
       {"10", 10, 10}, {"1000", 1000, 1000}, {"9.999", kAgain, 9}, {"1000.01", kAgain, 1000},
       {"999.9", 999, 999}, {"1", kAgain, 1}, {"10000", kAgain, 10000}, {"0.999", kAgain, kAgain},
       {"10000.01", kAgain, kAgain}, {"-3", kAgain, kAgain}, {"&H3E9", kAgain, 1001},
@@ -97,7 +99,8 @@ std::vector<float> Tosses(const std::string& headsAndTails) {
 TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
   // clang-format off
   // The tosses, the lowest balance, and the first guest after whom it came.
-  const std::tuple<std::vector<float>, int, int> meetings[] = {
+  struct Meeting { std::vector<float> draws; int shortage, lowestGuest; };
+  const Meeting meetings[] = {
       {Tosses("HTTTHTHHHT"), -2, 4}, {Tosses(std::string(1000, 'H')), 1, 1},
       {Tosses("THHHHHHHHH"), -1, 1}, {Tosses(std::string(1000, 'T')), -1000, 1000},
       {Tosses("HTHTHTHTHTHTHTHTHTHT"), 0, 2},
@@ -163,8 +166,8 @@ TEST(ShortageRunTest, TheNextMeetingWithAValueWrapsRoundToTheFirst) {
   ShortageRun run{.experimentCount = 5};
   std::ranges::copy(std::vector<std::int16_t>{-2, 0, -2, 1, -7}, run.values.begin());
   // clang-format off
-  // The value, the meeting shown, and the one shown next.
-  const std::tuple<int, int, std::optional<int>> rows[] = {
+  struct Row { int value, shown; std::optional<int> next; };
+  const Row rows[] = {
       {-2, 0, 1}, {-2, 1, 3}, {-2, 3, 1}, {0, 2, 2}, {-7, 0, 5}, {-7, 5, 5}, {1, 5, 4},
       {5, 0, std::nullopt}, {-3, 2, std::nullopt}};
   // clang-format on
@@ -200,9 +203,11 @@ TEST(RandomGeneratorTest, OneSeedAndOneClockGiveTheSameTableOnEveryBuild) {
 
 TEST(FrequencyTableTest, BinsTheirValuesCellTextsAndTheAverageText) {
   // clang-format off
-  const std::pair<int, int> bins[] = {{-1000, 1}, {-58, 1}, {-57, 2}, {-50, 9}, {-49, 10},
+  struct Bin { int value, bin; };
+  struct Average { float average; const char* text; };
+  const Bin bins[] = {{-1000, 1}, {-58, 1}, {-57, 2}, {-50, 9}, {-49, 10},
                                       {-1, 58}, {0, 59}, {1, 60}, {3, 62}, {4, 63}};
-  const std::pair<float, const char*> averages[] = {
+  const Average averages[] = {
       {-11.84f, "-11.8"}, {-1234567.0f, "-1234567.0"}, {-11.25f, "-11.3"}, {-11.65f, "-11.6"},
       {1.0f, "1.0"}, {0.0f, ".0"}, {-0.5f, "-.5"}, {9.96f, "10.0"}, {0.05f, ".1"}, {-0.04f, ".0"}};
   // clang-format on
@@ -264,8 +269,8 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
     return two;
   };
   // clang-format off
-  // The guests, the values, the lowest bar and the coins by this run.
-  const std::tuple<int, std::vector<std::int16_t>, int, int> rows[] = {
+  struct Row { int guests; std::vector<std::int16_t> values; int lowestValue, coinsByRun; };
+  const Row rows[] = {
       {100, {0, -3, 1, 1}, -38, 3}, {1000, {-2}, -122, 2}, {10, {}, -10, 0},
       {100, {-60, -58, -57, 1}, -60, 60}, {100, eighteenZerosAnd({0, -60}), -60, 0},
       {100, eighteenZerosAnd({-60, -60}), -60, 60}, {10, {-10, 1}, -10, 10}};
@@ -300,8 +305,8 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
 // highest bar or point; from the run's figures alone.
 TEST(ShortageChartTest, CountAxisStepsInWholeNumbersUpToTheHighestCount) {
   // clang-format off
-  // The highest count, then the axis: its top and its step.
-  const std::pair<double, CountAxis> rows[] = {
+  struct Row { double highest; CountAxis axis; };
+  const Row rows[] = {
       {0, {1, 1}}, {0.4, {1, 1}}, {2, {2, 1}}, {6, {6, 1}}, {7, {8, 2}}, {12.5, {15, 5}},
       {1100, {1200, 200}}, {2950, {3000, 500}}, {3000, {3000, 500}}, {3001, {4000, 1000}},
       {9999.9, {10000, 2000}}};

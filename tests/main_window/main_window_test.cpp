@@ -142,7 +142,11 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
 // Exit, or a settings dialog left without a number: the exit message once, then the end.
 TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
   const QString exitCue = "100 23 Stop, 23 Close, 22 endpinpon.wav, 23 Open, 23 Sound";
-  const std::pair<std::function<void(DialogScript&)>, QString> rows[] = {
+  struct Row {
+    std::function<void(DialogScript&)> answer;
+    QString heard;
+  };
+  const Row rows[] = {
       {[](DialogScript& s) { s.Type("100").Type("1000").Press(Qt::Key_Return); }, exitCue},
       {[](DialogScript& s) { s.Press(Qt::Key_Escape).Press(Qt::Key_Return); }, " "},
       // The exit message closed through the window manager, as the script closes any dialog it

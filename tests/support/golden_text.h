@@ -35,14 +35,14 @@ inline std::string CompareWithGoldenText(const std::string& name, const std::str
     return {};
   const std::vector<std::string> want = LinesOf(golden), got = LinesOf(actual);
   std::string report = name + " differs from " + path + ":\n";
-  int shown = 0;
-  for (std::size_t line = 0; line < std::max(want.size(), got.size()) && shown < 10; ++line) {
-    const std::string* was = line < want.size() ? &want[line] : nullptr;
-    const std::string* is = line < got.size() ? &got[line] : nullptr;
-    if (was && is && *was == *is)
+  for (std::size_t line = 0, shown = 0; line < std::max(want.size(), got.size()) && shown < 10;
+       ++line) {
+    const std::string was = line < want.size() ? want[line] : "(none)";
+    const std::string is = line < got.size() ? got[line] : "(none)";
+    if (was == is)
       continue;
-    report += "line " + std::to_string(line + 1) + ":\n  golden: " + (was ? *was : "(none)") +
-              "\n  actual: " + (is ? *is : "(none)") + "\n";
+    report +=
+        "line " + std::to_string(line + 1) + ":\n  golden: " + was + "\n  actual: " + is + "\n";
     ++shown;
   }
   return report;
