@@ -1,11 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the browser edition's pictures for the README: the first settings dialog, the main
 // window after a run, the chart beside it with its coins marker moved, one of its meetings and
-// the help window, in Debian's chromium at 1024 x 768 (the chart at 1366 x 768).
+// the help window, in Debian's chromium at 1024 x 768 (the chart at 1366 x 768). Then the
+// chart of the run the desktop's golden images draw (seed 20261206, the clock at noon), with
+// its coins marker at 10 coins and as a finished walk, beside those images.
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
+import { execFileSync } from 'node:child_process';
 import { closeDialog, dialog, open, settle, startSite } from '../tests/web/browser.mjs';
+
+/**
+ * The page again, its module seeded as the desktop's golden images are: the generator's seed
+ * is read from the first 8 random bytes it asks for, and the clock stands at noon.
+ */
+async function seeded(page) {
+  await page.clock.setFixedTime(new Date('2026-12-07T12:00:00Z'));
+  await page.context().addInitScript(() => {
+    const bytes = [0, 0, 0, 0, ...new Uint8Array(new Uint32Array([20261206]).buffer)];
+    const fill = crypto.getRandomValues.bind(crypto);
+    crypto.getRandomValues = (array) => {
+      if (!bytes.length) return fill(array);
+      for (let k = 0; k < array.length; ++k) array[k] = bytes.shift();
+      return array;
+    };
+  });
+  await page.reload();
+  await dialog(page).waitFor();
+}
 
 const directory = process.argv[2] ?? 'docs';
 const stop = await startSite();
@@ -38,6 +60,25 @@ try {
   await page.locator('#Command1').click();
   await closeDialog(page, () => dialog(page).locator('#Cancel').click());
   await page.screenshot({ path: `${directory}/web-exit-message.png` });
+
+  // The seeded run in both editions: the desktop's golden images, left, beside the page's.
+  const twin = await open({ timezoneId: 'UTC' });
+  await seeded(twin);
+  await settle(twin, '100', '1000');
+  await twin.locator('#Command1').click();
+  await twin.keyboard.press('Control+g');
+  await twin.locator('.coins-marker').focus();
+  await twin.keyboard.press('Home');
+  for (let coins = 0; coins < 10; ++coins) await twin.keyboard.press('ArrowLeft');
+  const client = twin.locator('#Chart .client');
+  await client.screenshot({ path: '/tmp/web-seeded-coins-marker.png' });
+  await twin.locator('.bars').focus();
+  await twin.keyboard.press('Enter');
+  await client.screenshot({ path: '/tmp/web-seeded-meeting.png' });
+  execFileSync('convert', ['(', 'tests/golden/chart-window-coins-marker.png',
+    '/tmp/web-seeded-coins-marker.png', '+append', ')', '(', 'tests/golden/chart-window-meeting.png',
+    '/tmp/web-seeded-meeting.png', '+append', ')', '-background', 'white', '-splice', '0x8',
+    '-append', `${directory}/chart-both-editions.png`]);
 } finally {
   await stop();
 }
