@@ -2,6 +2,7 @@
 #include "chart_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "chart_texts.h"
@@ -39,67 +40,58 @@ struct Drawer {
 
   void Label(const char* role, std::string text, Point at, Anchor anchor = Anchor::Middle) {
     scene.back.push_back(
-        TextShape{role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor});
+        Text(role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor));
   }
   void AxisName(const char* role, std::string text, Point at, bool upright) {
-    scene.back.push_back(TextShape{role, std::move(text), at, P::kAxisNamePixels * s, true,
-                                   P::kBlack, Anchor::Middle, upright});
+    scene.back.push_back(Text(role, std::move(text), at, P::kAxisNamePixels * s, true, P::kBlack,
+                              Anchor::Middle, upright));
   }
   void Tick(double x, double y) {
-    scene.back.push_back(LineShape{"tick", {x, y}, {x, y + 4 * s}, P::kAxis});
+    scene.back.push_back(Line("tick", {x, y}, {x, y + 4 * s}, P::kAxis));
   }
   // The white ground, and the title as large as fits the drawing's width.
   void Title(const std::string& title) {
     const Size size = scene.size;
     scene.back.push_back(
-        RectShape{"background", {0, 0, size.width, size.height}, P::kWhite, {P::kWhite, 0}});
+        Rect("background", {0, 0, size.width, size.height}, P::kWhite, {P::kWhite, 0}));
     const double full = P::kTitlePixels * s, room = size.width - 16 * s;
     const double pixels = full * std::min(1.0, room / width(title, full, true));
-    scene.back.push_back(TextShape{"chart-title", title, {size.width / 2, 17 * s}, pixels, true});
+    scene.back.push_back(Text("chart-title", title, {size.width / 2, 17 * s}, pixels, true));
   }
-  // The legend under the axes: each entry's key and name, centred in one row, or in two when
-  // they do not fit in one.
-  void Legend(const std::vector<std::pair<std::string, std::vector<Shape>>>& entries) {
+  // The legend under the axes: each entry's key and name, centred in one row, or in two rows
+  // of two when they do not fit in one. A key is a bar, or a line with a dot or without.
+  struct LegendEntry {
+    std::string name;
+    Stroke line{};
+    bool bar = false, dot = false;
+  };
+  void Legend(const std::array<LegendEntry, 4>& entries) {
     const double key = 18 * s, gap = 18 * s, pixels = P::kLegendPixels * s;
-    std::vector<double> widths;
+    std::array<double, 4> widths{};
     double oneRow = -gap;
-    for (const auto& [name, keys] : entries)
-      oneRow += widths.emplace_back(key + 6 * s + width(name, pixels, false)) + gap;
-    const std::vector<std::vector<std::size_t>> rows =
-        oneRow <= scene.size.width - 16 * s ? std::vector<std::vector<std::size_t>>{{0, 1, 2, 3}}
-                                            : std::vector<std::vector<std::size_t>>{{0, 1}, {2, 3}};
-    for (std::size_t line = 0; line < rows.size(); ++line) {
-      const double y =
-          scene.size.height - 26 * s + (double(line) - double(rows.size() - 1) / 2) * key;
-      double rowWidth = -gap;
-      for (const std::size_t k : rows[line])
-        rowWidth += widths[k] + gap;
-      double x = (scene.size.width - rowWidth) / 2;
-      for (const std::size_t k : rows[line]) {
-        // Each key is drawn at the origin, and moved to its place.
-        for (Shape shape : entries[k].second) {
-          std::visit([&](auto& drawn) { Move(drawn, {x, y}); }, shape);
-          scene.front.push_back(std::move(shape));
-        }
-        scene.front.push_back(TextShape{"legend",
-                                        entries[k].first,
-                                        {x + key + 6 * s, y},
-                                        pixels,
-                                        false,
-                                        P::kBlack,
-                                        Anchor::Start});
+    for (std::size_t k = 0; k < entries.size(); ++k)
+      oneRow += (widths[k] = key + 6 * s + width(entries[k].name, pixels, false)) + gap;
+    const std::size_t perRow = oneRow <= scene.size.width - 16 * s ? 4 : 2;
+    for (std::size_t first = 0; first < entries.size(); first += perRow) {
+      const double y = scene.size.height - 26 * s +
+                       (double(first / perRow) - (entries.size() / perRow - 1) / 2.0) * key;
+      double x = (scene.size.width + gap) / 2;
+      for (std::size_t k = first; k < first + perRow; ++k)
+        x -= (widths[k] + gap) / 2;
+      for (std::size_t k = first; k < first + perRow; ++k) {
+        const LegendEntry& entry = entries[k];
+        scene.front.push_back(
+            entry.bar ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, P::kBarEdge)
+                      : Line("legend-key", {x, y}, {x + key, y}, entry.line));
+        if (entry.dot)
+          scene.front.push_back(
+              Circle("legend-key", {x + key / 2, y}, P::kExpectedPointRadius, P::kBlack));
+        scene.front.push_back(Text("legend", entry.name, {x + key + 6 * s, y}, pixels, false,
+                                   P::kBlack, Anchor::Start));
         x += widths[k] + gap;
       }
     }
   }
-  static void Move(LineShape& line, Point by) {
-    line.from = Add(line.from, by), line.to = Add(line.to, by);
-  }
-  static void Move(RectShape& rect, Point by) { rect.box.left += by.x, rect.box.top += by.y; }
-  static void Move(CircleShape& circle, Point by) { circle.centre = Add(circle.centre, by); }
-  static void Move(PathShape&, Point) {}
-  static void Move(TextShape&, Point) {}
-  static Point Add(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 };
 
 }  // namespace
@@ -162,12 +154,11 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   // The count axis: a grid line and a label at each step, and its name upright.
   for (int count = 0; count <= run.counts.top; count += run.counts.step) {
     const double y = at.CountY(count);
-    scene.back.push_back(LineShape{
-        count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y}, count ? P::kGrid : P::kAxis});
+    scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y},
+                              count ? P::kGrid : P::kAxis));
     draw.Label("count-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
   }
-  scene.back.push_back(
-      LineShape{"axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, P::kAxis});
+  scene.back.push_back(Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, P::kAxis));
   draw.AxisName("count-axis", ChartTexts::kCountAxis, {16 * s, plot.top + plot.height / 2}, true);
   // The shortage axis: its values on multiples of the label step, under their bars.
   const int step = run.ValueLabelStep();
@@ -186,9 +177,8 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
     const double top = at.CountY(run.observed[bar]);
     const Box drawn{band.left + band.width * (1 - kBarShare) / 2, top, band.width * kBarShare,
                     plot.Bottom() - top};
-    scene.bars.push_back(bar == chosen
-                             ? RectShape{"bar chosen", drawn, P::kChosenFill, P::kChosenEdge}
-                             : RectShape{"bar", drawn, P::kBarFill, P::kBarEdge});
+    scene.bars.push_back(bar == chosen ? Rect("bar chosen", drawn, P::kChosenFill, P::kChosenEdge)
+                                       : Rect("bar", drawn, P::kBarFill, P::kBarEdge));
     scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
   }
 
@@ -196,41 +186,31 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   const double x = at.CoinsX(coins);
   scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), at.Grip(coins)};
   scene.marker = {
-      LineShape{"coins-line", {x, plot.top}, {x, plot.Bottom()}, P::kCoinsMarker},
-      RectShape{"grip", at.Grip(coins), P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3}};
+      Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, P::kCoinsMarker),
+      Rect("grip", at.Grip(coins), P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3)};
   for (const double down : {8, 12, 16})
     scene.marker.push_back(
-        LineShape{"grip-line", {x - 4, plot.top + down}, {x + 4, plot.top + down}, P::kGripLines});
+        Line("grip-line", {x - 4, plot.top + down}, {x + 4, plot.top + down}, P::kGripLines));
 
   std::vector<Point> expected;
   for (int bar = 0; bar < run.BarCount(); ++bar)
     expected.push_back({middle(bar), at.CountY(run.expected[bar])});
-  scene.front.push_back(PathShape{"expected-line", expected, P::kExpected});
+  scene.front.push_back(Path("expected-line", expected, P::kExpected));
   for (const Point point : expected)
-    scene.front.push_back(CircleShape{"expected-point", point, P::kExpectedPointRadius, P::kBlack});
+    scene.front.push_back(Circle("expected-point", point, P::kExpectedPointRadius, P::kBlack));
   for (const auto& [role, markerCoins, stroke] :
        {std::tuple{"marker by-run", run.coinsByRun, P::kCoinsByRun},
         {"marker by-theory", run.coinsByTheory, P::kCoinsByTheory}}) {
     const double markerX = at.CoinsX(markerCoins);
-    scene.front.push_back(LineShape{role, {markerX, plot.top}, {markerX, plot.Bottom()}, stroke});
+    scene.front.push_back(Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, stroke));
   }
-  scene.front.push_back(TextShape{"coins-text",
-                                  CoinsMarkerText(run, coins),
-                                  {size.width / 2, 38 * s},
-                                  P::kLabelPixels * s,
-                                  true,
-                                  P::kCoinsText});
+  scene.front.push_back(Text("coins-text", CoinsMarkerText(run, coins), {size.width / 2, 38 * s},
+                             P::kLabelPixels * s, true, P::kCoinsText));
 
-  const auto line = [s](const Stroke& stroke) {
-    return LineShape{"legend-key", {0, 0}, {18 * s, 0}, stroke};
-  };
-  draw.Legend({{ChartTexts::kObserved,
-                {RectShape{"legend-key", {0, -5 * s, 18 * s, 10 * s}, P::kBarFill, P::kBarEdge}}},
-               {ChartTexts::kExpected,
-                {line(P::kExpected),
-                 CircleShape{"legend-key", {9 * s, 0}, P::kExpectedPointRadius, P::kBlack}}},
-               {texts.coinsByRun, {line(P::kCoinsByRun)}},
-               {texts.coinsByTheory, {line(P::kCoinsByTheory)}}});
+  draw.Legend({{{.name = ChartTexts::kObserved, .bar = true},
+                {.name = ChartTexts::kExpected, .line = P::kExpected, .dot = true},
+                {.name = texts.coinsByRun, .line = P::kCoinsByRun},
+                {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}}});
   return scene;
 }
 
@@ -278,12 +258,11 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
        balance <= highest; balance += step) {
     const double y = at.BalanceY(balance);
     if (balance != 0)
-      scene.back.push_back(LineShape{"grid", {plot.left, y}, {plot.Right(), y}, P::kGrid});
+      scene.back.push_back(Line("grid", {plot.left, y}, {plot.Right(), y}, P::kGrid));
     draw.Label("balance-label", std::to_string(balance), {plot.left - 6 * s, y}, Anchor::End);
   }
   const double zero = at.BalanceY(0);
-  scene.back.push_back(
-      LineShape{"zero-line", {plot.left, zero}, {plot.Right(), zero}, P::kZeroLine});
+  scene.back.push_back(Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, P::kZeroLine));
   draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
                 true);
   // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
@@ -297,7 +276,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   for (const auto& [from, to] :
        {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
         {Point{plot.left, plot.top}, Point{plot.left, plot.Bottom()}}})
-    scene.back.push_back(LineShape{"axis", from, to, P::kAxis});
+    scene.back.push_back(Line("axis", from, to, P::kAxis));
   draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
                 {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
 
@@ -312,21 +291,21 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
         steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 2])});
       steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 1])});
     }
-    scene.front.push_back(PathShape{"walk", std::move(steps), P::kWalk});
+    scene.front.push_back(Path("walk", std::move(steps), P::kWalk));
   }
   if (shown >= walk.lowestGuest && walk.lowestGuest > 0) {
     const Point dot{at.GuestX(walk.lowestGuest), at.BalanceY(walk.lowest)};
-    scene.front.push_back(CircleShape{"lowest-point", dot, P::kLowestRadius, P::kLowest});
+    scene.front.push_back(Circle("lowest-point", dot, P::kLowestRadius, P::kLowest));
     // Under the point, where the line never goes, and inside the plot however near its edge.
     const double pixels = P::kLabelPixels * s;
     const double half = width(texts.lowestLabel, pixels, true) / 2 + 2;
     const double x =
         std::clamp(dot.x, plot.left + half, std::max(plot.left + half, plot.Right() - half));
-    scene.front.push_back(TextShape{
-        "lowest-label", texts.lowestLabel, {x, dot.y + 16 * s}, pixels, true, P::kLowest});
+    scene.front.push_back(
+        Text("lowest-label", texts.lowestLabel, {x, dot.y + 16 * s}, pixels, true, P::kLowest));
   }
-  scene.front.push_back(TextShape{
-      "replay-status", ReplayStatus(walk, shown), {size.width / 2, 40 * s}, P::kLabelPixels * s});
+  scene.front.push_back(Text("replay-status", ReplayStatus(walk, shown), {size.width / 2, 40 * s},
+                             P::kLabelPixels * s));
   return scene;
 }
 

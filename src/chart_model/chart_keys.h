@@ -95,15 +95,4 @@ inline std::string ShortcutLabel(KeyPart part, Command command) {
   return label;
 }
 
-// The commands' names, as the page's module gives them: "ShowChart", "CoinAdded".
-constexpr std::string_view CommandName(Command command) {
-  constexpr std::string_view kNames[] = {
-      "None",      "ShowChart",      "CopyTable",      "CopyPicture", "Leave",       "Back",
-      "BarBefore", "BarAfter",       "FirstBar",       "LastBar",     "ShowMeeting", "CoinAdded",
-      "CoinTaken", "FiveCoinsAdded", "FiveCoinsTaken", "NoCoins",     "AllCoins",    "StepGuest"};
-  static_assert(std::size(kNames) == std::size_t(Command::StepGuest) + 1,
-                "every command needs its name");
-  return kNames[std::size_t(command)];
-}
-
 }  // namespace ombrix

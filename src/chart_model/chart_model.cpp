@@ -29,7 +29,7 @@ ChartOutcome ChartModel::ShowRun(const ShortageChart& run, RunMeetings meetings)
   const bool meetingHadFocus = InMeeting();
   run_ = run;
   meetings_ = std::move(meetings);
-  lastMeetingOf_.clear();
+  lastMeetingOf_.assign(run.observed.size(), 0);
   coins_ = run.coinsByTheory;
   chosen_ = -1;
   dragging_ = false;
@@ -75,10 +75,6 @@ ChartOutcome ChartModel::Key(KeyPart part, ombrix::Key key, double now) {
 
 ChartOutcome ChartModel::Carry(Command command, double now) {
   switch (command) {
-    case Command::ShowChart:
-    case Command::CopyTable:
-    case Command::None:
-      return {.command = command};
     case Command::CopyPicture:
       return {.copyPicture = IsOpen()};
     case Command::Leave:
@@ -138,14 +134,11 @@ ChartOutcome ChartModel::FocusBars() {
 }
 
 ChartOutcome ChartModel::ShowMeeting(int bar) {
-  const int value = run_->lowestValue + bar;
-  const auto shown = lastMeetingOf_.find(value);
   const std::optional<int> next =
-      meetings_.next ? meetings_.next(value, shown == lastMeetingOf_.end() ? 0 : shown->second)
-                     : std::nullopt;
+      meetings_.next ? meetings_.next(run_->lowestValue + bar, lastMeetingOf_[bar]) : std::nullopt;
   if (!next)
     return {};  // no meeting ended at this value
-  lastMeetingOf_[value] = *next;
+  lastMeetingOf_[bar] = *next;
   walk_ = meetings_.replay(*next);
   StopReplay();
   return {.focus = KeyPart::Replay};

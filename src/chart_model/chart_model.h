@@ -2,9 +2,9 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart_geometry.h"
 #include "chart_keys.h"
@@ -29,8 +29,7 @@ struct ChartOutcome {
   bool close = false;        // the window goes
   bool copyPicture = false;  // what it shows goes on the clipboard as a picture
   std::optional<KeyPart> focus{};
-  std::string say{};                // told to a screen reader now
-  Command command = Command::None;  // a key's command that the main window carries out
+  std::string say{};  // told to a screen reader now
 
   friend bool operator==(const ChartOutcome&, const ChartOutcome&) = default;
 };
@@ -110,7 +109,7 @@ class ChartModel {
   Size size_ = kStandardChartSize;
   std::optional<ShortageChart> run_;
   RunMeetings meetings_;
-  std::map<int, int> lastMeetingOf_;  // by value
+  std::vector<int> lastMeetingOf_;  // by bar; 0 for none yet
   int coins_ = 0;
   int chosen_ = -1;
   bool dragging_ = false;

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "chart_palette.h"
@@ -38,51 +37,59 @@ struct Size {
   double height = 0;
 };
 
-struct LineShape {
-  const char* role;
-  Point from;
-  Point to;
-  Stroke stroke;
-};
-
-// Joined straight lines through the points, not closed.
-struct PathShape {
-  const char* role;
-  std::vector<Point> points;
-  Stroke stroke;
-};
-
-struct RectShape {
-  const char* role;
-  Box box;
-  Colour fill;
-  Stroke edge;  // a width of 0 draws none
-  double cornerRadius = 0;
-};
-
-struct CircleShape {
-  const char* role;
-  Point centre;
-  double radius;
-  Colour fill;
-};
-
+enum class ShapeKind { Line, Path, Rect, Circle, Text };
 enum class Anchor { Start, Middle, End };
 
-// A line of text whose `at` is the middle of its height, at its start, middle or end, turned
-// a quarter left when `upright`.
-struct TextShape {
+// One shape of a drawing, one record for every kind, made by the functions below; each kind
+// reads the fields its maker sets. A text's point is the middle of its height, at its start,
+// middle or end, and an upright text is turned a quarter left about it.
+struct Shape {
+  ShapeKind kind;
   const char* role;
-  std::string text;
-  Point at;
-  double pixels;
+  Point at{};                   // a line's start, a circle's centre, a text's point
+  Point to{};                   // a line's end
+  std::vector<Point> points{};  // a path's, joined by straight lines, not closed
+  Box box{};                    // a rectangle's
+  double radius = 0;            // a circle's, or a rectangle's corners'
+  Colour fill = ChartPalette::kBlack;
+  Stroke stroke{ChartPalette::kBlack, 0};  // a width of 0 draws no edge
+  std::string text{};
+  double pixels = 0;
   bool bold = false;
-  Colour colour = ChartPalette::kBlack;
   Anchor anchor = Anchor::Middle;
   bool upright = false;
 };
 
-using Shape = std::variant<LineShape, PathShape, RectShape, CircleShape, TextShape>;
+inline Shape Line(const char* role, Point from, Point to, Stroke stroke) {
+  return {.kind = ShapeKind::Line, .role = role, .at = from, .to = to, .stroke = stroke};
+}
+inline Shape Path(const char* role, std::vector<Point> points, Stroke stroke) {
+  return {.kind = ShapeKind::Path, .role = role, .points = std::move(points), .stroke = stroke};
+}
+inline Shape Rect(const char* role, Box box, Colour fill, Stroke edge, double corner = 0) {
+  return {.kind = ShapeKind::Rect,
+          .role = role,
+          .box = box,
+          .radius = corner,
+          .fill = fill,
+          .stroke = edge};
+}
+inline Shape Circle(const char* role, Point centre, double radius, Colour fill) {
+  return {.kind = ShapeKind::Circle, .role = role, .at = centre, .radius = radius, .fill = fill};
+}
+inline Shape Text(const char* role, std::string text, Point at, double pixels, bool bold = false,
+                  Colour colour = ChartPalette::kBlack, Anchor anchor = Anchor::Middle,
+                  bool upright = false) {
+  return {.kind = ShapeKind::Text,
+          .role = role,
+          .at = at,
+          .fill = colour,
+          .text = std::move(text),
+          .pixels = pixels,
+          .bold = bold,
+          .anchor = anchor,
+          .upright = upright};
+}
 
 // A bar a student can choose: its whole band takes a pointer, and its tooltip says what it
 // holds.

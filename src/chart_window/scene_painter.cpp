@@ -2,7 +2,6 @@
 #include "scene_painter.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <QPolygonF>
 
 #include "fonts.h"
@@ -17,6 +16,8 @@ QFont FaceOf(double pixels, bool bold) {
 }
 
 QPen PenOf(const Stroke& stroke) {
+  if (stroke.width <= 0)
+    return Qt::NoPen;
   QPen pen(ToQColor(stroke.colour), stroke.width, Qt::SolidLine, Qt::FlatCap);
   if (stroke.Dashed())  // Qt's dashes are in line widths
     pen.setDashPattern({stroke.dash[0] / stroke.width, stroke.dash[1] / stroke.width});
@@ -27,63 +28,62 @@ QPointF At(Point point) {
   return {point.x, point.y};
 }
 
-QRectF RectOf(const Box& box) {
-  return {box.left, box.top, box.width, box.height};
+void PaintText(QPainter& painter, const Shape& text) {
+  const QFont font = FaceOf(text.pixels, text.bold);
+  const QFontMetricsF metrics(font);
+  const QString words = ToQString(text.text);
+  const double width = metrics.horizontalAdvance(words);
+  const double start = text.anchor == Anchor::Start    ? 0
+                       : text.anchor == Anchor::Middle ? -width / 2
+                                                       : -width;
+  painter.save();
+  painter.translate(At(text.at));
+  if (text.upright)
+    painter.rotate(-90);
+  painter.setFont(font);
+  painter.setPen(ToQColor(text.fill));
+  painter.drawText(QPointF(start, (metrics.ascent() - metrics.descent()) / 2), words);
+  painter.restore();
 }
 
-struct ShapePainter {
-  QPainter& painter;
-
-  void operator()(const LineShape& line) const {
-    painter.setPen(PenOf(line.stroke));
-    painter.drawLine(At(line.from), At(line.to));
+void PaintShape(QPainter& painter, const Shape& shape) {
+  painter.setPen(PenOf(shape.stroke));
+  painter.setBrush(Qt::NoBrush);
+  switch (shape.kind) {
+    case ShapeKind::Line:
+      painter.drawLine(At(shape.at), At(shape.to));
+      break;
+    case ShapeKind::Path: {
+      QPolygonF points;
+      points.reserve(qsizetype(shape.points.size()));
+      for (const Point point : shape.points)
+        points.append(At(point));
+      painter.drawPolyline(points);
+      break;
+    }
+    case ShapeKind::Rect:
+      painter.setBrush(ToQColor(shape.fill));
+      painter.drawRoundedRect(
+          QRectF(shape.box.left, shape.box.top, shape.box.width, shape.box.height), shape.radius,
+          shape.radius);
+      break;
+    case ShapeKind::Circle:
+      painter.setBrush(ToQColor(shape.fill));
+      painter.drawEllipse(At(shape.at), shape.radius, shape.radius);
+      break;
+    case ShapeKind::Text:
+      PaintText(painter, shape);
+      break;
   }
-  void operator()(const PathShape& path) const {
-    QPolygonF points;
-    points.reserve(qsizetype(path.points.size()));
-    for (const Point point : path.points)
-      points.append(At(point));
-    painter.setPen(PenOf(path.stroke));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(points);
-  }
-  void operator()(const RectShape& rect) const {
-    painter.setPen(rect.edge.width > 0 ? PenOf(rect.edge) : QPen(Qt::NoPen));
-    painter.setBrush(ToQColor(rect.fill));
-    painter.drawRoundedRect(RectOf(rect.box), rect.cornerRadius, rect.cornerRadius);
-  }
-  void operator()(const CircleShape& circle) const {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(circle.fill));
-    painter.drawEllipse(At(circle.centre), circle.radius, circle.radius);
-  }
-  void operator()(const TextShape& text) const {
-    const QFont font = FaceOf(text.pixels, text.bold);
-    const QFontMetricsF metrics(font);
-    const QString words = ToQString(text.text);
-    const double width = metrics.horizontalAdvance(words);
-    const double start = text.anchor == Anchor::Start    ? 0
-                         : text.anchor == Anchor::Middle ? -width / 2
-                                                         : -width;
-    painter.save();
-    painter.translate(At(text.at));
-    if (text.upright)
-      painter.rotate(-90);
-    painter.setFont(font);
-    painter.setPen(ToQColor(text.colour));
-    painter.drawText(QPointF(start, (metrics.ascent() - metrics.descent()) / 2), words);
-    painter.restore();
-  }
-};
+}
 
 }  // namespace
 
 void PaintScene(QPainter& painter, const ChartScene& scene) {
   painter.setRenderHint(QPainter::Antialiasing);
-  const ShapePainter paint{painter};
   for (const auto* shapes : {&scene.back, &scene.bars, &scene.marker, &scene.front})
     for (const Shape& shape : *shapes)
-      std::visit(paint, shape);
+      PaintShape(painter, shape);
 }
 
 double TextWidthOf(std::string_view text, double pixels, bool bold) {

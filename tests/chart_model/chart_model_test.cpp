@@ -33,11 +33,11 @@ TEST(ChartKeysTest, EachKeyGivesItsCommandWhereItArrives) {
       {Chart, {"C", true}, Command::CopyPicture}, {Bars, {"Esc"}, Command::Leave},
       {Bars, {"Left"}, Command::BarBefore}, {Bars, {"Space"}, Command::ShowMeeting},
       {Marker, {"Left"}, Command::CoinAdded}, {Marker, {"Down"}, Command::CoinTaken},
-      {Marker, {"PgUp"}, Command::FiveCoinsAdded}, {Marker, {"Backspace"}, Command::Back},
+      {Marker, {"PgDown"}, Command::FiveCoinsTaken}, {Marker, {"Backspace"}, Command::Back},
       {Replay, {"Right"}, Command::StepGuest}, {Replay, {"Left"}, Command::None}};
   // clang-format on
   for (const Row& row : rows)
-    EXPECT_EQ(CommandName(CommandOf(row.part, row.key)), CommandName(row.command))
+    EXPECT_EQ(int(CommandOf(row.part, row.key)), int(row.command))
         << (row.key.control ? "Ctrl+" : "") << row.key.name << " in part " << int(row.part);
   EXPECT_EQ(ShortcutLabel(KeyPart::Table, Command::ShowChart), "Ctrl+G");
   EXPECT_EQ(ShortcutLabel(KeyPart::Table, Command::CopyTable), "Ctrl+C");
@@ -153,9 +153,9 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
        {.state = Closed}},
       {"opens at theory's 95 %, no bar chosen", {open},
        {.state = Distribution, .coins = theory, .chosen = -1}},
-      {"Left and Up add a coin, Down takes one",
-       {open, marker("Left"), marker("Up"), marker("Down")},
-       {.state = Distribution, .coins = theory + 1}},
+      {"Left and Up add a coin, Down takes one, PgDown five",
+       {open, marker("Left"), marker("Up"), marker("Down"), marker("PgDown")},
+       {.state = Distribution, .coins = theory - 4}},
       {"End goes to all coins and no further", {open, marker("End"), marker("PgUp")},
        {.state = Distribution, .coins = most}},
       {"Home goes to none and no further", {open, marker("Home"), marker("Right")},
@@ -248,7 +248,6 @@ TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
   EXPECT_EQ(chart.Tick(1500).say, "");
   EXPECT_TRUE(chart.Tick(4000).say.starts_with("After guest 100 of 100:"));
   EXPECT_EQ(chart.Key(KeyPart::Replay, {"Esc"}, 0).focus, KeyPart::Bars);
-  EXPECT_EQ(chart.Key(KeyPart::Table, {"G", true}, 0).command, Command::ShowChart);
   EXPECT_TRUE(chart.Close().close);
   EXPECT_FALSE(chart.Close().close);
 }
@@ -327,22 +326,14 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
 std::string SceneText(const ChartScene& scene) {
   std::ostringstream out;
   out << std::fixed << std::setprecision(1);
+  // Every field of every shape, whatever its kind reads: a field it should not set shows.
   const auto write = [&out](const Shape& shape) {
-    std::visit([&out](const auto& s) { out << s.role; }, shape);
-    if (const auto* line = std::get_if<LineShape>(&shape))
-      out << line->from << line->to << line->stroke;
-    else if (const auto* path = std::get_if<PathShape>(&shape))
-      for (const Point point : path->points)
-        out << point;
-    else if (const auto* rect = std::get_if<RectShape>(&shape))
-      out << rect->box << rect->fill << rect->edge;
-    else if (const auto* circle = std::get_if<CircleShape>(&shape))
-      out << circle->centre << " r" << circle->radius << circle->fill;
-    else if (const auto* text = std::get_if<TextShape>(&shape))
-      out << text->at << ' ' << text->pixels << "px bold " << text->bold << " anchor "
-          << int(text->anchor) << " upright " << text->upright << text->colour << " \""
-          << text->text << '"';
-    out << '\n';
+    out << shape.role << " kind " << int(shape.kind) << shape.at << shape.to;
+    for (const Point point : shape.points)
+      out << point;
+    out << shape.box << " r" << shape.radius << shape.fill << shape.stroke << ' ' << shape.pixels
+        << "px bold " << shape.bold << " anchor " << int(shape.anchor) << " upright "
+        << shape.upright << " \"" << shape.text << "\"\n";
   };
   for (const auto* part : {&scene.back, &scene.bars, &scene.marker, &scene.front})
     std::ranges::for_each(*part, write);

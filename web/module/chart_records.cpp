@@ -24,13 +24,6 @@ val StrokeRecord(val shape, const Stroke& stroke) {
   return shape;
 }
 
-val Shaped(const char* kind, const char* role) {
-  val shape = val::object();
-  shape.set("kind", std::string(kind));
-  shape.set("role", std::string(role));
-  return shape;
-}
-
 val BoxRecord(const Box& box) {
   val record = val::object();
   record.set("x", box.left);
@@ -40,57 +33,56 @@ val BoxRecord(const Box& box) {
   return record;
 }
 
-struct ShapeRecord {
-  val operator()(const LineShape& line) const {
-    val shape = StrokeRecord(Shaped("line", line.role), line.stroke);
-    shape.set("x1", line.from.x);
-    shape.set("y1", line.from.y);
-    shape.set("x2", line.to.x);
-    shape.set("y2", line.to.y);
-    return shape;
+// A shape with the fields its kind reads, named as the page's drawing reads them.
+val ShapeRecord(const Shape& shape) {
+  constexpr const char* kKinds[] = {"line", "path", "rect", "circle", "text"};
+  val record = val::object();
+  record.set("kind", std::string(kKinds[int(shape.kind)]));
+  record.set("role", std::string(shape.role));
+  switch (shape.kind) {
+    case ShapeKind::Line:
+      record.set("x1", shape.at.x);
+      record.set("y1", shape.at.y);
+      record.set("x2", shape.to.x);
+      record.set("y2", shape.to.y);
+      return StrokeRecord(record, shape.stroke);
+    case ShapeKind::Path: {
+      std::string points;
+      for (const Point& point : shape.points)
+        points += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
+      record.set("points", points);
+      return StrokeRecord(record, shape.stroke);
+    }
+    case ShapeKind::Rect:
+      record.set("box", BoxRecord(shape.box));
+      record.set("fill", CssColour(shape.fill));
+      record.set("radius", shape.radius);
+      return StrokeRecord(record, shape.stroke);
+    case ShapeKind::Circle:
+      record.set("cx", shape.at.x);
+      record.set("cy", shape.at.y);
+      record.set("r", shape.radius);
+      record.set("fill", CssColour(shape.fill));
+      return record;
+    case ShapeKind::Text:
+      constexpr const char* kAnchors[] = {"start", "middle", "end"};
+      record.set("text", shape.text);
+      record.set("x", shape.at.x);
+      record.set("y", shape.at.y);
+      record.set("pixels", shape.pixels);
+      record.set("bold", shape.bold);
+      record.set("fill", CssColour(shape.fill));
+      record.set("anchor", std::string(kAnchors[int(shape.anchor)]));
+      record.set("upright", shape.upright);
+      return record;
   }
-  val operator()(const PathShape& path) const {
-    val shape = StrokeRecord(Shaped("path", path.role), path.stroke);
-    std::string points;
-    for (const Point& point : path.points)
-      points += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
-    shape.set("points", points);
-    return shape;
-  }
-  val operator()(const RectShape& rect) const {
-    val shape = StrokeRecord(Shaped("rect", rect.role), rect.edge);
-    shape.set("box", BoxRecord(rect.box));
-    shape.set("fill", CssColour(rect.fill));
-    shape.set("radius", rect.cornerRadius);
-    return shape;
-  }
-  val operator()(const CircleShape& circle) const {
-    val shape = Shaped("circle", circle.role);
-    shape.set("cx", circle.centre.x);
-    shape.set("cy", circle.centre.y);
-    shape.set("r", circle.radius);
-    shape.set("fill", CssColour(circle.fill));
-    return shape;
-  }
-  val operator()(const TextShape& text) const {
-    val shape = Shaped("text", text.role);
-    constexpr const char* kAnchors[] = {"start", "middle", "end"};
-    shape.set("text", text.text);
-    shape.set("x", text.at.x);
-    shape.set("y", text.at.y);
-    shape.set("pixels", text.pixels);
-    shape.set("bold", text.bold);
-    shape.set("fill", CssColour(text.colour));
-    shape.set("anchor", std::string(kAnchors[int(text.anchor)]));
-    shape.set("upright", text.upright);
-    return shape;
-  }
-};
+  return record;
+}
 
 val Shapes(const std::vector<Shape>& shapes) {
   val records = val::array();
   for (const Shape& shape : shapes)
-    records.call<void>("push", std::visit(ShapeRecord{}, shape));
+    records.call<void>("push", ShapeRecord(shape));
   return records;
 }
 
@@ -181,7 +173,6 @@ val OutcomeRecord(const ChartOutcome& outcome) {
   record.set("focus",
              outcome.focus ? val(std::string(kPartNames[int(*outcome.focus)])) : val::null());
   record.set("say", outcome.say);
-  record.set("command", std::string(CommandName(outcome.command)));
   return record;
 }
 

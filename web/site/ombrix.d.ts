@@ -202,7 +202,6 @@ export interface ChartOutcome {
   focus: ChartPart | null;
   /** Told to a screen reader now; empty for nothing. */
   say: string;
-  command: string;
 }
 
 /** What the module asks of the page: its dialogs, and the labels that show the counts. */

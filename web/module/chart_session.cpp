@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chart window's side of the module: the page's events handed to the session's chart
+// model, each answered with what it asks of the page, and the model's view as records.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "chart_records.h"
+#include "main_window_layout.h"
+#include "session.h"
+
+namespace ombrix {
+namespace {
+
+using emscripten::val;
+
+// The chart's figures and meetings, worked out only for a chart that shows them.
+ShortageChart RunChart(const RunReport& report) {
+  return ChartOf(report.law, report.run.Values(), report.run.average);
+}
+
+RunMeetings Meetings() {
+  Session& current = session();
+  const ShortageRun& run = current.report->run;
+  return {.next = [&run](int value, int after) { return run.NextMeetingWith(value, after); },
+          .replay = [&current,
+                     &run](int experiment) { return current.engine.Replay(run, experiment); }};
+}
+
+// The chart's events, each with what it asks of the page. Without a run, Show chart opens
+// nothing.
+val ChartOpen() {
+  Session& current = session();
+  if (!current.report)
+    return val::null();
+  return OutcomeRecord(current.chart.Open(RunChart(*current.report), Meetings()));
+}
+
+val ChartRun() {
+  Session& current = session();
+  if (!current.report || !current.chart.IsOpen())
+    return OutcomeRecord({});
+  return OutcomeRecord(current.chart.Run(RunChart(*current.report), Meetings()));
+}
+
+val ChartInit() {
+  return OutcomeRecord(session().chart.Init());
+}
+
+val ChartExit() {
+  return OutcomeRecord(session().chart.Exit());
+}
+
+val ChartClose() {
+  return OutcomeRecord(session().chart.Close());
+}
+
+val ChartBack() {
+  return OutcomeRecord(session().chart.Back());
+}
+
+// With `taken`: whether the key gives a command where it arrived. One that gives none stays
+// the browser's, as Space on a button or Tab.
+val ChartKey(const std::string& part, const std::string& key, bool control, double now) {
+  const KeyPart at = KeyPartNamed(part);
+  val outcome = OutcomeRecord(session().chart.Key(at, {key, control}, now));
+  outcome.set("taken", CommandOf(at, {key, control}) != Command::None);
+  return outcome;
+}
+
+val ChartFocusBars() {
+  return OutcomeRecord(session().chart.FocusBars());
+}
+
+val ChartPointer(const std::string& kind, double x, double y) {
+  ChartModel& chart = session().chart;
+  if (kind == "down")
+    return OutcomeRecord(chart.PointerDown({x, y}));
+  if (kind == "move")
+    return OutcomeRecord(chart.PointerMove({x, y}));
+  return OutcomeRecord(chart.PointerUp());  // let go, or cancelled
+}
+
+bool ChartGrabs(double x, double y) {
+  return session().chart.GrabsMarker({x, y});
+}
+
+val ChartReplay(double now) {
+  return OutcomeRecord(session().chart.ReplayClicked(now));
+}
+
+val ChartTick(double now) {
+  return OutcomeRecord(session().chart.Tick(now));
+}
+
+void ChartResize(double width, double height) {
+  session().chart.Resize({width, height});
+}
+
+val ChartNow(val measure) {
+  return ChartView(session().chart, measure);
+}
+
+// The table's menu command of a key, by its object name: "ShowChart", "CopyTable" or "None".
+std::string TableCommand(const std::string& key, bool control) {
+  const Command command = CommandOf(KeyPart::Table, {key, control});
+  for (const auto& menu : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable})
+    if (menu.command == command)
+      return std::string(menu.name);
+  return "None";
+}
+
+}  // namespace
+}  // namespace ombrix
+
+EMSCRIPTEN_BINDINGS(ombrix_chart) {
+  using namespace ombrix;
+  emscripten::function("chartWindow", &ChartWindowRecord);
+  emscripten::function("chartOpen", &ChartOpen);
+  emscripten::function("chartRun", &ChartRun);
+  emscripten::function("chartInit", &ChartInit);
+  emscripten::function("chartExit", &ChartExit);
+  emscripten::function("chartClose", &ChartClose);
+  emscripten::function("chartBack", &ChartBack);
+  emscripten::function("chartKey", &ChartKey);
+  emscripten::function("chartFocusBars", &ChartFocusBars);
+  emscripten::function("chartPointer", &ChartPointer);
+  emscripten::function("chartGrabs", &ChartGrabs);
+  emscripten::function("chartReplay", &ChartReplay);
+  emscripten::function("chartTick", &ChartTick);
+  emscripten::function("chartResize", &ChartResize);
+  emscripten::function("chartNow", &ChartNow);
+  emscripten::function("tableCommand", &TableCommand);
+}
