@@ -8,17 +8,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace ombrix::testing {
-
-inline std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);)
-    lines.push_back(line);
-  return lines;
-}
 
 // Empty when `actual` is the golden text `name`; else the differing lines, at most ten.
 inline std::string CompareWithGoldenText(const std::string& name, const std::string& actual) {
@@ -30,22 +21,19 @@ inline std::string CompareWithGoldenText(const std::string& name, const std::str
   std::ifstream file(path, std::ios::binary);
   if (!file)
     return "cannot read " + path;
-  const std::string golden{std::istreambuf_iterator<char>(file), {}};
-  if (golden == actual)
-    return {};
-  const std::vector<std::string> want = LinesOf(golden), got = LinesOf(actual);
-  std::string report = name + " differs from " + path + ":\n";
-  for (std::size_t line = 0, shown = 0; line < std::max(want.size(), got.size()) && shown < 10;
-       ++line) {
-    const std::string was = line < want.size() ? want[line] : "(none)";
-    const std::string is = line < got.size() ? got[line] : "(none)";
+  std::istringstream got(actual);
+  std::string report, was, is;
+  for (int line = 1, shown = 0; (file.good() || got.good()) && shown < 10; ++line) {
+    if (!std::getline(file, was))
+      was = "(none)";
+    if (!std::getline(got, is))
+      is = "(none)";
     if (was == is)
       continue;
-    report +=
-        "line " + std::to_string(line + 1) + ":\n  golden: " + was + "\n  actual: " + is + "\n";
+    report += "line " + std::to_string(line) + ":\n  golden: " + was + "\n  actual: " + is + "\n";
     ++shown;
   }
-  return report;
+  return report.empty() ? report : name + " differs from " + path + ":\n" + report;
 }
 
 }  // namespace ombrix::testing

@@ -161,52 +161,45 @@ export async function settle(page, guests = '100', experiments = '1000') {
 }
 
 /**
- * The chart as drawn and as the module's records give it (a page opened with keepModule),
- * each shape as a list of its element, role, place, look and text: equal where the page
- * draws every record, in order, at the size of its figure.
+ * The chart as drawn and as the module's records give it (a page opened with keepModule):
+ * each shape as its element, role and the attributes its kind shows, in order, and the
+ * drawing's size beside its figure's; equal where the page draws every record.
  */
 export const chartAgainstRecords = (page) => page.evaluate(async () => {
   const { measure } = await import('./chart_drawing.js');
   // The figure's size reaches the model at the frame after a change.
   for (let frame = 0; frame < 2; ++frame) await new Promise((done) => requestAnimationFrame(done));
   const { scene } = window.ombrix.chartNow(measure);
-  const recorded = (shape) => {
-    const { box } = shape;
-    const look = { line: () => [shape.x1, shape.y1, shape.x2, shape.y2],
-      path: () => [shape.points],
-      rect: () => [box.x, box.y, box.width, box.height, shape.fill, shape.radius],
-      circle: () => [shape.cx, shape.cy, shape.r, shape.fill],
-      text: () => [shape.x, shape.y, shape.pixels, shape.fill, shape.text, shape.anchor,
-        shape.bold, 'central', shape.upright ? `rotate(-90 ${shape.x} ${shape.y})` : null],
-    }[shape.kind]();
-    const edge = shape.strokeWidth ? [shape.stroke, shape.strokeWidth, shape.dash] : [];
-    return [shape.kind === 'path' ? 'polyline' : shape.kind, shape.role, ...look, ...edge];
+  // Each element's attributes, and what of its record each shows; an edge only where it has a
+  // width, and nothing where a record gives none.
+  const edged = (field) => (shape) => (shape.strokeWidth ? shape[field] : null);
+  const edge = { stroke: edged('stroke'), 'stroke-width': edged('strokeWidth'),
+    'stroke-dasharray': edged('dash') };
+  const shown = {
+    line: { x1: 'x1', y1: 'y1', x2: 'x2', y2: 'y2', ...edge },
+    polyline: { points: 'points', ...edge },
+    rect: { x: (r) => r.box.x, y: (r) => r.box.y, width: (r) => r.box.width,
+      height: (r) => r.box.height, fill: 'fill', rx: (r) => r.radius || null, ...edge },
+    circle: { cx: 'cx', cy: 'cy', r: 'r', fill: 'fill' },
+    text: { x: 'x', y: 'y', 'font-size': 'pixels', fill: 'fill', 'text-anchor': 'anchor',
+      'font-weight': (t) => (t.bold ? 'bold' : null), 'dominant-baseline': () => 'central',
+      transform: (t) => (t.upright ? `rotate(-90 ${t.x} ${t.y})` : null), '': 'text' },
   };
-  const drawn = (element) => {
-    const number = (name) => Number(element.getAttribute(name) ?? 0);
-    const text = (name) => element.getAttribute(name);
-    const look = { line: () => [number('x1'), number('y1'), number('x2'), number('y2')],
-      polyline: () => [text('points')],
-      rect: () => [number('x'), number('y'), number('width'), number('height'), text('fill'),
-        number('rx')],
-      circle: () => [number('cx'), number('cy'), number('r'), text('fill')],
-      text: () => [number('x'), number('y'), number('font-size'), text('fill'),
-        element.textContent, text('text-anchor'), text('font-weight') === 'bold',
-        text('dominant-baseline'), text('transform')] }[element.tagName]();
-    const edge = number('stroke-width')
-      ? [text('stroke'), number('stroke-width'), text('stroke-dasharray') ?? ''] : [];
-    return [element.tagName, text('class'), ...look, ...edge];
-  };
+  const tag = { line: 'line', path: 'polyline', rect: 'rect', circle: 'circle', text: 'text' };
+  const plain = (value) => (value === '' || value == null ? null : String(value));
+  const recorded = (shape) => [tag[shape.kind], shape.role, ...Object.values(shown[tag[shape.kind]])
+    .map((field) => plain(typeof field === 'function' ? field(shape) : shape[field]))];
+  const drawn = (element) => [element.tagName, element.getAttribute('class'),
+    ...Object.keys(shown[element.tagName]).map((name) =>
+      plain(name ? element.getAttribute(name) : element.textContent))];
   const svg = document.querySelector('#Chart svg');
   const figure = svg.parentElement.getBoundingClientRect();
   const [back, bars, marker, front] = [...svg.children].map((group) => [...group.children]);
   return {
     drawn: { size: [figure.width, figure.height, svg.viewBox.baseVal.width,
-      svg.viewBox.baseVal.height], back: back.map(drawn),
-    bars: bars.map((option) => drawn(option.querySelector('.bar'))), marker: marker.map(drawn),
-    front: front.map(drawn) },
+      svg.viewBox.baseVal.height], shapes: [...back, ...bars.map((option) =>
+      option.querySelector('.bar')), ...marker, ...front].map(drawn) },
     recorded: { size: [scene.width, scene.height, scene.width, scene.height],
-      back: scene.back.map(recorded), bars: scene.bars.map(recorded),
-      marker: scene.marker.map(recorded), front: scene.front.map(recorded) },
+      shapes: [...scene.back, ...scene.bars, ...scene.marker, ...scene.front].map(recorded) },
   };
 });
