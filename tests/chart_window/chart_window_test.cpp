@@ -15,6 +15,7 @@
 #include "chart_window.h"
 #include "dialog_script.h"
 #include "golden_image.h"
+#include "key_names.h"
 #include "qt_conversions.h"
 #include "random_generator.h"
 #include "shortage_experiment.h"
@@ -112,6 +113,25 @@ TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   QTest::keyClick(&chart.drawing, Qt::Key_Escape);
   EXPECT_FALSE(chart.window.isVisible());
   EXPECT_FALSE(chart.window.IsOpen());
+}
+
+// Qt's key codes as the model names them; a key it does not name is none of the windows'.
+TEST(KeyNamesTest, QtKeysAsTheModelNamesThem) {
+  // clang-format off
+  struct Row { int code; Qt::KeyboardModifiers modifiers; std::optional<Key> key; };
+  const Row rows[] = {
+      {Qt::Key_Left, {}, Key{"Left"}}, {Qt::Key_Right, {}, Key{"Right"}}, {Qt::Key_Up, {}, Key{"Up"}},
+      {Qt::Key_Down, {}, Key{"Down"}}, {Qt::Key_PageUp, {}, Key{"PgUp"}},
+      {Qt::Key_PageDown, {}, Key{"PgDown"}}, {Qt::Key_Home, {}, Key{"Home"}},
+      {Qt::Key_End, {}, Key{"End"}}, {Qt::Key_Return, {}, Key{"Enter"}}, {Qt::Key_Enter, {}, Key{"Enter"}},
+      {Qt::Key_Space, {}, Key{"Space"}}, {Qt::Key_Escape, {}, Key{"Esc"}},
+      {Qt::Key_Backspace, {}, Key{"Backspace"}}, {Qt::Key_G, Qt::ControlModifier, Key{"G", true}},
+      {Qt::Key_C, {}, Key{"C"}}, {Qt::Key_Tab, {}, std::nullopt}};
+  // clang-format on
+  for (const Row& row : rows) {
+    const std::optional<Key> key = KeyOf(QKeyEvent(QEvent::KeyPress, row.code, row.modifiers));
+    EXPECT_TRUE(key == row.key) << row.code << " gave " << (key ? key->name : "none");
+  }
 }
 
 // The window's frame timer drives a replay to its end, and stops with it.
