@@ -336,7 +336,8 @@ std::string SceneText(const ChartScene& scene) {
         << shape.upright << " \"" << shape.text << "\"\n";
   };
   for (const auto* part : {&scene.back, &scene.bars, &scene.marker, &scene.front})
-    std::ranges::for_each(*part, write);
+    for (const Shape& shape : *part)
+      write(shape);
   for (const BarChoice& choice : scene.choices)
     out << "choice " << choice.value << choice.band << " \"" << choice.toolTip << "\"\n";
   return std::move(out).str();
