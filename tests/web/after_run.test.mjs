@@ -148,6 +148,10 @@ function drawnChart(page) {
       tips: texts('.choice title'),
       name: figure.getAttribute('aria-label'),
       focused: chart.contains(document.activeElement),
+      // The option a screen reader is told is chosen, and the bar drawn chosen.
+      chosen: [document.getElementById(chart.querySelector('.bars')
+        .getAttribute('aria-activedescendant') ?? '')?.querySelector('.bar')?.dataset.value,
+      chart.querySelector('.bar.chosen')?.dataset.value],
     };
   });
 }
@@ -162,6 +166,10 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     await page.keyboard.press('Control+g');
     const chart = await drawnChart(page);
     assert.equal(chart.focused, true);
+    // The bars have the focus, the highest of them chosen.
+    const highest = table.slice(1, 64)
+      .reduce((best, row) => (Number(row[1]) > Number(best[1]) ? row : best));
+    assert.deepEqual(chart.chosen, [highest[0], highest[0]]);
 
     // Every shape as the module gives it; the bars' tooltips are the table's counts.
     assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');

@@ -42,6 +42,8 @@ test('the marker takes its keys and a drag, and says the share of this run short
   await page.keyboard.press('Tab');  // from the bars
   await page.keyboard.press('ArrowLeft');
   await check(byTheory + 1);
+  await page.keyboard.press('PageDown');
+  await check(byTheory - 4);
   // Dropped at the left edge of the bar of -5, it stands there.
   const bar = await page.locator('.bar[data-value="-5"]').boundingBox();
   const grip = await page.locator('.coins-marker .grip').boundingBox();
