@@ -99,17 +99,17 @@ ChartWindow::ChartWindow()
   setPalette(white);
   setAutoFillBackground(true);
 
-  drawing_->setObjectName(QStringLiteral("Drawing"));
+  drawing_->setObjectName(ToQString(ChartWindowNames::kDrawing));
   // More coins stand further left: the handle goes the way of the marker.
-  coins_->setObjectName(QStringLiteral("CoinsToPrepare"));
+  coins_->setObjectName(ToQString(ChartWindowNames::kCoins));
   coins_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
   coins_->setInvertedAppearance(true);
   coinsRow_->addWidget(coins_);
-  replay_->setObjectName(QStringLiteral("Replay"));
-  back_->setObjectName(QStringLiteral("Back"));
+  replay_->setObjectName(ToQString(ChartWindowNames::kReplay));
+  back_->setObjectName(ToQString(ChartWindowNames::kBack));
   back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
                               ShortcutLabel(KeyPart::Chart, Command::Leave)));
-  commands_->setObjectName(QStringLiteral("Meeting"));
+  commands_->setObjectName(ToQString(ChartWindowNames::kMeeting));
   auto* buttons = new QHBoxLayout(commands_);
   buttons->setContentsMargins(0, 0, 6, 0);
   buttons->addStretch();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "control_layout.h"
 #include "shortage_chart.h"
@@ -35,8 +36,15 @@ std::string CoinsMarkerDescription(const ShortageChart& chart, int coins);
 std::string BarToolTip(const ShortageChart& chart, int bar);
 
 // The chart window: its object name, caption and size when it first opens; where it opens is
-// worked out beside the main window.
+// worked out beside the main window. Its parts' object names, by what they are.
 WindowSpec ChartWindowSpec();
+struct ChartWindowNames {
+  static constexpr std::string_view kDrawing = "Drawing";  // stands for the bars
+  static constexpr std::string_view kCoins = "CoinsToPrepare";
+  static constexpr std::string_view kMeeting = "Meeting";  // a meeting's commands
+  static constexpr std::string_view kReplay = "Replay";
+  static constexpr std::string_view kBack = "Back";
+};
 
 ChartTexts TextsOf(const ShortageChart& chart);
 

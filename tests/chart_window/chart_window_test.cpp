@@ -31,9 +31,9 @@ struct SeededChart {
   RunReport report{engine.Run({.GuestCount = 100, .ExperimentCount = 1000})};
   ShortageChart figures = ChartOf(report.law, report.run.Values(), report.run.average);
   ChartWindow window;
-  QWidget& drawing = *window.findChild<QWidget*>("Drawing");
-  QSlider& coins = *window.findChild<QSlider*>("CoinsToPrepare");
-  QPushButton& replay = *window.findChild<QPushButton*>("Replay");
+  QWidget& drawing = *window.findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing));
+  QSlider& coins = *window.findChild<QSlider*>(ToQString(ChartWindowNames::kCoins));
+  QPushButton& replay = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kReplay));
 
   SeededChart() {
     window.Open(
@@ -43,17 +43,10 @@ struct SeededChart {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
-  // A point of the drawing where the model puts it.
-  QPoint At(double x, double y = 0) const {
-    const Box plot = DistributionGeometry(figures, window.Model().DrawingSize()).Plot();
-    return QPointF(x, y ? y : plot.top + plot.height / 2).toPoint();
-  }
-  double MarkerX(int prepared) const {
-    return DistributionGeometry(figures, window.Model().DrawingSize()).CoinsX(prepared);
-  }
-  QPoint Bar(int bar) const {
-    const Box band = DistributionGeometry(figures, window.Model().DrawingSize()).Band(bar);
-    return At(band.left + band.width / 2, band.Bottom() - 2);
+  DistributionGeometry Drawn() const { return {figures, window.Model().DrawingSize()}; }
+  // The point of the drawing at `x`, half way up the plot.
+  QPoint At(double x) const {
+    return QPointF(x, Drawn().Plot().top + Drawn().Plot().height / 2).toPoint();
   }
 };
 
@@ -85,20 +78,21 @@ TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   EXPECT_TRUE(chart.coins.accessibleDescription().startsWith(
       ToQString(CoinsMarkerText(chart.figures, theory + 1))));
   // Dragged from where it stands to where 10 coins see the meetings through.
-  QTest::mousePress(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.MarkerX(theory + 1)));
-  QTest::mouseMove(&chart.drawing, chart.At(chart.MarkerX(10) + 2));
-  QTest::mouseRelease(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.MarkerX(10) + 2));
+  QTest::mousePress(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.Drawn().CoinsX(theory + 1)));
+  QTest::mouseMove(&chart.drawing, chart.At(chart.Drawn().CoinsX(10) + 2));
+  QTest::mouseRelease(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.Drawn().CoinsX(10) + 2));
   EXPECT_EQ(chart.coins.value(), 10);
   EXPECT_EQ(CompareWithGolden("chart-window-coins-marker", chart.window), "");
 
   // A bar's tooltip, and its meeting on a click, the Replay button taking the focus.
   ASSERT_EQ(chart.figures.observed[0], 0);
-  QHelpEvent help(QEvent::ToolTip, chart.Bar(0), chart.drawing.mapToGlobal(chart.Bar(0)));
+  QHelpEvent help(QEvent::ToolTip, chart.At(chart.Drawn().Band(0).left + 2),
+                  chart.drawing.mapToGlobal(chart.At(chart.Drawn().Band(0).left + 2)));
   QApplication::sendEvent(&chart.drawing, &help);
   EXPECT_EQ(QToolTip::text().toStdString(), BarToolTip(chart.figures, 0));
-  const int highest =
-      int(std::ranges::max_element(chart.figures.observed) - chart.figures.observed.begin());
-  QTest::mouseClick(&chart.drawing, Qt::LeftButton, {}, chart.Bar(highest));
+  const int highest = chart.window.Model().ChosenBar();  // chosen as the drawing took the focus
+  QTest::mouseClick(&chart.drawing, Qt::LeftButton, {},
+                    chart.At(chart.Drawn().Band(highest).left + 2));
   EXPECT_TRUE(chart.window.Model().InMeeting());
   EXPECT_TRUE(chart.replay.isVisible() && chart.replay.hasFocus());
   EXPECT_FALSE(chart.coins.isVisible());

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QToolTip>
 
+#include "chart_texts.h"
 #include "dialog_script.h"
 #include "golden_image.h"
 #include "main_window.h"
@@ -126,8 +127,10 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   EXPECT_EQ(Shown("Chart")->geometry(), QRect(2, 126, 480, 360));
   // Exit stops a replay before its message, which waits for an answer; then the program ends,
   // and the chart keeps nothing alive.
-  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Drawing"), Qt::Key_Return);
-  QTest::keyClick(Shown("Chart")->findChild<QWidget*>("Replay"), Qt::Key_Space);
+  QTest::keyClick(Shown("Chart")->findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing)),
+                  Qt::Key_Return);
+  QTest::keyClick(Shown("Chart")->findChild<QWidget*>(ToQString(ChartWindowNames::kReplay)),
+                  Qt::Key_Space);
   model = &static_cast<ChartWindow*>(Shown("Chart"))->Model();
   ASSERT_TRUE(model->ClockRunning());
   script.note = [model] { return model->ClockRunning() ? "replaying" : "stopped"; };

@@ -28,16 +28,13 @@ const marker = (page) => page.locator('.coins-marker').evaluate((slider) => ({
   coins: Number(slider.getAttribute('aria-valuenow')), said: slider.getAttribute('aria-valuetext'),
   shown: slider.ownerSVGElement.querySelector('.coins-text').textContent }));
 
-test('the marker takes its keys and a drag, and says the share of this run short', async () => {
-  const { page, counts, byTheory } = await chartedRun();
+test('the marker takes its keys and a drag, and says the share of meetings short', async () => {
+  const { page, byTheory } = await chartedRun();
+  // The share itself is the model's, held to the desktop's in its native tests.
   const check = async (coins) => {
     const shown = await marker(page);
-    const short = [...counts].filter(([value]) => value < -coins)
-      .reduce((sum, [, count]) => sum + count, 0);
-    assert.equal(shown.coins, coins);
-    assert.equal(shown.said, shown.shown);
-    assert.match(shown.said, new RegExp(`^Prepare ${coins} coins?: short in `
-      + `${(short / 10).toFixed(1)} % of these meetings, .+ % by theory$`));
+    assert.deepEqual([shown.coins, shown.said], [coins, shown.shown]);
+    assert.match(shown.said, new RegExp(`^Prepare ${coins} coins?: short in .+ by theory$`));
   };
   await page.keyboard.press('Tab');  // from the bars
   await page.keyboard.press('ArrowLeft');
