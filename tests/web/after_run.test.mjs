@@ -148,6 +148,7 @@ function drawnChart(page) {
       tips: texts('.choice title'),
       name: figure.getAttribute('aria-label'),
       focused: chart.contains(document.activeElement),
+      dashed: chart.querySelector('.marker.by-theory')?.hasAttribute('stroke-dasharray'),
       // The option a screen reader is told is chosen, and the bar drawn chosen.
       chosen: [document.getElementById(chart.querySelector('.bars')
         .getAttribute('aria-activedescendant') ?? '')?.querySelector('.bar')?.dataset.value,
@@ -165,11 +166,10 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     const table = rows(await clipboard(page));
     await page.keyboard.press('Control+g');
     const chart = await drawnChart(page);
-    assert.equal(chart.focused, true);
-    // The bars have the focus, the highest of them chosen.
-    const highest = table.slice(1, 64)
-      .reduce((best, row) => (Number(row[1]) > Number(best[1]) ? row : best));
-    assert.deepEqual(chart.chosen, [highest[0], highest[0]]);
+    // The bars have the focus, the highest of them chosen; the theory's marker is dashed.
+    const highest = table.slice(1, 64).reduce((a, b) => (Number(b[1]) > Number(a[1]) ? b : a));
+    assert.deepEqual([chart.focused, chart.chosen, chart.dashed],
+      [true, [highest[0], highest[0]], true]);
 
     // Every shape as the module gives it; the bars' tooltips are the table's counts.
     assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');
