@@ -82,7 +82,7 @@ class ChartModel {
   int MostCoins() const { return run_ ? run_->MostCoins() : 0; }
   int ChosenBar() const { return chosen_; }
   int GuestsShown() const { return shown_; }
-  const std::optional<ShortageChart>& Run() const { return run_; }
+  const std::optional<ShortageChart>& ShownRun() const { return run_; }
   // What a screen reader calls what the chart shows, and says of it.
   std::string Name() const;
   std::string Description() const;

@@ -223,10 +223,10 @@ void ChartWindow::Show() {
 }
 
 void ChartWindow::AlignCoinsSlider() {
-  if (!model_.Run())
+  if (!model_.ShownRun())
     return;
   // The handle's middle under the marker, at none and at all coins.
-  const DistributionGeometry at(*model_.Run(), model_.DrawingSize());
+  const DistributionGeometry at(*model_.ShownRun(), model_.DrawingSize());
   const int handle = coins_->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, coins_);
   const int left = int(std::lround(at.CoinsX(model_.MostCoins()))) - handle / 2;
   const int right = drawing_->width() - int(std::lround(at.CoinsX(0))) - (handle - handle / 2);
