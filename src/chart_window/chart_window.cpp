@@ -201,16 +201,22 @@ void ChartWindow::Show() {
   const bool meeting = model_.InMeeting();
   if (model_.ClockRunning() != frames_.isActive())
     model_.ClockRunning() ? frames_.start() : frames_.stop();
-  setAccessibleName(ToQString(model_.Name()));
-  setAccessibleDescription(ToQString(model_.Description()));
-  drawing_->setAccessibleDescription(ToQString(model_.ChosenBarToolTip()));
+  // Qt tells a screen reader of every call, so a replay's frames would repeat unchanged words.
+  const auto describe = [](QWidget& part, const std::string& words) {
+    if (const QString text = ToQString(words); part.accessibleDescription() != text)
+      part.setAccessibleDescription(text);
+  };
+  if (const QString name = ToQString(model_.Name()); accessibleName() != name)
+    setAccessibleName(name);
+  describe(*this, model_.Description());
+  describe(*drawing_, model_.ChosenBarToolTip());
   drawing_->setFocusPolicy(distribution ? Qt::StrongFocus : Qt::NoFocus);
   {
     const QSignalBlocker quiet(coins_);
     coins_->setRange(0, model_.MostCoins());
     coins_->setValue(model_.Coins());
   }
-  coins_->setAccessibleDescription(ToQString(model_.CoinsDescription()));
+  describe(*coins_, model_.CoinsDescription());
   coins_->setVisible(distribution);
   commands_->setVisible(meeting);
   replay_->setText(ToQString(model_.ReplayCaption()));
