@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "help_window.h"
 #include "local_clock.h"
 #include "main_window.h"
+#include "program_commands.h"
 
 namespace ombrix {
 
@@ -16,21 +18,33 @@ class Program;
 // own rule for ending, and the faces that stand in for the window font.
 void SetUpApplication();
 
-// The program's two window objects, each created on first use and kept until the program
-// ends; each reaches the other through here.
+// The desktop's program: forwards what happens on its windows to the commands, and carries out
+// the effects they give back with widgets and modal dialogs. Each window object is created on
+// first use and kept until the program ends.
 class ProgramWindows {
  public:
-  explicit ProgramWindows(Program& program, std::uint64_t randomSeed = FreshSeed());
+  explicit ProgramWindows(Program& program, std::uint64_t randomSeed = FreshSeed(),
+                          RandomGenerator::Clock clock = SecondsSinceLocalMidnight);
 
-  // Start-up: the main window is shown, and becoming active it asks for the settings.
-  void StartUp() { Main().Show(); }
+  // The main window is shown, and becoming active it asks for the settings.
+  void StartUp();
 
  private:
+  // Runs one event of the commands and carries out its effects; an exception escaping them
+  // is a run-time error, which the commands report before the program ends.
+  void Forward(const std::function<Effects()>& event);
+  void Carry(Effects effects);
+  // Carries out one effect; a dialog's or a yield's answer brings the next effects.
+  Effects CarryOne(const Effect& effect);
+  LoadableWindow::Events EventsOf(ProgramWindow window);
+  LoadableWindow& Window(ProgramWindow window);
   MainWindow& Main();
   HelpWindow& Help();
+  // The loaded window, or null.
+  LoadableWindow* Loaded() const;
 
   Program& program_;
-  std::uint64_t randomSeed_;
+  ProgramCommands commands_;
   std::unique_ptr<MainWindow> mainWindow_;
   std::unique_ptr<HelpWindow> helpWindow_;
 };

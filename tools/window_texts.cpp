@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ask_settings.h"
+#include "settings_dialogs.h"
 #include "dialog_layouts.h"
 #include "help_text.h"
 #include "help_window_layout.h"
@@ -32,8 +32,8 @@ int main() {
   PrintWindow(InputBoxLayout::Window(), InputBoxLayout::Controls());
   PrintWindow(MessageBoxLayout::Window(), MessageBoxLayout::Controls());
   for (const CountDialog& dialog : kSettingsDialogs) {
-    for (std::string_view text :
-         {dialog.prompt, dialog.defaultText, dialog.activationTitle, dialog.initTitle})
+    std::cout << dialog.Prompt() << '\n';
+    for (std::string_view text : {dialog.defaultText, dialog.activationTitle, dialog.initTitle})
       std::cout << text << '\n';
   }
   std::cout << kExitPrompt << '\n' << kExitTitle << '\n';

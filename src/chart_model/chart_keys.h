@@ -12,6 +12,7 @@ namespace ombrix {
 struct Key {
   std::string_view name;
   bool control = false;
+  bool shift = false;
 
   friend constexpr bool operator==(const Key&, const Key&) = default;
 };
@@ -24,6 +25,7 @@ enum class Command {
   None,
   ShowChart,
   CopyTable,
+  OpenTableMenu,
   CopyPicture,
   Leave,  // back from a meeting, else closes the chart
   Back,
@@ -51,6 +53,10 @@ struct KeyBinding {
 inline constexpr KeyBinding kKeyMap[] = {
     {KeyPart::Table, {"G", true}, Command::ShowChart},
     {KeyPart::Table, {"C", true}, Command::CopyTable},
+    // From the keyboard the focus is on a button, never on the table: these open its menu
+    // wherever the focus is in the window.
+    {KeyPart::Table, {"Menu"}, Command::OpenTableMenu},
+    {KeyPart::Table, {"F10", false, true}, Command::OpenTableMenu},
     {KeyPart::Chart, {"C", true}, Command::CopyPicture},
     {KeyPart::Chart, {"Backspace"}, Command::Back},
     {KeyPart::Chart, {"Esc"}, Command::Leave},
@@ -82,14 +88,19 @@ constexpr Command CommandOf(KeyPart part, Key key) {
   return Command::None;
 }
 
+// A key as a shortcut's label, which both toolkits also read: "Ctrl+G", "Shift+F10".
+inline std::string KeyLabel(Key key) {
+  return std::string(key.control ? "Ctrl+" : "") + (key.shift ? "Shift+" : "") +
+         std::string(key.name);
+}
+
 // The keys that give `command` in `part`, as a shortcut's label: "Ctrl+G", "Backspace or Esc".
 inline std::string ShortcutLabel(KeyPart part, Command command) {
   std::string label;
   for (const KeyBinding& binding : kKeyMap) {
     if (binding.part != part || binding.command != command)
       continue;
-    label += (label.empty() ? "" : " or ") + std::string(binding.key.control ? "Ctrl+" : "") +
-             std::string(binding.key.name);
+    label += (label.empty() ? "" : " or ") + KeyLabel(binding.key);
   }
   return label;
 }

@@ -1,25 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "experiment_settings.h"
+
 namespace ombrix {
 
-// What the settings logic needs of the window layer: the modal input dialog, the modal
-// message box and the labels that show the accepted counts. Texts are UTF-8.
-class SettingsDialogs {
- public:
-  virtual ~SettingsDialogs() = default;
+// The two sets of dialog titles: the one asked when the main window becomes active, and
+// the one asked at the end of Init.
+enum class SettingsVariant { Activation, Init };
 
-  // Returns the text of the edit field on OK, the empty text on Cancel or close.
-  virtual std::string InputBox(std::string_view prompt, std::string_view title,
-                               std::string_view defaultText) = 0;
-  // Returns the code of the button pressed (1 for OK, also when closed or dismissed).
-  virtual std::int16_t MsgBox(std::string_view prompt, std::string_view title, int buttonStyle) = 0;
-  // Sets the caption of the label whose object name is `label` to `text`.
-  virtual void ShowCount(std::string_view label, std::string_view text) = 0;
+// One settings dialog: what it asks, what it accepts, and where the accepted count goes.
+struct CountDialog {
+  std::string_view defaultText;
+  std::string_view activationTitle;
+  std::string_view initTitle;
+  std::int16_t lower;
+  std::int16_t upper;
+  std::int16_t ExperimentSettings::*setting;
+  std::string_view label;  // object name of the main window's label that shows the count
+
+  std::string_view Title(SettingsVariant variant) const {
+    return variant == SettingsVariant::Init ? initTitle : activationTitle;
+  }
+  // "Please enter an integer between 10 and 1000 ...", from the bounds it keeps.
+  std::string Prompt() const {
+    return "Please enter an integer between " + std::to_string(lower) + " and " +
+           std::to_string(upper) + " ...";
+  }
+  // The count an answer gives: the floor of the number it starts with, when that number lies
+  // within the bounds; nothing for an answer to ask again.
+  std::optional<std::int16_t> Accepted(std::string_view answer) const;
 };
+
+inline constexpr CountDialog kGuestsDialog{.defaultText = "100",
+                                           .activationTitle = "Setting the number of guests",
+                                           .initTitle = " Setting the number of guests",
+                                           .lower = ExperimentSettings::MinGuests,
+                                           .upper = ExperimentSettings::MaxGuests,
+                                           .setting = &ExperimentSettings::GuestCount,
+                                           .label = "Label82"};
+inline constexpr CountDialog kExperimentsDialog{
+    .defaultText = "1000",
+    .activationTitle = "Setting the number of experiments",
+    .initTitle = " Setting the number of experiment",
+    .lower = ExperimentSettings::MinExperiments,
+    .upper = ExperimentSettings::MaxExperiments,
+    .setting = &ExperimentSettings::ExperimentCount,
+    .label = "Label2"};
+// In the order they are asked.
+inline constexpr std::array kSettingsDialogs{kGuestsDialog, kExperimentsDialog};
+
+// The exit message box: OK alone, whose button code is 1.
+inline constexpr std::string_view kExitPrompt = "This software will exit.";
+inline constexpr std::string_view kExitTitle = "Experiment of Ombrix";
+inline constexpr std::int16_t kButtonOk = 1;
 
 }  // namespace ombrix

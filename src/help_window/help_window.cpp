@@ -4,29 +4,19 @@
 #include "build_window.h"
 #include "help_text.h"
 #include "help_window_layout.h"
+#include "picture_box.h"
 
 namespace ombrix {
 
 void HelpWindow::Build(QWidget& window) {
   BuildWindow(window, HelpWindowLayout::Window(), HelpWindowLayout::Controls());
-  auto& close = Find<QPushButton>(HelpWindowLayout::kClose);
-  text_ = &Find<PictureBox>(HelpWindowLayout::kText);
-
-  QWidget::setTabOrder(&close, text_);
-  close.setFocus();
-  OnClick(close, [this] { OnCloseClicked(); });
 }
 
-void HelpWindow::OnActivated() {
-  text_->Clear();
+void HelpWindow::PrintText() const {
+  auto& text = Find<PictureBox>(HelpWindowLayout::kText);
+  text.Clear();
   for (std::string_view line : kHelpLines)
-    text_->PrintLine(ToQString(line));
-}
-
-void HelpWindow::OnCloseClicked() {
-  Unload();
-  if (mainWindow_)
-    mainWindow_().Show();
+    text.PrintLine(ToQString(line));
 }
 
 }  // namespace ombrix

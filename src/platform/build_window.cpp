@@ -127,6 +127,15 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
     if (control.kind != ControlKind::MediaControl)
       widget->show();
   }
+  QWidget* before = nullptr;
+  for (const std::string& name : frame.tabOrder) {
+    auto* next = window.findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    if (before)
+      QWidget::setTabOrder(before, next);
+    else
+      next->setFocus();
+    before = next;
+  }
 }
 
 }  // namespace ombrix

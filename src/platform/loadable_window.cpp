@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loadable_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <exception>
 
 #include "keep_on_screen.h"
-#include "message_box.h"
 #include "program.h"
-#include "qt_conversions.h"
-#include "run_time_error.h"
 
 namespace ombrix {
 
-LoadableWindow::LoadableWindow(Program& program) : program_(program) {
+LoadableWindow::LoadableWindow(Program& program, Events events)
+    : program_(program), events_(std::move(events)) {
   program_.Register(*this);
 }
 
@@ -34,6 +33,10 @@ void LoadableWindow::Load() {
   widget_ = new TopLevelWidget(*this);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
   Build(*widget_);
+  for (QPushButton* button : widget_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [this, name = button->objectName().toStdString()] { events_.clicked(name); });
+  }
   KeepOnScreen(*widget_);
 }
 
@@ -42,7 +45,6 @@ void LoadableWindow::Unload() {
     return;
   TopLevelWidget* widget = widget_.data();
   widget_ = nullptr;
-  activationDue_ = false;
   widget->Detach();
   widget->hide();
   // The widget may be in the middle of one of its own events; it goes once they are done.
@@ -53,39 +55,29 @@ void LoadableWindow::Unload() {
 
 void LoadableWindow::Show() {
   Load();
-  activationDue_ = true;
   widget_->show();
   widget_->raise();
   widget_->activateWindow();
 }
 
-void LoadableWindow::RunHandler(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    // Nothing inside the program traps errors; like any run-time error, it is reported and
-    // the program ends.
-    MsgBox(nullptr, ToQString(RunTimeErrorPrompt(error.what())), ToQString(kRunTimeErrorTitle));
-    program_.End(Program::kRunTimeErrorStatus);
-    return;
-  }
-  program_.EndIfNoWindowLoaded();
+void LoadableWindow::SetText(std::string_view label, const QString& text) const {
+  Find<QLabel>(label).setText(text);
 }
 
-void LoadableWindow::RunActivation() {
-  if (!activationDue_)
-    return;
-  activationDue_ = false;
-  RunHandler([this] { OnActivated(); });
+void LoadableWindow::SetToolTip(std::string_view control, const QString& text) const {
+  Find<QWidget>(control).setToolTip(text);
 }
 
-void LoadableWindow::OnClick(QPushButton& button, std::function<void()> handler) {
-  QObject::connect(&button, &QPushButton::clicked, &button, [this, handler = std::move(handler)] {
-    if (activationDue_ && CommandsWaitForActivation())
-      RunActivation();
-    else
-      RunHandler(handler);
-  });
+void LoadableWindow::Enable(std::string_view control, bool on) const {
+  // A command of a menu is an action of the window, not a widget.
+  if (auto* action = Widget()->findChild<QAction*>(ToQString(control)))
+    action->setEnabled(on);
+  else
+    Find<QWidget>(control).setEnabled(on);
+}
+
+void LoadableWindow::SetBusy(bool busy) const {
+  Widget()->setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
 void LoadableWindow::MissingControl(std::string_view name) {
@@ -93,18 +85,16 @@ void LoadableWindow::MissingControl(std::string_view name) {
 }
 
 void LoadableWindow::WidgetActivated() {
-  if (!activationDue_)
-    return;
-  // Run after the activation event has been delivered, as a handler of its own; not at all
-  // if by then this window has been unloaded (Help, then Close, before the help text).
+  // Reported after the activation event has been delivered, as an event of its own; not at
+  // all if by then this window has been unloaded (Help, then Close, before the help text).
   QTimer::singleShot(0, widget_.data(), [this, widget = widget_.data()] {
     if (widget_ == widget)
-      RunActivation();
+      events_.activated();
   });
 }
 
 void LoadableWindow::WidgetClosedByUser() {
-  RunHandler([this] { Unload(); });
+  events_.closedByUser();
 }
 
 bool TopLevelWidget::event(QEvent* event) {
@@ -114,7 +104,7 @@ bool TopLevelWidget::event(QEvent* event) {
 }
 
 void TopLevelWidget::closeEvent(QCloseEvent* event) {
-  event->accept();
+  event->ignore();  // the window goes when the commands unload it
   if (window_)
     window_->WidgetClosedByUser();
 }

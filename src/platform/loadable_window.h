@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -18,30 +17,41 @@ class TopLevelWidget;
 // One of the program's windows: created once, the object keeps its fields for the whole
 // program, while its widget and controls exist only while it is loaded. Show() loads it afresh
 // from its layout when it is not loaded; Unload() destroys the widget and every control on it.
+// What happens on it is told through Events; what is done to it comes as calls on its controls.
 class LoadableWindow {
  public:
-  explicit LoadableWindow(Program& program);
+  struct Events {
+    // It became the active window; not reported before the activation event has been
+    // delivered, nor at all once it has been unloaded by then.
+    std::function<void()> activated;
+    std::function<void()> closedByUser;                    // through the title bar's close button
+    std::function<void(std::string_view button)> clicked;  // a push button, by object name
+  };
+
+  LoadableWindow(Program& program, Events events);
   virtual ~LoadableWindow();
   LoadableWindow(const LoadableWindow&) = delete;
   LoadableWindow& operator=(const LoadableWindow&) = delete;
 
   bool IsLoaded() const { return widget_ != nullptr; }
+  // The loaded window, or null: dialogs are shown over it.
+  QWidget* Widget() const;
   void Unload();
-  // Loads the window if needed, shows it and makes it the program's active window. Its
-  // OnActivated runs once it has become active.
+  // Loads the window if needed, shows it and makes it the program's active window.
   void Show();
 
- protected:
-  // The loaded window, or null.
-  QWidget* Widget() const;
+  // The controls of the loaded window, by object name: a label's caption and tooltip, a
+  // button's or a command's enabled state, the pointer over the whole window.
+  void SetText(std::string_view label, const QString& text) const;
+  void SetToolTip(std::string_view control, const QString& text) const;
+  void Enable(std::string_view control, bool on) const;
+  void SetBusy(bool busy) const;
 
+ protected:
   // Creates the controls on a fresh, empty window.
   virtual void Build(QWidget& window) = 0;
   // Runs once the window and its controls are gone: handles to controls must be dropped.
   virtual void Unloaded() {}
-  // Runs when the window becomes the program's active window after Show(); not when the
-  // program regains the focus, nor when one of its own dialogs closes.
-  virtual void OnActivated() {}
 
   // The control of the loaded window named `name`; the layout guarantees that it exists.
   template <typename Control>
@@ -52,32 +62,18 @@ class LoadableWindow {
     return *control;
   }
 
-  // Whether OnActivated must have run before any command of the window may. A click that
-  // comes sooner is then dropped, and OnActivated runs in its place.
-  virtual bool CommandsWaitForActivation() const { return false; }
-
-  // Connects a push button's click to a handler run through RunHandler().
-  void OnClick(QPushButton& button, std::function<void()> handler);
-
-  Program& program() { return program_; }
-
  private:
   [[noreturn]] static void MissingControl(std::string_view name);
   void Load();
-  // Runs an event handler; once it has returned the program ends if no window is left. An
-  // exception is a run-time error: it is reported, and the program ends.
-  void RunHandler(const std::function<void()>& handler);
-  // Runs OnActivated if Show() has asked for it and it has not run yet.
-  void RunActivation();
 
   friend class TopLevelWidget;
   void WidgetActivated();
   void WidgetClosedByUser();
 
   Program& program_;
+  Events events_;
   QPointer<TopLevelWidget> widget_;
   QPointer<TopLevelWidget> unloadedWidget_;  // until its deletion has run
-  bool activationDue_ = false;  // from Show() until OnActivated runs or the window unloads
 };
 
 // The top-level widget of a loaded window; it reports activation and closing to its window.

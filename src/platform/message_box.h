@@ -3,11 +3,11 @@
 
 #include <QString>
 
+#include "settings_dialogs.h"
+
 class QWidget;
 
 namespace ombrix {
-
-inline constexpr int kButtonOk = 1;
 
 // A modal message box with an OK button only and no icon. Every way of closing it (OK,
 // Enter, Esc, the title bar's close button) answers OK, so it returns kButtonOk.

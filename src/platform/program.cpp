@@ -40,16 +40,6 @@ void Program::End(int status) {
   }
 }
 
-void Program::EndIfNoWindowLoaded() {
-  if (ended_)
-    return;
-  const bool anyLoaded =
-      std::any_of(windows_.begin(), windows_.end(),
-                  [](const LoadableWindow* window) { return window->IsLoaded(); });
-  if (!anyLoaded)
-    End();
-}
-
 bool Program::EventBarrier::eventFilter(QObject*, QEvent* event) {
   return event->type() != QEvent::DeferredDelete && event->type() != QEvent::Quit;
 }

@@ -8,8 +8,8 @@ namespace ombrix {
 
 class LoadableWindow;
 
-// The program's lifetime: which window objects exist, and ending the program, either at
-// once (Exit, a cancelled settings dialog) or when a handler returns with no window loaded.
+// The program's lifetime: which window objects exist, and ending the program at once, with
+// every window unloaded and no event delivered after it.
 class Program {
  public:
   Program();
@@ -17,15 +17,9 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The exit status of a program ended by a run-time error, as sysexits.h's EX_SOFTWARE.
-  static constexpr int kRunTimeErrorStatus = 70;
-
   // Ends the program at once: every window is unloaded, no further event is delivered to
   // the program and the event loop returns with `status`: 0 for the user's own endings.
   void End(int status = 0);
-
-  // Called once each handler has returned.
-  void EndIfNoWindowLoaded();
 
   void Register(LoadableWindow& window);
   void Unregister(LoadableWindow& window);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ombrix {
 
@@ -77,6 +78,9 @@ struct WindowSpec {
   TwipRect rect{};  // the client area, from the top-left corner of the screen
   double points = 9;
   bool bold = false;
+  // The controls that take the focus, by object name, in the order Tab goes; the first one
+  // has it when the window is loaded.
+  std::vector<std::string> tabOrder{};
 };
 
 }  // namespace ombrix

@@ -11,7 +11,8 @@ WindowSpec HelpWindowLayout::Window() {
               "Experiment of Ombrix 2\uFF3FHelp\uFF08Problem and Operation method\uFF09\u3000"
               "Ombrix project 2026",
           .rect = {3090, 2040, 9510, 8715},
-          .points = kWindowFontPoints};
+          .points = kWindowFontPoints,
+          .tabOrder = {std::string(kClose), std::string(kText)}};
 }
 
 std::vector<ControlSpec> HelpWindowLayout::Controls() {

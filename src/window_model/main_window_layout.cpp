@@ -46,7 +46,9 @@ WindowSpec MainWindowLayout::Window() {
           .caption = "Experiment of Ombrix 2\u3000Ombrix project 2026",
           .rect = {3660, 1485, 9195, 7680},
           .points = 9,
-          .bold = true};
+          .bold = true,
+          .tabOrder = {std::string(kStart), std::string(kExit), std::string(kInit),
+                       std::string(kHelp)}};
 }
 
 TwipRect MainWindowLayout::TableArea() {

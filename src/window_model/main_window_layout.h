@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ask_settings.h"
+#include "settings_dialogs.h"
 #include "chart_keys.h"
 #include "control_layout.h"
 #include "frequency_table.h"

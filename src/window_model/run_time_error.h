@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ask_settings.h"
+#include "settings_dialogs.h"
 
 namespace ombrix {
 

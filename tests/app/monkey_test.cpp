@@ -9,7 +9,7 @@
 #include <memory>
 #include <random>
 
-#include "ask_settings.h"
+#include "settings_dialogs.h"
 #include "dialog_script.h"
 #include "program.h"
 #include "program_windows.h"

@@ -10,10 +10,10 @@
 #include <tuple>
 #include <vector>
 
-#include "ask_settings.h"
 #include "frequency_table.h"
 #include "random_generator.h"
 #include "read_number.h"
+#include "settings_dialogs.h"
 #include "shortage_chart.h"
 #include "shortage_distribution.h"
 #include "shortage_experiment.h"
@@ -39,18 +39,7 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
     EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 30);
 }
 
-// Answers the input dialogs from a list; a refusal shows as a second dialog.
-struct ScriptedDialogs : SettingsDialogs {
-  std::string InputBox(std::string_view, std::string_view, std::string_view) override {
-    return answers.at(next++);
-  }
-  std::int16_t MsgBox(std::string_view, std::string_view, int) override { return 1; }
-  void ShowCount(std::string_view, std::string_view) override {}
-  std::vector<std::string> answers;
-  std::size_t next = 0;
-};
-
-TEST(AskCountTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
+TEST(CountDialogTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
   constexpr int kAgain = 77;
   // clang-format off
   // The answer, and the count each dialog accepts, or kAgain when it asks again.
@@ -64,11 +53,8 @@ TEST(AskCountTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
   for (const auto& [answer, guests, experiments] : rows) {
     for (const auto& [dialog, accepted] :
          {std::pair{kGuestsDialog, guests}, std::pair{kExperimentsDialog, experiments}}) {
-      ExperimentSettings settings;
-      ScriptedDialogs dialogs;
-      dialogs.answers = {answer, "77"};
-      EXPECT_EQ(AskCount(dialogs, settings, dialog, "t"), accepted)
-          << answer << " to " << dialog.prompt;
+      EXPECT_EQ(dialog.Accepted(answer).value_or(kAgain), accepted)
+          << answer << " to " << dialog.Prompt();
     }
   }
 }

@@ -9,9 +9,9 @@
 #include "chart_texts.h"
 #include "dialog_script.h"
 #include "golden_image.h"
-#include "main_window.h"
 #include "main_window_layout.h"
 #include "program.h"
+#include "program_windows.h"
 
 namespace ombrix::testing {
 namespace {
@@ -32,7 +32,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     script.Type("5").Type("100").Type("1000");  // a refused answer brings back the default
-    main.Show();
+    windows.StartUp();
     QTest::mouseClick(Button("Command1"), Qt::LeftButton);
     ASSERT_TRUE(script.Finish());
     ASSERT_EQ(script.seen.size(), 3);
@@ -43,7 +43,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form1")));
   }
   Program program;
-  MainWindow main{program, 20261206, ProbeClock};  // seeded, clock at noon
+  ProgramWindows windows{program, 20261206, ProbeClock};  // seeded, clock at noon
   DialogScript script;
 };
 
@@ -157,12 +157,12 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
       {[](DialogScript& s) { s.Type("100").Type(""); }, "100 "}};
   for (const auto& [answer, note] : rows) {
     Program program;
-    MainWindow main(program);
+    ProgramWindows windows(program);
     DialogScript script;
     QString writes;
     script.note = [&] { return Label("Label82")->text() + " " + writes; };
     answer(script);
-    main.Show();
+    windows.StartUp();
     if (note == exitCue) {
       ASSERT_TRUE(QTest::qWaitFor([] { return Label("Label2") && Label("Label2")->text() > ""; }));
       Listen(writes);
@@ -172,7 +172,7 @@ TEST(EndingTest, ExitAndCancelShowTheExitMessageOnceAndEnd) {
     EXPECT_EQ(script.seen.last(), "Experiment of Ombrix|This software will exit.||" + note);
     EXPECT_EQ(script.seen.filter("This software will exit.").size(), 1);
     EXPECT_TRUE(Ended());
-    EXPECT_FALSE(main.IsLoaded());
+    EXPECT_FALSE(Shown("Form1"));
   }
 }
 

@@ -105,7 +105,7 @@ TEST(CueTest, ABareNameIsLookedUpInTheProgramsOwnPlacesOnly) {
 TEST(ProgramTest, EndingLeavesTheEventLoopWithItsStatus) {
   Program program;
   QTimer::singleShot(0, [&] {
-    program.End(Program::kRunTimeErrorStatus);
+    program.End(70);
     program.End(0);
   });
   EXPECT_EQ(QApplication::exec(), 70);

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "chart_records.h"
-#include "main_window_layout.h"
 #include "session.h"
 
 namespace ombrix {
@@ -16,33 +15,20 @@ namespace {
 
 using emscripten::val;
 
-// The chart's figures and meetings, worked out only for a chart that shows them.
-ShortageChart RunChart(const RunReport& report) {
-  return ChartOf(report.law, report.run.Values(), report.run.average);
-}
-
-RunMeetings Meetings() {
-  Session& current = session();
-  const ShortageRun& run = current.report->run;
-  return {.next = [&run](int value, int after) { return run.NextMeetingWith(value, after); },
-          .replay = [&current,
-                     &run](int experiment) { return current.engine.Replay(run, experiment); }};
-}
-
 // The chart's events, each with what it asks of the page. Without a run, Show chart opens
 // nothing.
 val ChartOpen() {
-  Session& current = session();
-  if (!current.report)
+  const ProgramCommands& commands = session().commands;
+  if (!commands.Report())
     return val::null();
-  return OutcomeRecord(current.chart.Open(RunChart(*current.report), Meetings()));
+  return OutcomeRecord(session().chart.Open(commands.RunChart(), commands.Meetings()));
 }
 
 val ChartRun() {
-  Session& current = session();
-  if (!current.report || !current.chart.IsOpen())
+  const ProgramCommands& commands = session().commands;
+  if (!commands.Report() || !session().chart.IsOpen())
     return OutcomeRecord({});
-  return OutcomeRecord(current.chart.Run(RunChart(*current.report), Meetings()));
+  return OutcomeRecord(session().chart.Run(commands.RunChart(), commands.Meetings()));
 }
 
 val ChartInit() {
@@ -103,15 +89,6 @@ val ChartNow(val measure) {
   return ChartView(session().chart, measure);
 }
 
-// The table's menu command of a key, by its object name: "ShowChart", "CopyTable" or "None".
-std::string TableCommand(const std::string& key, bool control) {
-  const Command command = CommandOf(KeyPart::Table, {key, control});
-  for (const auto& menu : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable})
-    if (menu.command == command)
-      return std::string(menu.name);
-  return "None";
-}
-
 }  // namespace
 }  // namespace ombrix
 
@@ -132,5 +109,4 @@ EMSCRIPTEN_BINDINGS(ombrix_chart) {
   emscripten::function("chartTick", &ChartTick);
   emscripten::function("chartResize", &ChartResize);
   emscripten::function("chartNow", &ChartNow);
-  emscripten::function("tableCommand", &TableCommand);
 }

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The browser edition's module: the windows' records (window_records), the settings dialogs'
-// logic, and the experiment with its notes (run_records), for the page to draw and drive; the
+// The browser edition's module: the windows' records (window_records), and the program's
+// commands, each event answered with the effects the page carries out in their order; the
 // chart's events are in chart_session.
 
-#include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <string>
 
-#include "ask_settings.h"
-#include "run_records.h"
-#include "run_time_error.h"
+#include "main_window_layout.h"
 #include "session.h"
 #include "window_records.h"
 
@@ -26,46 +23,93 @@ namespace {
 
 using emscripten::val;
 
-// Runs the experiment with the accepted settings.
+const char* Name(ProgramWindow window) {
+  return window == ProgramWindow::Main ? "Main" : "Help";
+}
+
+ProgramWindow WindowNamed(const std::string& name) {
+  return name == "Help" ? ProgramWindow::Help : ProgramWindow::Main;
+}
+
+// Each effect with the fields its kind uses.
+val Records(const Effects& effects) {
+  val records = val::array();
+  for (const Effect& effect : effects) {
+    val record = val::object();
+    record.set("kind", KindName(effect.kind));
+    switch (effect.kind) {
+      case EffectKind::Load:
+      case EffectKind::Unload:
+        record.set("window", Name(effect.window));
+        break;
+      case EffectKind::Chart:
+        record.set("call", CallName(effect.chart));
+        break;
+      case EffectKind::End:
+        record.set("status", effect.status);
+        break;
+      default:
+        record.set("control", effect.control);
+        record.set("text", effect.text);
+        record.set("title", effect.title);
+        record.set("defaultText", effect.defaultText);
+        record.set("on", effect.on);
+    }
+    records.call<void>("push", record);
+  }
+  return records;
+}
+
+ProgramCommands& Commands() {
+  return session().commands;
+}
+
+val StartUp() {
+  return Records(Commands().StartUp());
+}
+
+val Activated(const std::string& window) {
+  return Records(Commands().Activated(WindowNamed(window)));
+}
+
+val Clicked(const std::string& window, const std::string& button) {
+  return Records(Commands().Clicked(WindowNamed(window), button));
+}
+
+// A command of the table's menu, by its object name.
+val MenuChosen(const std::string& name) {
+  for (const auto& menu : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable})
+    if (menu.name == name)
+      return Records(Commands().TableCommand(menu.command));
+  return Records({});
+}
+
+val TableKey(const std::string& key, bool control, bool shift) {
+  return Records(Commands().TableKey({key, control, shift}));
+}
+
+val TextAnswered(const std::string& answer) {
+  return Records(Commands().TextAnswered(answer));
+}
+
+val OkAnswered(int button) {
+  return Records(Commands().OkAnswered(static_cast<std::int16_t>(button)));
+}
+
+val Resumed() {
+  return Records(Commands().Resumed());
+}
+
 val RunExperiment() {
-  Session& current = session();
-  return RunRecord(current.report.emplace(current.engine.Run(current.settings)));
+  return Records(Commands().RunExperiment());
 }
 
-void ClearRun() {
-  session().report.reset();
-}
-
-// The words of the message box that reports an error escaping a command.
-val RunTimeError(const std::string& what) {
-  val words = val::object();
-  words.set("prompt", RunTimeErrorPrompt(what));
-  words.set("title", std::string(kRunTimeErrorTitle));
-  return words;
+val Failed(const std::string& what) {
+  return Records(Commands().Failed(what));
 }
 
 }  // namespace
 }  // namespace ombrix
-
-// The two steps that wait for the page's dialogs. The page calls them through ccall with
-// async: true, one at a time.
-extern "C" {
-
-// Asks both settings; 1 to go on, 0 when the program must end.
-EMSCRIPTEN_KEEPALIVE int ombrix_ask_settings(int initVariant) {
-  using namespace ombrix;
-  Session& current = session();
-  const auto variant = initVariant ? SettingsVariant::Init : SettingsVariant::Activation;
-  return AskExperimentSettings(current.dialogs, current.settings, variant) == Flow::Continue;
-}
-
-// Shows the exit message; returns its button code.
-EMSCRIPTEN_KEEPALIVE int ombrix_exit_message() {
-  using namespace ombrix;
-  Session& current = session();
-  return ShowExitMessage(current.dialogs, current.settings);
-}
-}
 
 EMSCRIPTEN_BINDINGS(ombrix) {
   using namespace ombrix;
@@ -74,7 +118,14 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("inputBox", &InputBoxRecord);
   emscripten::function("messageBox", &MessageBoxRecord);
   emscripten::function("spoken", &MainWindowSpoken);
+  emscripten::function("startUp", &StartUp);
+  emscripten::function("activated", &Activated);
+  emscripten::function("clicked", &Clicked);
+  emscripten::function("menuChosen", &MenuChosen);
+  emscripten::function("tableKey", &TableKey);
+  emscripten::function("textAnswered", &TextAnswered);
+  emscripten::function("okAnswered", &OkAnswered);
+  emscripten::function("resumed", &Resumed);
   emscripten::function("runExperiment", &RunExperiment);
-  emscripten::function("clearRun", &ClearRun);
-  emscripten::function("runTimeError", &RunTimeError);
+  emscripten::function("failed", &Failed);
 }

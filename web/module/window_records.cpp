@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "dialog_layouts.h"
-#include "frequency_table.h"
 #include "help_text.h"
 #include "help_window_layout.h"
 #include "main_window_layout.h"
@@ -76,6 +75,10 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
   layout.set("rect", Rect(window.rect.Pixels()));
   layout.set("points", window.points);
   layout.set("bold", window.bold);
+  val tabOrder = val::array();
+  for (const std::string& name : window.tabOrder)
+    tabOrder.call<void>("push", name);
+  layout.set("tabOrder", tabOrder);
   val records = val::array();
   for (const ControlSpec& control : controls) {
     val record = val::object();
@@ -107,17 +110,6 @@ val Roles(std::initializer_list<std::pair<const char*, std::string_view>> roles)
 val MainWindowRecord() {
   using Layout = MainWindowLayout;
   val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"start", Layout::kStart},
-                             {"exit", Layout::kExit},
-                             {"init", Layout::kInit},
-                             {"help", Layout::kHelp},
-                             {"guestCount", Layout::kGuestCount},
-                             {"experimentCount", Layout::kExperimentCount},
-                             {"average", Layout::kAverage}}));
-  val cells = val::array();
-  for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    cells.call<void>("push", Layout::CellName(bin));
-  window.set("cells", cells);
   window.set("cues", Roles({{"command", Layout::kCommandCue}, {"exit", Layout::kExitCue}}));
   window.set("tableArea", Rect(Layout::TableArea().Pixels()));
   val menu = val::array();
@@ -135,7 +127,7 @@ val MainWindowRecord() {
 val HelpWindowRecord() {
   using Layout = HelpWindowLayout;
   val window = Window(Layout::Window(), Layout::Controls());
-  window.set("roles", Roles({{"close", Layout::kClose}, {"text", Layout::kText}}));
+  window.set("roles", Roles({{"text", Layout::kText}}));
   val lines = val::array();
   for (std::string_view line : kHelpLines)
     lines.call<void>("push", std::string(line));

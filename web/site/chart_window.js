@@ -128,17 +128,18 @@ export class ChartWindow {
     this.carry(outcome);
   }
 
-  // The main window's events: an open chart follows them, the focus staying where it is.
-  run() {
-    this.carry(this.module.chartRun(), false);
-  }
-
-  init() {
-    this.carry(this.module.chartInit(), false);
-  }
-
-  exit() {
-    this.carry(this.module.chartExit(), false);
+  /**
+   * What the main window's commands tell the chart: Open opens it or brings it the focus; an
+   * open chart follows the others, the focus staying where it is.
+   * @param {import('./ombrix.js').ChartCall} call
+   */
+  tell(call) {
+    const { module } = this;
+    if (call === 'Open') this.open();
+    else if (call === 'Run') this.carry(module.chartRun(), false);
+    else if (call === 'Init') this.carry(module.chartInit(), false);
+    else if (call === 'Exit') this.carry(module.chartExit(), false);
+    else this.close();
   }
 
   close() {
@@ -177,9 +178,7 @@ export class ChartWindow {
   }
 
   draw() {
-    // While a dialog waits for its answer the module is in the middle of a call, and answers
-    // none: the drawing scales until the next event.
-    if (!this.isOpen || document.querySelector('dialog[open]')) return;
+    if (!this.isOpen) return;
     if (this.resized) this.module.chartResize(this.resized.width, this.resized.height);
     this.resized = null;
     const view = this.module.chartNow(measure);

@@ -47,10 +47,9 @@ export class Dialogs {
    * Shows a message with OK only. Resolves to 1, the code of OK, however it closes.
    * @param {string} prompt
    * @param {string} title
-   * @param {number} _style the buttons asked for: always OK alone here
    * @returns {Promise<number>}
    */
-  messageBox(prompt, title, _style) {
+  messageBox(prompt, title) {
     const { roles } = this.messageLayout;
     const window = buildWindow(this.messageLayout, title);
     control(window, roles.prompt).textContent = prompt;

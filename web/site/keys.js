@@ -7,16 +7,16 @@ const kKeyNames = new Map([
   ['ArrowLeft', 'Left'], ['ArrowRight', 'Right'], ['ArrowUp', 'Up'], ['ArrowDown', 'Down'],
   ['PageUp', 'PgUp'], ['PageDown', 'PgDown'], ['Home', 'Home'], ['End', 'End'],
   ['Enter', 'Enter'], [' ', 'Space'], ['Escape', 'Esc'], ['Backspace', 'Backspace'],
-  ['c', 'C'], ['g', 'G'],
+  ['c', 'C'], ['g', 'G'], ['ContextMenu', 'Menu'], ['F10', 'F10'],
 ]);
 
 /**
  * A pressed key as the module names it, Ctrl (or ⌘ on a Mac) as its control; null for a key
  * it binds nowhere.
  * @param {KeyboardEvent} event
- * @returns {{ name: string, control: boolean } | null}
+ * @returns {{ name: string, control: boolean, shift: boolean } | null}
  */
 export function moduleKey(event) {
   const name = kKeyNames.get(event.key.length === 1 ? event.key.toLowerCase() : event.key);
-  return name ? { name, control: event.ctrlKey || event.metaKey } : null;
+  return name ? { name, control: event.ctrlKey || event.metaKey, shift: event.shiftKey } : null;
 }

@@ -25,21 +25,23 @@ export interface ControlRecord {
   spoken: string;
 }
 
-export interface WindowLayout<Roles extends string = string> {
+export interface WindowLayout {
   name: string;
   caption: string;
   rect: Rect;
   points: number;
   bold: boolean;
+  /** The controls that take the focus, in the order Tab goes; the first has it at loading. */
+  tabOrder: string[];
   controls: ControlRecord[];
-  /** The object names of the controls the window's commands use, by role. */
+}
+
+/** A window whose code finds some controls: their object names, by role. */
+export interface RoledLayout<Roles extends string> extends WindowLayout {
   roles: Record<Roles, string>;
 }
 
-export interface MainWindowLayout
-  extends WindowLayout<'start' | 'exit' | 'init' | 'help' | 'guestCount' | 'experimentCount' | 'average'> {
-  /** The count cells' object names, bin 1 first. */
-  cells: string[];
+export interface MainWindowLayout extends WindowLayout {
   /** The sound files: `command` for Init and Help, `exit` for Exit. */
   cues: { command: string; exit: string };
   /** The table, whose right click opens its menu. */
@@ -48,19 +50,8 @@ export interface MainWindowLayout
   menu: { name: string; caption: string; shortcut: string }[];
 }
 
-export interface HelpWindowLayout extends WindowLayout<'close' | 'text'> {
+export interface HelpWindowLayout extends RoledLayout<'text'> {
   lines: string[];
-}
-
-export interface RunResult {
-  average: string;
-  /** Bin 1 first, as are the arrays below. */
-  cells: string[];
-  /** Each cell's observed and expected count. */
-  toolTips: string[];
-  averageToolTip: string;
-  /** The table as tab-separated text, for the clipboard. */
-  copied: string;
 }
 
 export interface ChartWindowRecord {
@@ -193,7 +184,26 @@ export interface ChartView {
 /** Where a key arrives. */
 export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay';
 
-export type TableCommand = 'ShowChart' | 'CopyTable' | 'None';
+export type ProgramWindow = 'Main' | 'Help';
+
+export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close';
+
+/** One thing a command asks of the page, carried out in its order. */
+export type Effect =
+  | { kind: 'Load' | 'Unload'; window: ProgramWindow }
+  | { kind: 'Chart'; call: ChartCall }
+  | { kind: 'End'; status: number }
+  | {
+      kind: 'AskText' | 'AskOk' | 'Yield' | 'RunExperiment' | 'SetText' | 'SetToolTip' |
+        'Enable' | 'Busy' | 'PlayCue' | 'PrintHelp' | 'CopyText' | 'OpenTableMenu';
+      /** An object name: a control, or a command of the table's menu. */
+      control: string;
+      /** A caption, a tooltip (empty for none), a prompt, a cue's file or a copied text. */
+      text: string;
+      title: string;
+      defaultText: string;
+      on: boolean;
+    };
 
 /** What an event asks of the page beyond drawing the chart anew. */
 export interface ChartOutcome {
@@ -204,27 +214,31 @@ export interface ChartOutcome {
   say: string;
 }
 
-/** What the module asks of the page: its dialogs, and the labels that show the counts. */
-export interface PageDialogs {
-  inputBox(prompt: string, title: string, defaultText: string): Promise<string>;
-  messageBox(prompt: string, title: string, style: number): Promise<number>;
-  showCount(label: string, text: string): void;
-}
-
 export interface OmbrixModule {
-  page: PageDialogs;
   mainWindow(): MainWindowLayout;
   helpWindow(): HelpWindowLayout;
-  inputBox(): WindowLayout<'prompt' | 'answer' | 'ok' | 'cancel'>;
-  messageBox(): WindowLayout<'prompt' | 'ok'>;
+  inputBox(): RoledLayout<'prompt' | 'answer' | 'ok' | 'cancel'>;
+  messageBox(): RoledLayout<'prompt' | 'ok'>;
   /**
    * What a screen reader says of the main window's label `name` showing `text`: "shortage -3:
    * 120 experiments", "Number of guests: 100"; empty for a label whose text says it all.
    */
   spoken(name: string, text: string): string;
   chartWindow(): ChartWindowRecord;
-  runExperiment(): RunResult;
-  clearRun(): void;
+  /** The program's events, each answered with the effects the page carries out. */
+  startUp(): Effect[];
+  activated(window: ProgramWindow): Effect[];
+  clicked(window: ProgramWindow, button: string): Effect[];
+  /** A command of the table's menu, by its object name. */
+  menuChosen(name: string): Effect[];
+  /** A key anywhere in the main window: none when the commands leave it to the browser. */
+  tableKey(key: string, control: boolean, shift: boolean): Effect[];
+  textAnswered(answer: string): Effect[];
+  okAnswered(button: number): Effect[];
+  resumed(): Effect[];
+  runExperiment(): Effect[];
+  /** An error escaped the page's carrying of an event. */
+  failed(what: string): Effect[];
   /** The chart's events. Open gives null without a run, and opens nothing then. */
   chartOpen(): ChartOutcome | null;
   chartRun(): ChartOutcome;
@@ -246,12 +260,6 @@ export interface OmbrixModule {
   chartResize(width: number, height: number): void;
   /** What it shows now, its texts laid out by `measure`'s widths in pixels. */
   chartNow(measure: (text: string, pixels: number, bold: boolean) => number): ChartView;
-  /** What a key does in the main window's table. */
-  tableCommand(key: string, control: boolean): TableCommand;
-  /** The words of the message box that reports an error escaping a command. */
-  runTimeError(what: string): { prompt: string; title: string };
-  ccall(name: string, returnType: 'number', argumentTypes: 'number'[], args: number[],
-        options: { async: true }): Promise<number>;
 }
 
 export default function createOmbrix(options?: object): Promise<OmbrixModule>;

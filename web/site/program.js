@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program: which window is loaded, one command at a time, and the ending, over the module
-// that holds the settings, the experiment and every text.
+// The program: forwards what happens on the page to the module's commands, and carries out the
+// effects they give back with the DOM and <dialog>: which window is loaded, the dialogs, the
+// controls' texts and states, the cues, the chart and the ending.
 
+import { ChartWindow } from './chart_window.js';
 import { Cues } from './cues.js';
 import { Dialogs } from './dialogs.js';
-import { HelpWindow } from './help_window.js';
 import { MainWindow } from './main_window.js';
+import { buildWindow, control, printLines, showText } from './windows.js';
 
 /** @typedef {import('./ombrix.js').OmbrixModule} OmbrixModule */
+/** @typedef {import('./ombrix.js').Effect} Effect */
+/** @typedef {import('./ombrix.js').ProgramWindow} ProgramWindow */
 /** @typedef {import('./windows.js').BuiltWindow} BuiltWindow */
 
 export class Program {
@@ -21,70 +25,156 @@ export class Program {
     this.desktop = desktop;
     this.endedNotice = endedNotice;
     this.dialogs = new Dialogs(module);
-    this.mainWindow = new MainWindow(this);
-    this.helpWindow = new HelpWindow(this);
-    const { cues } = this.mainWindow.layout;
+    this.layouts = { Main: module.mainWindow(), Help: module.helpWindow() };
+    const { cues } = this.layouts.Main;
     this.cues = new Cues([cues.command, cues.exit]);
-    this.busy = false;
-    this.ended = false;
-    module.page = {
-      inputBox: (prompt, title, text) => this.dialogs.inputBox(prompt, title, text),
-      messageBox: (prompt, title, style) => this.dialogs.messageBox(prompt, title, style),
-      showCount: (label, text) => this.mainWindow.showCount(label, text),
-    };
+    const chartWindow = module.chartWindow();
+    // The table's cells share the bars' light cyan.
+    document.documentElement.style.setProperty('--light-cyan', chartWindow.lightCyan);
+    this.chart = new ChartWindow(chartWindow, desktop, module);
+    this.mainWindow = new MainWindow(this);
+    /** @type {{ name: ProgramWindow, window: BuiltWindow } | null} */
+    this.loaded = null;
   }
 
   start() {
-    this.run(() => this.mainWindow.show());
+    this.forward(() => this.module.startUp());
   }
 
   /**
-   * Runs one command to its end. A command that waits for a dialog keeps the module
-   * suspended in the middle of a call, and a second call into it then would overwrite that
-   * call's saved stack: so while one runs, any other is dropped, as the desktop's modal
-   * dialogs drop clicks.
-   * @param {() => void | Promise<void>} command
+   * Hands one event to the commands and carries out its effects. Nothing inside the program
+   * traps errors: one that escapes is reported by the commands, and the program ends.
+   * @param {() => Effect[]} event
    */
-  async run(command) {
-    if (this.busy || this.ended) return;
-    this.busy = true;
+  forward(event) {
     try {
-      await command();
+      this.carry(event());
     } catch (error) {
-      await this.report(error);
-    } finally {
-      this.busy = false;
+      this.carry(this.module.failed(error instanceof Error ? error.message : String(error)));
     }
   }
 
   /**
-   * Nothing inside the program traps errors: as on the desktop, one that escapes a command
-   * is reported in a message box, and the program ends.
-   * @param {unknown} error
+   * Carries out effects in their order; a load's activation and a yield's answer come next.
+   * @param {Effect[]} effects
    */
-  async report(error) {
-    const { prompt, title } =
-      this.module.runTimeError(error instanceof Error ? error.message : String(error));
-    await this.dialogs.messageBox(prompt, title, 0);
-    this.end();
+  carry(effects) {
+    while (effects.length > 0) effects = effects.flatMap((effect) => this.carryOne(effect));
   }
 
   /**
-   * Shows a freshly built window in place of the one before it: at most one is loaded.
-   * @param {BuiltWindow} window
+   * @param {Effect} effect
+   * @returns {Effect[]} what follows at once
    */
-  show(window) {
-    // The chart goes with the main window, its replay at once.
-    this.mainWindow.chart.close();
-    this.desktop.replaceChildren(window.frame);
-    document.title = window.frame.getAttribute('aria-label') ?? document.title;
+  carryOne(effect) {
+    const { module } = this;
+    switch (effect.kind) {
+      case 'Load':
+        this.load(effect.window);
+        return module.activated(effect.window);  // at once: the window is the active one
+      case 'Unload':
+        this.loaded?.window.frame.remove();
+        this.loaded = null;
+        break;
+      case 'AskText':
+        this.dialogs.inputBox(effect.text, effect.title, effect.defaultText)
+          .then((answer) => this.forward(() => module.textAnswered(answer)));
+        break;
+      case 'AskOk':
+        this.dialogs.messageBox(effect.text, effect.title)
+          .then((button) => this.forward(() => module.okAnswered(button)));
+        break;
+      case 'Yield':
+        return module.resumed();  // within one handler, no event is pending
+      case 'RunExperiment':
+        return module.runExperiment();
+      case 'SetText':
+        showText(this.control(effect.control), effect.text,
+          module.spoken(effect.control, effect.text));
+        break;
+      case 'SetToolTip':
+        if (effect.text) this.control(effect.control).title = effect.text;
+        else this.control(effect.control).removeAttribute('title');
+        break;
+      case 'Enable':
+        this.enable(effect.control, effect.on);
+        break;
+      case 'Busy':
+        this.loaded?.window.frame.classList.toggle('busy', effect.on);
+        break;
+      case 'PlayCue':
+        this.cues.play(effect.text);
+        break;
+      case 'PrintHelp':
+        printLines(this.control(this.layouts.Help.roles.text), this.layouts.Help.lines);
+        break;
+      case 'Chart':
+        this.chart.tell(effect.call);
+        break;
+      case 'CopyText':
+        navigator.clipboard.writeText(effect.text).catch(() => {});
+        break;
+      case 'OpenTableMenu':
+        this.mainWindow.openMenuAtTable();
+        break;
+      case 'End':
+        this.end();
+        break;
+    }
+    return [];
+  }
+
+  /**
+   * Builds a window afresh from its layout, its buttons telling the commands of their clicks.
+   * @param {ProgramWindow} name
+   */
+  load(name) {
+    const layout = this.layouts[name];
+    const window = buildWindow(layout);
+    this.loaded = { name, window };
+    this.desktop.append(window.frame);
+    document.title = layout.caption;
+    for (const [id, element] of window.controls) {
+      if (element instanceof HTMLButtonElement)
+        element.addEventListener('click', () => this.forward(() => this.module.clicked(name, id)));
+    }
+    if (name === 'Main') this.mainWindow.attach(window);
+    control(window, layout.tabOrder[0]).focus();
+  }
+
+  /** @param {string} name */
+  control(name) {
+    return control(/** @type {BuiltWindow} */ (this.loaded?.window), name);
+  }
+
+  /**
+   * A button, or a command of the table's menu. A focused button that is disabled passes the
+   * focus on to the next one in the tab order that takes it, as the desktop's do.
+   * @param {string} name
+   * @param {boolean} on
+   */
+  enable(name, on) {
+    const button = this.loaded?.window.controls.get(name);
+    if (!(button instanceof HTMLButtonElement)) {
+      this.mainWindow.enableCommand(name, on);
+      return;
+    }
+    const hadFocus = document.activeElement === button;
+    button.disabled = !on;
+    if (!hadFocus || on || !this.loaded) return;
+    const { window, name: loaded } = this.loaded;
+    const order = this.layouts[loaded].tabOrder.map((id) => control(window, id));
+    const at = order.indexOf(button);
+    const next = [...order.slice(at + 1), ...order.slice(0, at)]
+      .find((element) => !(element instanceof HTMLButtonElement) || !element.disabled);
+    next?.focus();
   }
 
   /** Ends the program: every window and sound goes, and the page says how to start again. */
   end() {
-    this.ended = true;
     this.cues.close();
-    this.mainWindow.chart.close();
+    this.chart.close();
+    this.loaded = null;
     this.desktop.replaceChildren();
     this.endedNotice.hidden = false;
     this.endedNotice.querySelector('button')?.focus();

@@ -4,14 +4,18 @@
 // browser's context menu cannot be given commands.
 
 /**
- * A command of the menu.
- * @typedef {{ caption: string, shortcut: string, run: () => void }} MenuItem
+ * A command of the menu, by its object name.
+ * @typedef {{ name: string, caption: string, shortcut: string, run: () => void }} MenuItem
  */
 
 export class TableMenu {
-  /** @param {MenuItem[]} items */
-  constructor(items) {
+  /**
+   * @param {MenuItem[]} items
+   * @param {(item: MenuItem) => boolean} isEnabled whether a command can be carried out now
+   */
+  constructor(items, isEnabled) {
     this.items = items;
+    this.isEnabled = isEnabled;
     /** @type {HTMLElement | null} the menu while it is open */
     this.menu = null;
     /** @type {HTMLElement | null} what had the focus before it opened */
@@ -26,13 +30,12 @@ export class TableMenu {
   }
 
   /**
-   * Opens the menu at a point of `area`, its commands enabled only with a run to act on.
+   * Opens the menu at a point of `area`.
    * @param {HTMLElement} area
    * @param {number} x
    * @param {number} y
-   * @param {boolean} enabled
    */
-  open(area, x, y, enabled) {
+  open(area, x, y) {
     this.close();
     this.opener = /** @type {HTMLElement | null} */ (document.activeElement);
     const menu = document.createElement('div');
@@ -40,6 +43,7 @@ export class TableMenu {
     menu.setAttribute('role', 'menu');
     menu.setAttribute('aria-label', 'Table');
     const buttons = this.items.map((item) => {
+      const enabled = this.isEnabled(item);
       const button = document.createElement('button');
       button.type = 'button';
       button.setAttribute('role', 'menuitem');

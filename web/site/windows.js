@@ -128,6 +128,9 @@ export function buildWindow(layout, caption = layout.caption) {
     client.append(control);
     controls.set(record.name, control);
   }
+  // Tab goes through the controls in the record's order: they stand at their places whatever
+  // the order of the document, so these come last in it.
+  client.append(...layout.tabOrder.map((name) => /** @type {HTMLElement} */ (controls.get(name))));
   frame.append(client);
   return { frame, controls };
 }
