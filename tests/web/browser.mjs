@@ -3,6 +3,7 @@
 // by playwright-core, and the page's dialogs answered as a user would.
 
 import { spawn } from 'node:child_process';
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
 
@@ -99,6 +100,9 @@ export async function open({ keepModule = false, ...options } = {}) {
       }
     };
     window.cuesStarted = [];
+    window.policyViolations = [];
+    document.addEventListener('securitypolicyviolation', (event) =>
+      window.policyViolations.push(`${event.effectiveDirective} ${event.blockedURI}`));
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...args) {
       window.cuesStarted.push(this.context.state === 'running' ? this.buffer.duration : 'silent');
@@ -126,7 +130,8 @@ const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 /** axe-core's findings on the page as it stands, each as "rule: the elements". */
 export async function violations(page) {
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axe });
+  // Evaluated, not added as a script, which the page's policy refuses.
+  if (!(await page.evaluate(() => 'axe' in window))) await page.evaluate(readFileSync(axe, 'utf8'));
   const found = await page.evaluate(async () => (await window.axe.run(document)).violations);
   return found.map((rule) => `${rule.id}: ${rule.nodes.map((node) => node.target).join(' ')}`);
 }

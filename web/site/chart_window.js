@@ -218,9 +218,9 @@ export class ChartWindow {
     const size = svg.viewBox.baseVal;
     const picture = (async () => {
       const image = new Image();
-      image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(
-        new XMLSerializer().serializeToString(svg))}`;
-      await image.decode();
+      image.src = URL.createObjectURL(new Blob([new XMLSerializer().serializeToString(svg)],
+        { type: 'image/svg+xml' }));
+      await image.decode().finally(() => URL.revokeObjectURL(image.src));
       const canvas = document.createElement('canvas');
       canvas.width = 2 * size.width;
       canvas.height = 2 * size.height;
