@@ -52,10 +52,6 @@ class ProgramCommands {
   // An error escaped an edition's handling of an event: it is reported, then the program ends.
   Effects Failed(std::string_view what);
 
-  bool Ended() const { return ended_; }
-  // Whether a dialog waits for its answer.
-  bool Asking() const { return question_ != Question::Nothing; }
-  const ExperimentSettings& Settings() const { return settings_; }
   // The run the table shows, while it shows one.
   const std::optional<RunReport>& Report() const { return report_; }
   // The chart of the table's run, and where the chart finds its meetings: needs a run.

@@ -4,16 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <optional>
 
-#include "build_window.h"
 #include "cue_path.h"
-#include "dialog_layouts.h"
 #include "media_player_control.h"
 #include "play_cue.h"
 #include "program.h"
@@ -109,19 +106,6 @@ TEST(ProgramTest, EndingLeavesTheEventLoopWithItsStatus) {
     program.End(0);
   });
   EXPECT_EQ(QApplication::exec(), 70);
-}
-
-// The builder takes any record, those of the dialogs drawn by the browser too: a text box,
-// and a prompt at the top left without a frame.
-TEST(BuildWindowTest, BuildsTheDialogsRecordsToo) {
-  QWidget window;
-  BuildWindow(window, InputBoxLayout::Window(), InputBoxLayout::Controls());
-  const auto* answer = window.findChild<QLineEdit*>(ToQString(InputBoxLayout::kAnswer));
-  const auto* prompt = window.findChild<QLabel*>(ToQString(InputBoxLayout::kPrompt));
-  ASSERT_TRUE(answer && prompt);
-  EXPECT_EQ(answer->geometry(), QRect(12, 108, 376, 25));
-  EXPECT_EQ(prompt->alignment(), Qt::AlignLeft | Qt::AlignTop);
-  EXPECT_EQ(prompt->frameStyle(), QFrame::NoFrame);
 }
 
 }  // namespace

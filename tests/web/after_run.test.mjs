@@ -119,16 +119,11 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
       ['Number of guests: 100', 'Average of shortage: none', 'Number of experiments: 1000']]);
     assert.deepEqual([await page.locator('#Label3').getAttribute('title'),
       await page.locator('#Command1').isEnabled()], [null, true]);
-    await setClipboard(page, 'kept');
-    await page.keyboard.press('Control+c');
     await page.keyboard.press('Shift+F10');
-    await page.keyboard.press('ArrowDown');
-    await page.keyboard.press('Enter');  // on Copy table, disabled
     assert.deepEqual(await page.getByRole('menuitem').evaluateAll(
       (items) => items.map((item) => item.getAttribute('aria-disabled'))), ['true', 'true']);
     await page.keyboard.press('Escape');
-    assert.deepEqual([await clipboard(page), await page.getByRole('menu').count(), page.errors],
-      ['kept', 0, []]);
+    assert.deepEqual(page.errors, []);
     await page.evaluate(() => getSelection().selectAllChildren(document.getElementById('Label82')));
     await page.keyboard.press('Control+c');  // a selection is copied as the browser copies it
     assert.equal((await clipboard(page)).trim(), '100');
@@ -220,8 +215,6 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     assert.equal(await drawnChart(page), null);
     await page.locator('#Command1').click();  // Close
     await settle(page);
-    await page.keyboard.press('Control+g');
-    assert.equal(await drawnChart(page), null);
 
     // The end takes it away too.
     await page.locator('#Command1').click();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site as an app: after one visit it runs with the server gone and the network off, a new
-// build replacing the old one's cache on the next visit; and chromium finds it installable,
-// with the icons it names.
+// build replacing the old one's cache on the next visit, its Content-Security-Policy letting
+// in everything of a lesson and no inline script; and chromium finds it installable, with the
+// icons it names.
 
 import assert from 'node:assert/strict';
 import { appendFileSync, cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync }
@@ -20,7 +21,7 @@ const caches = (page) => page.evaluate(async () => Promise.all((await window.cac
 const version = (folder) => /const kSiteVersion = '([0-9a-f]+)';/.exec(
   readFileSync(join(folder, 'service_worker.js'), 'utf8'))[1];
 
-test('after one visit the site runs offline; a new build replaces it on the next visit', async (t) => {
+test('after one visit the site runs offline, its policy refusing nothing; a new build replaces it', async (t) => {
   const copy = mkdtempSync(join(tmpdir(), 'ombrix-site-'));
   t.after(() => rmSync(copy, { recursive: true, force: true }));
   cpSync(site, copy, { recursive: true });
@@ -56,6 +57,25 @@ test('after one visit the site runs offline; a new build replaces it on the next
   const counts = await page.locator('[id^="dosu("] > [aria-hidden]').allTextContents();
   assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
   assert.match(await page.evaluate(async () => (await fetch('style.css')).text()), /rebuilt/);
+
+  // The page's policy refuses nothing of a lesson: the chart, a meeting replayed and copied as
+  // a picture, Help and Close; and it refuses an inline script.
+  await page.keyboard.press('Control+g');
+  for (const key of ['Enter', 'Space', 'Control+c']) await page.keyboard.press(key);
+  await page.waitForFunction(async () =>
+    (await navigator.clipboard.read())[0]?.types.includes('image/png'));
+  await page.locator('#Command4').click();
+  await page.locator('#Form2 #Command1').click();
+  await settle(page);
+  assert.deepEqual(await page.evaluate(() => window.policyViolations), []);
+  assert.deepEqual(await page.evaluate(() => new Promise((resolve) => {
+    const said = () => resolve(['inlineRan' in window, window.policyViolations]);
+    document.addEventListener('securitypolicyviolation', said);
+    setTimeout(said, 2000);
+    const script = document.createElement('script');
+    script.textContent = 'window.inlineRan = true;';
+    document.head.append(script);
+  })), [false, ['script-src-elem inline']]);
 });
 
 test('chromium finds the site installable, with the manifest and icons it names', async (t) => {
