@@ -168,5 +168,17 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
   }
 }
 
+// The names the page carries the effects out by.
+TEST(ProgramCommandsTest, EffectsKeepTheirNames) {
+  std::string names;
+  for (int kind = 0; kind <= int(EffectKind::End); ++kind)
+    names.append(KindName(EffectKind(kind))).append(" ");
+  for (int call = 0; call <= int(ChartCall::Close); ++call)
+    names.append(CallName(ChartCall(call))).append(" ");
+  EXPECT_EQ(names,
+            "Load Unload AskText AskOk Yield RunExperiment SetText SetToolTip Enable Busy "
+            "PlayCue PrintHelp Chart CopyText OpenTableMenu End Open Run Init Exit Close ");
+}
+
 }  // namespace
 }  // namespace ombrix
