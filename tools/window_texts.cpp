@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "settings_dialogs.h"
 #include "dialog_layouts.h"
 #include "help_text.h"
 #include "help_window_layout.h"
 #include "main_window_layout.h"
+#include "settings_dialogs.h"
 
 namespace {
 

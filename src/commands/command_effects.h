@@ -33,10 +33,10 @@ enum class EffectKind {
 
 // The names of the kinds and calls, as the page and the tests read them.
 inline const char* KindName(EffectKind kind) {
-  static const char* const kNames[] = {
-      "Load",     "Unload",     "AskText", "AskOk", "Yield",   "RunExperiment",
-      "SetText",  "SetToolTip", "Enable",  "Busy",  "PlayCue", "PrintHelp",
-      "Chart",    "CopyText",   "OpenTableMenu",    "End"};
+  static const char* const kNames[] = {"Load",   "Unload",        "AskText",       "AskOk",
+                                       "Yield",  "RunExperiment", "SetText",       "SetToolTip",
+                                       "Enable", "Busy",          "PlayCue",       "PrintHelp",
+                                       "Chart",  "CopyText",      "OpenTableMenu", "End"};
   return kNames[static_cast<int>(kind)];
 }
 

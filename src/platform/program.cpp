@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
-#include <algorithm>
 
 #include "loadable_window.h"
 

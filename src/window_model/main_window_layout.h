@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "settings_dialogs.h"
 #include "chart_keys.h"
 #include "control_layout.h"
 #include "frequency_table.h"
+#include "settings_dialogs.h"
 
 namespace ombrix {
 

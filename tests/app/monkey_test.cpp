@@ -9,10 +9,10 @@
 #include <memory>
 #include <random>
 
-#include "settings_dialogs.h"
 #include "dialog_script.h"
 #include "program.h"
 #include "program_windows.h"
+#include "settings_dialogs.h"
 
 namespace ombrix::testing {
 namespace {

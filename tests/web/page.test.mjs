@@ -145,6 +145,9 @@ test('Help shows the whole help text in its area; Close brings back a fresh main
   await settle(page);
   assert.equal(await text(page, 'dosu(50)'), '');
   assert.equal(await page.locator('#Command1').isEnabled(), true);
+  await page.keyboard.press('Shift+F10');  // its table's menu waits for a run again
+  assert.deepEqual(await page.getByRole('menuitem').evaluateAll(
+    (items) => items.map((item) => item.getAttribute('aria-disabled'))), ['true', 'true']);
 });
 
 test('the chimes decode; Init plays the short one, Exit the long one', async () => {

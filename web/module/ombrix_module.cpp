@@ -31,7 +31,8 @@ ProgramWindow WindowNamed(const std::string& name) {
   return name == "Help" ? ProgramWindow::Help : ProgramWindow::Main;
 }
 
-// Each effect with the fields its kind uses.
+// Each effect with the fields its kind uses: a run's few hundred records cross to the page
+// one field at a time.
 val Records(const Effects& effects) {
   val records = val::array();
   for (const Effect& effect : effects) {
@@ -48,12 +49,32 @@ val Records(const Effects& effects) {
       case EffectKind::End:
         record.set("status", effect.status);
         break;
-      default:
-        record.set("control", effect.control);
-        record.set("text", effect.text);
-        record.set("title", effect.title);
+      case EffectKind::AskText:
         record.set("defaultText", effect.defaultText);
+        [[fallthrough]];
+      case EffectKind::AskOk:
+        record.set("title", effect.title);
+        [[fallthrough]];
+      case EffectKind::PlayCue:
+      case EffectKind::CopyText:
+        record.set("text", effect.text);
+        break;
+      case EffectKind::SetText:
+      case EffectKind::SetToolTip:
+        record.set("text", effect.text);
+        record.set("control", effect.control);
+        break;
+      case EffectKind::Enable:
+        record.set("control", effect.control);
+        [[fallthrough]];
+      case EffectKind::Busy:
         record.set("on", effect.on);
+        break;
+      case EffectKind::Yield:
+      case EffectKind::RunExperiment:
+      case EffectKind::PrintHelp:
+      case EffectKind::OpenTableMenu:
+        break;
     }
     records.call<void>("push", record);
   }

@@ -188,22 +188,21 @@ export type ProgramWindow = 'Main' | 'Help';
 
 export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close';
 
-/** One thing a command asks of the page, carried out in its order. */
+/** One thing a command asks of the page, carried out in its order, with the fields its kind uses. */
 export type Effect =
   | { kind: 'Load' | 'Unload'; window: ProgramWindow }
   | { kind: 'Chart'; call: ChartCall }
   | { kind: 'End'; status: number }
-  | {
-      kind: 'AskText' | 'AskOk' | 'Yield' | 'RunExperiment' | 'SetText' | 'SetToolTip' |
-        'Enable' | 'Busy' | 'PlayCue' | 'PrintHelp' | 'CopyText' | 'OpenTableMenu';
-      /** An object name: a control, or a command of the table's menu. */
-      control: string;
-      /** A caption, a tooltip (empty for none), a prompt, a cue's file or a copied text. */
-      text: string;
-      title: string;
-      defaultText: string;
-      on: boolean;
-    };
+  | { kind: 'AskText'; text: string; title: string; defaultText: string }
+  | { kind: 'AskOk'; text: string; title: string }
+  /** A cue's file name, or the text put on the clipboard. */
+  | { kind: 'PlayCue' | 'CopyText'; text: string }
+  /** A control's caption, or its tooltip (empty for none). */
+  | { kind: 'SetText' | 'SetToolTip'; control: string; text: string }
+  /** A button, or a command of the table's menu, by its object name. */
+  | { kind: 'Enable'; control: string; on: boolean }
+  | { kind: 'Busy'; on: boolean }
+  | { kind: 'Yield' | 'RunExperiment' | 'PrintHelp' | 'OpenTableMenu' };
 
 /** What an event asks of the page beyond drawing the chart anew. */
 export interface ChartOutcome {
