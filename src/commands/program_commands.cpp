@@ -117,7 +117,7 @@ Effects ProgramCommands::RunExperiment() {
     return {};
   report_.emplace(engine_.Run(settings_));
   Effects effects;
-  ShowTable(effects);
+  ShowRun(effects);
   effects.insert(effects.end(),
                  {Enable(Layout::kStart, false), Enable(Layout::kExit, true),
                   Enable(Layout::kInit, true), Busy(false), Enable(Layout::kShowChart.name, true),
@@ -125,17 +125,15 @@ Effects ProgramCommands::RunExperiment() {
   return effects;
 }
 
-void ProgramCommands::ShowTable(Effects& effects) const {
-  const ShortageRun* run = report_ ? &report_->run : nullptr;
-  std::optional<RunNotes> notes;
-  if (report_)
-    notes.emplace(*report_);
-  effects.push_back(SetText(Layout::kAverage, run ? AverageText(run->average) : ""));
+void ProgramCommands::ShowRun(Effects& effects) const {
+  const ShortageRun& run = report_->run;
+  const RunNotes notes(*report_);
+  effects.push_back(SetText(Layout::kAverage, AverageText(run.average)));
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    effects.push_back(SetText(Layout::CellName(bin), run ? run->table.CellText(bin) : ""));
+    effects.push_back(SetText(Layout::CellName(bin), run.table.CellText(bin)));
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    effects.push_back(SetToolTip(Layout::CellName(bin), notes ? notes->CellToolTip(bin) : ""));
-  effects.push_back(SetToolTip(Layout::kAverage, notes ? notes->AverageToolTip() : ""));
+    effects.push_back(SetToolTip(Layout::CellName(bin), notes.CellToolTip(bin)));
+  effects.push_back(SetToolTip(Layout::kAverage, notes.AverageToolTip()));
 }
 
 Effects ProgramCommands::Exit() {

@@ -71,8 +71,8 @@ class ProgramCommands {
   Effects AskSettings(SettingsVariant variant);
   Effects AskCount() const;
   Effects AskExit(Question reason);
-  // The table's cells and average: a run's texts and notes, or all of them empty.
-  void ShowTable(Effects& effects) const;
+  // The table's run: its cells' and average's texts and notes.
+  void ShowRun(Effects& effects) const;
   Effects End(int status);
 
   ExperimentSettings settings_;
