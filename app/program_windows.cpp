@@ -85,8 +85,10 @@ void ProgramWindows::Forward(const std::function<Effects()>& event) {
 void ProgramWindows::Carry(Effects effects) {
   while (!effects.empty()) {
     Effects next;
-    for (const Effect& effect : effects)
-      next = CarryOne(effect);
+    for (const Effect& effect : effects) {
+      Effects answer = CarryOne(effect);
+      next.insert(next.end(), answer.begin(), answer.end());
+    }
     effects = std::move(next);
   }
 }
