@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "chart_texts.h"
 #include "meeting_texts.h"
@@ -25,19 +26,36 @@ constexpr double kAbove = 10;
 constexpr double kBelow = 28;
 constexpr double kBarShare = 0.8;  // of its band
 
-Box PlotIn(Size size, Margins margins) {
+// The heading's rows at the standard size: the title's lines, and the status's under them.
+constexpr double kTitleTop = 17, kTitleLine = 18, kStatusTop = 38, kStatusLine = 15;
+
+Box PlotIn(Size size, Margins margins, const Heading& heading) {
   const double scale = TextScale(size);
-  const double left = margins.left * scale, top = margins.top * scale;
+  const double left = margins.left * scale, top = margins.top * scale + heading.Extra(scale);
   return {left, top, std::max(1.0, size.width - left - margins.right * scale),
           std::max(1.0, size.height - top - margins.bottom * scale)};
 }
 
-// Draws into a scene at its size's text scale `s`.
+// A line drawn `scale` times as wide, its dash too.
+Stroke Scaled(Stroke stroke, double scale) {
+  stroke.width *= scale;
+  for (double& length : stroke.dash)
+    length *= scale;
+  return stroke;
+}
+
+// Room for a line of text across the drawing.
+double RoomAcross(Size size) {
+  return size.width - 16 * TextScale(size);
+}
+
+// Draws into a scene at its size's scale `s`.
 struct Drawer {
   ChartScene& scene;
   const TextWidth& width;
   double s = TextScale(scene.size);
 
+  Stroke Line(Stroke stroke) const { return Scaled(stroke, s); }
   void Label(const char* role, std::string text, Point at, Anchor anchor = Anchor::Middle) {
     scene.back.push_back(
         Text(role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor));
@@ -47,16 +65,30 @@ struct Drawer {
                               Anchor::Middle, upright));
   }
   void Tick(double x, double y) {
-    scene.back.push_back(Line("tick", {x, y}, {x, y + 4 * s}, P::kAxis));
+    scene.back.push_back(ombrix::Line("tick", {x, y}, {x, y + 4 * s}, Line(P::kAxis)));
   }
-  // The white ground, and the title as large as fits the drawing's width.
-  void Title(const std::string& title) {
+  // The white ground, and the title's lines.
+  void Title(const Heading& heading) {
     const Size size = scene.size;
     scene.back.push_back(
         Rect("background", {0, 0, size.width, size.height}, P::kWhite, {P::kWhite, 0}));
-    const double full = P::kTitlePixels * s, room = size.width - 16 * s;
-    const double pixels = full * std::min(1.0, room / width(title, full, true));
-    scene.back.push_back(Text("chart-title", title, {size.width / 2, 17 * s}, pixels, true));
+    double y = kTitleTop * s;
+    for (const std::string& line : heading.title) {
+      scene.back.push_back(
+          Text("chart-title", line, {size.width / 2, y}, P::kTitlePixels * s, true));
+      y += kTitleLine * s;
+    }
+  }
+  // The status's lines under the title, as many as it takes now.
+  void Status(const char* role, const Heading& heading, const std::string& status, bool bold,
+              Colour colour) {
+    const double pixels = P::kLabelPixels * s;
+    double y = (kStatusTop + kTitleLine * double(heading.title.size() - 1)) * s;
+    for (const std::string& line :
+         WrappedLines(status, pixels, bold, RoomAcross(scene.size), width)) {
+      scene.front.push_back(Text(role, line, {scene.size.width / 2, y}, pixels, bold, colour));
+      y += kStatusLine * s;
+    }
   }
   // The legend under the axes: each entry's key and name, centred in one row, or in two rows
   // of two when they do not fit in one. A key is a bar, or a line with a dot or without.
@@ -71,7 +103,7 @@ struct Drawer {
     double oneRow = -gap;
     for (std::size_t k = 0; k < entries.size(); ++k)
       oneRow += (widths[k] = key + 6 * s + width(entries[k].name, pixels, false)) + gap;
-    const std::size_t perRow = oneRow <= scene.size.width - 16 * s ? 4 : 2;
+    const std::size_t perRow = oneRow <= RoomAcross(scene.size) ? 4 : 2;
     for (std::size_t first = 0; first < entries.size(); first += perRow) {
       const double y = scene.size.height - 26 * s +
                        (double(first / perRow) - (entries.size() / perRow - 1) / 2.0) * key;
@@ -81,11 +113,12 @@ struct Drawer {
       for (std::size_t k = first; k < first + perRow; ++k) {
         const LegendEntry& entry = entries[k];
         scene.front.push_back(
-            entry.bar ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, P::kBarEdge)
-                      : Line("legend-key", {x, y}, {x + key, y}, entry.line));
+            entry.bar
+                ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, Line(P::kBarEdge))
+                : ombrix::Line("legend-key", {x, y}, {x + key, y}, Line(entry.line)));
         if (entry.dot)
           scene.front.push_back(
-              Circle("legend-key", {x + key / 2, y}, P::kExpectedPointRadius, P::kBlack));
+              Circle("legend-key", {x + key / 2, y}, P::kExpectedPointRadius * s, P::kBlack));
         scene.front.push_back(Text("legend", entry.name, {x + key + 6 * s, y}, pixels, false,
                                    P::kBlack, Anchor::Start));
         x += widths[k] + gap;
@@ -97,11 +130,84 @@ struct Drawer {
 }  // namespace
 
 double TextScale(Size size) {
-  return std::min(size.width / kStandardChartSize.width, size.height / kStandardChartSize.height);
+  return std::max(
+      std::min(size.width / kStandardChartSize.width, size.height / kStandardChartSize.height),
+      P::kSmallestTextPixels / std::min(P::kLabelPixels, P::kLegendPixels));
 }
 
-DistributionGeometry::DistributionGeometry(const ShortageChart& run, Size size)
-    : run_(run), plot_(PlotIn(size, kDistributionMargins)) {}
+std::vector<std::string> WrappedLines(std::string_view text, double pixels, bool bold, double room,
+                                      const TextWidth& width) {
+  const auto fits = [&](std::string_view line) { return width(line, pixels, bold) <= room; };
+  if (fits(text))
+    return {std::string(text)};
+  // Two lines where they do, broken where the longer is shortest: after a comma or a colon
+  // if any such break fits, so that a figure stays with its words and the two averages stand
+  // side by side.
+  for (const bool phrases : {true, false}) {
+    std::optional<std::size_t> best;
+    double longest = room;
+    for (std::size_t space = text.find(' '); space != std::string_view::npos;
+         space = text.find(' ', space + 1)) {
+      if (phrases && (space == 0 || (text[space - 1] != ',' && text[space - 1] != ':')))
+        continue;
+      const double longer = std::max(width(text.substr(0, space), pixels, bold),
+                                     width(text.substr(space + 1), pixels, bold));
+      if (longer <= longest) {
+        longest = longer;
+        best = space;
+      }
+    }
+    if (best)
+      return {std::string(text.substr(0, *best)), std::string(text.substr(*best + 1))};
+  }
+  // Else as many lines as it takes, each the most whole words that fit, or one word alone.
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(' ', start);
+    for (std::size_t next = end; end != std::string_view::npos; next = end) {
+      end = text.find(' ', next + 1);
+      if (!fits(text.substr(start, end - start))) {
+        end = next;
+        break;
+      }
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end == std::string_view::npos ? text.size() : end + 1;
+  }
+  return lines;
+}
+
+double Heading::Extra(double scale) const {
+  return (kTitleLine * double(title.size() - 1) + kStatusLine * (statusLines - 1)) * scale;
+}
+
+Heading HeadingOf(Size size, const std::string& title, const std::vector<std::string>& statuses,
+                  const TextWidth& width) {
+  const double s = TextScale(size), room = RoomAcross(size);
+  Heading heading{.title = WrappedLines(title, P::kTitlePixels * s, true, room, width)};
+  for (const std::string& status : statuses)
+    heading.statusLines =
+        std::max(heading.statusLines,
+                 int(WrappedLines(status, P::kLabelPixels * s, true, room, width).size()));
+  return heading;
+}
+
+namespace {
+
+// The coins marker's texts of a run, from its shortest to its longest.
+std::vector<std::string> CoinsTexts(const ShortageChart& run) {
+  return {CoinsMarkerText(run, 0), CoinsMarkerText(run, run.coinsByTheory),
+          CoinsMarkerText(run, run.MostCoins())};
+}
+
+}  // namespace
+
+DistributionGeometry::DistributionGeometry(const ShortageChart& run, Size size,
+                                           const TextWidth& width)
+    : run_(run),
+      scale_(TextScale(size)),
+      heading_(HeadingOf(size, TextsOf(run).title, CoinsTexts(run), width)),
+      plot_(PlotIn(size, kDistributionMargins, heading_)) {}
 
 double DistributionGeometry::BandWidth() const {
   return plot_.width / std::max(1, run_.BarCount());
@@ -131,13 +237,13 @@ int DistributionGeometry::BarAt(Point point) const {
 }
 
 Box DistributionGeometry::Grip(int coins) const {
-  return {CoinsX(coins) - 7, plot_.top - 2, 14, 26};
+  const double grow = std::max(1.0, scale_);
+  return {CoinsX(coins) - 12 * grow, plot_.top - 2 * grow, 24 * grow, 30 * grow};
 }
 
-bool DistributionGeometry::OnMarker(Point point, int coins) const {
-  const bool onLine = point.y >= plot_.top && point.y <= plot_.Bottom() &&
-                      std::abs(point.x - CoinsX(coins)) <= kGrabDistance;
-  return onLine || Grip(coins).Contains(point);
+bool DistributionGeometry::OnLine(Point point, int coins) const {
+  return point.y >= plot_.top && point.y <= plot_.Bottom() &&
+         std::abs(point.x - CoinsX(coins)) <= kGrabDistance;
 }
 
 ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Size size,
@@ -146,8 +252,8 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   ChartScene scene{.size = size};
   Drawer draw{scene, width};
   const double s = draw.s;
-  draw.Title(texts.title);
-  const DistributionGeometry at(run, size);
+  const DistributionGeometry at(run, size, width);
+  draw.Title(at.Head());
   const Box plot = at.Plot();
   const auto middle = [&](int bar) { return at.Band(bar).left + at.BandWidth() / 2; };
 
@@ -155,10 +261,11 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   for (int count = 0; count <= run.counts.top; count += run.counts.step) {
     const double y = at.CountY(count);
     scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y},
-                              count ? P::kGrid : P::kAxis));
+                              draw.Line(count ? P::kGrid : P::kAxis)));
     draw.Label("count-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
   }
-  scene.back.push_back(Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, P::kAxis));
+  scene.back.push_back(
+      Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Line(P::kAxis)));
   draw.AxisName("count-axis", ChartTexts::kCountAxis, {16 * s, plot.top + plot.height / 2}, true);
   // The shortage axis: its values on multiples of the label step, under their bars.
   const int step = run.ValueLabelStep();
@@ -177,35 +284,37 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
     const double top = at.CountY(run.observed[bar]);
     const Box drawn{band.left + band.width * (1 - kBarShare) / 2, top, band.width * kBarShare,
                     plot.Bottom() - top};
-    scene.bars.push_back(bar == chosen ? Rect("bar chosen", drawn, P::kChosenFill, P::kChosenEdge)
-                                       : Rect("bar", drawn, P::kBarFill, P::kBarEdge));
+    scene.bars.push_back(bar == chosen
+                             ? Rect("bar chosen", drawn, P::kChosenFill, draw.Line(P::kChosenEdge))
+                             : Rect("bar", drawn, P::kBarFill, draw.Line(P::kBarEdge)));
     scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
   }
 
   // The student's marker, under the other two: where it meets them, it edges them.
   const double x = at.CoinsX(coins);
-  scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), at.Grip(coins)};
-  scene.marker = {
-      Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, P::kCoinsMarker),
-      Rect("grip", at.Grip(coins), P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3)};
-  for (const double down : {8, 12, 16})
-    scene.marker.push_back(
-        Line("grip-line", {x - 4, plot.top + down}, {x + 4, plot.top + down}, P::kGripLines));
+  const Box grip = at.Grip(coins);
+  const double g = grip.width / 24;  // the grip's own scale
+  scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), grip};
+  scene.marker = {Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, draw.Line(P::kCoinsMarker)),
+                  Rect("grip", grip, P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3 * g)};
+  for (const double down : {10, 15, 20})
+    scene.marker.push_back(Line("grip-line", {x - 6 * g, grip.top + down * g},
+                                {x + 6 * g, grip.top + down * g}, Scaled(P::kGripLines, g)));
 
   std::vector<Point> expected;
   for (int bar = 0; bar < run.BarCount(); ++bar)
     expected.push_back({middle(bar), at.CountY(run.expected[bar])});
-  scene.front.push_back(Path("expected-line", expected, P::kExpected));
+  scene.front.push_back(Path("expected-line", expected, draw.Line(P::kExpected)));
   for (const Point point : expected)
-    scene.front.push_back(Circle("expected-point", point, P::kExpectedPointRadius, P::kBlack));
+    scene.front.push_back(Circle("expected-point", point, P::kExpectedPointRadius * s, P::kBlack));
   for (const auto& [role, markerCoins, stroke] :
        {std::tuple{"marker by-run", run.coinsByRun, P::kCoinsByRun},
         {"marker by-theory", run.coinsByTheory, P::kCoinsByTheory}}) {
     const double markerX = at.CoinsX(markerCoins);
-    scene.front.push_back(Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, stroke));
+    scene.front.push_back(
+        Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, draw.Line(stroke)));
   }
-  scene.front.push_back(Text("coins-text", CoinsMarkerText(run, coins), {size.width / 2, 38 * s},
-                             P::kLabelPixels * s, true, P::kCoinsText));
+  draw.Status("coins-text", at.Head(), CoinsMarkerText(run, coins), true, P::kCoinsText);
 
   draw.Legend({{{.name = ChartTexts::kObserved, .bar = true},
                 {.name = ChartTexts::kExpected, .line = P::kExpected, .dot = true},
@@ -216,12 +325,26 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
 
 ChartScene NoRunScene(Size size, const TextWidth& width) {
   ChartScene scene{.size = size};
-  Drawer{scene, width}.Title(NoRunTexts().title);
+  Drawer{scene, width}.Title(HeadingOf(size, NoRunTexts().title, {}, width));
   return scene;
 }
 
-MeetingGeometry::MeetingGeometry(const MeetingWalk& walk, Size size)
-    : walk_(walk), plot_(PlotIn(size, kMeetingMargins)) {
+namespace {
+
+// A replay's statuses, from its start to its end.
+std::vector<std::string> Statuses(const MeetingWalk& walk) {
+  return {ReplayStatus(walk, 0), ReplayStatus(walk, walk.lowestGuest),
+          ReplayStatus(walk, walk.guestCount)};
+}
+
+}  // namespace
+
+MeetingGeometry::MeetingGeometry(const MeetingWalk& walk, int experimentCount, Size size,
+                                 const TextWidth& width)
+    : walk_(walk),
+      scale_(TextScale(size)),
+      heading_(HeadingOf(size, TextsOf(walk, experimentCount).caption, Statuses(walk), width)),
+      plot_(PlotIn(size, kMeetingMargins, heading_)) {
   const auto balances = walk.Balances();
   low_ = std::min(0, walk.lowest);
   high_ = std::max(0, int(*std::max_element(balances.begin(), balances.end())));
@@ -236,8 +359,9 @@ double MeetingGeometry::GuestX(int guest) const {
 }
 
 double MeetingGeometry::BalanceY(double balance) const {
-  const double inner = std::max(1.0, plot_.height - kAbove - kBelow);
-  return plot_.Bottom() - kBelow - inner * (balance - low_) / std::max(1, high_ - low_);
+  const double above = kAbove * scale_, below = kBelow * scale_;
+  const double inner = std::max(1.0, plot_.height - above - below);
+  return plot_.Bottom() - below - inner * (balance - low_) / std::max(1, high_ - low_);
 }
 
 ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown, Size size,
@@ -246,23 +370,24 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   ChartScene scene{.size = size};
   Drawer draw{scene, width};
   const double s = draw.s;
-  draw.Title(texts.caption);
-  const MeetingGeometry at(walk, size);
+  const MeetingGeometry at(walk, experimentCount, size, width);
+  draw.Title(at.Head());
   const Box plot = at.Plot();
 
   // The balance axis: a grid line and a label at each step in the plot, the zero line apart.
   const int step = at.BalanceStep();
   const double perCoin = at.BalanceY(0) - at.BalanceY(1);
-  const double highest = at.HighBalance() + kAbove / perCoin;
-  for (int balance = int(std::ceil((at.LowBalance() - kBelow / perCoin) / step)) * step;
+  const double highest = at.HighBalance() + kAbove * s / perCoin;
+  for (int balance = int(std::ceil((at.LowBalance() - kBelow * s / perCoin) / step)) * step;
        balance <= highest; balance += step) {
     const double y = at.BalanceY(balance);
     if (balance != 0)
-      scene.back.push_back(Line("grid", {plot.left, y}, {plot.Right(), y}, P::kGrid));
+      scene.back.push_back(Line("grid", {plot.left, y}, {plot.Right(), y}, draw.Line(P::kGrid)));
     draw.Label("balance-label", std::to_string(balance), {plot.left - 6 * s, y}, Anchor::End);
   }
   const double zero = at.BalanceY(0);
-  scene.back.push_back(Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, P::kZeroLine));
+  scene.back.push_back(
+      Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, draw.Line(P::kZeroLine)));
   draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
                 true);
   // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
@@ -276,7 +401,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   for (const auto& [from, to] :
        {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
         {Point{plot.left, plot.top}, Point{plot.left, plot.Bottom()}}})
-    scene.back.push_back(Line("axis", from, to, P::kAxis));
+    scene.back.push_back(Line("axis", from, to, draw.Line(P::kAxis)));
   draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
                 {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
 
@@ -291,11 +416,11 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
         steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 2])});
       steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 1])});
     }
-    scene.front.push_back(Path("walk", std::move(steps), P::kWalk));
+    scene.front.push_back(Path("walk", std::move(steps), draw.Line(P::kWalk)));
   }
   if (shown >= walk.lowestGuest && walk.lowestGuest > 0) {
     const Point dot{at.GuestX(walk.lowestGuest), at.BalanceY(walk.lowest)};
-    scene.front.push_back(Circle("lowest-point", dot, P::kLowestRadius, P::kLowest));
+    scene.front.push_back(Circle("lowest-point", dot, P::kLowestRadius * s, P::kLowest));
     // Under the point, where the line never goes, and inside the plot however near its edge.
     const double pixels = P::kLabelPixels * s;
     const double half = width(texts.lowestLabel, pixels, true) / 2 + 2;
@@ -304,8 +429,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
     scene.front.push_back(
         Text("lowest-label", texts.lowestLabel, {x, dot.y + 16 * s}, pixels, true, P::kLowest));
   }
-  scene.front.push_back(Text("replay-status", ReplayStatus(walk, shown), {size.width / 2, 40 * s},
-                             P::kLabelPixels * s));
+  draw.Status("replay-status", at.Head(), ReplayStatus(walk, shown), false, P::kBlack);
   return scene;
 }
 

@@ -2,6 +2,7 @@
 #include "chart_model.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart_texts.h"
 #include "meeting_texts.h"
@@ -33,6 +34,7 @@ ChartOutcome ChartModel::ShowRun(const ShortageChart& run, RunMeetings meetings)
   coins_ = run.coinsByTheory;
   chosen_ = -1;
   dragging_ = false;
+  pressedOnLine_.reset();
   state_ = ChartState::Distribution;
   return {.focus = meetingHadFocus ? std::optional(KeyPart::Bars) : std::nullopt};
 }
@@ -144,18 +146,30 @@ ChartOutcome ChartModel::ShowMeeting(int bar) {
   return {.focus = KeyPart::Replay};
 }
 
-ChartOutcome ChartModel::PointerDown(Point at) {
+ChartOutcome ChartModel::PointerDown(Point at, Pointer pointer) {
   if (state_ != ChartState::Distribution)
     return {};
-  const DistributionGeometry geometry(*run_, size_);
-  if (geometry.OnMarker(at, coins_)) {
+  const DistributionGeometry geometry = Distribution();
+  if (geometry.OnGrip(at, coins_)) {
     dragging_ = true;
-    MoveCoins(geometry.CoinsAt(at.x));
+    grabbedAt_ = at.x - geometry.CoinsX(coins_);
     return {.focus = KeyPart::Marker};
   }
-  const int bar = geometry.BarAt(at);
+  if (geometry.OnLine(at, coins_)) {
+    pressedOnLine_ = {at, pointer};
+    return {};
+  }
+  return BarPressed(geometry.BarAt(at), pointer);
+}
+
+ChartOutcome ChartModel::BarPressed(int bar, Pointer pointer) {
   if (bar < 0)
     return {};
+  // A finger's first tap on a bar shows what it holds; the next one opens it.
+  if (pointer == Pointer::Touch && bar != chosen_) {
+    Choose(bar);
+    return {.focus = KeyPart::Bars, .showToolTip = true};
+  }
   Choose(bar);
   ChartOutcome shown = ShowMeeting(bar);
   if (!shown.focus)
@@ -164,14 +178,27 @@ ChartOutcome ChartModel::PointerDown(Point at) {
 }
 
 ChartOutcome ChartModel::PointerMove(Point at) {
-  if (dragging_ && state_ == ChartState::Distribution)
-    MoveCoins(DistributionGeometry(*run_, size_).CoinsAt(at.x));
-  return {};
+  if (state_ != ChartState::Distribution)
+    return {};
+  const DistributionGeometry geometry = Distribution();
+  ChartOutcome outcome;
+  if (pressedOnLine_ && std::abs(at.x - pressedOnLine_->first.x) >= kDragDistance) {
+    dragging_ = true;
+    grabbedAt_ = pressedOnLine_->first.x - geometry.CoinsX(coins_);
+    pressedOnLine_.reset();
+    outcome.focus = KeyPart::Marker;
+  }
+  if (dragging_)
+    MoveCoins(geometry.CoinsAt(at.x - grabbedAt_));
+  return outcome;
 }
 
 ChartOutcome ChartModel::PointerUp() {
   dragging_ = false;
-  return {};
+  const auto pressed = std::exchange(pressedOnLine_, std::nullopt);
+  if (!pressed || state_ != ChartState::Distribution)
+    return {};
+  return BarPressed(Distribution().BarAt(pressed->first), pressed->second);
 }
 
 ChartOutcome ChartModel::SetCoins(int coins) {
@@ -183,13 +210,15 @@ ChartOutcome ChartModel::SetCoins(int coins) {
 std::string ChartModel::ToolTipAt(Point at) const {
   if (state_ != ChartState::Distribution)
     return {};
-  const int bar = DistributionGeometry(*run_, size_).BarAt(at);
+  const int bar = Distribution().BarAt(at);
   return bar < 0 ? std::string() : BarToolTip(*run_, bar);
 }
 
 bool ChartModel::GrabsMarker(Point at) const {
-  return state_ == ChartState::Distribution &&
-         DistributionGeometry(*run_, size_).OnMarker(at, coins_);
+  if (state_ != ChartState::Distribution)
+    return false;
+  const DistributionGeometry geometry = Distribution();
+  return geometry.OnGrip(at, coins_) || geometry.OnLine(at, coins_);
 }
 
 ChartOutcome ChartModel::ReplayClicked(double now) {
@@ -255,16 +284,16 @@ ChartOutcome ChartModel::Tick(double now) {
   return {.say = Status()};
 }
 
-ChartScene ChartModel::Scene(const TextWidth& width) const {
+ChartScene ChartModel::Scene() const {
   switch (state_) {
     case ChartState::Closed:
       return {.size = size_};
     case ChartState::NoRun:
-      return NoRunScene(size_, width);
+      return NoRunScene(size_, width_);
     case ChartState::Distribution:
-      return DistributionScene(*run_, coins_, chosen_, size_, width);
+      return DistributionScene(*run_, coins_, chosen_, size_, width_);
     default:
-      return MeetingScene(walk_, run_->experimentCount, shown_, size_, width);
+      return MeetingScene(walk_, run_->experimentCount, shown_, size_, width_);
   }
 }
 

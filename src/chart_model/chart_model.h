@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart_geometry.h"
@@ -24,12 +25,17 @@ struct RunMeetings {
 
 enum class ChartState { Closed, NoRun, Distribution, Meeting, Replaying, Paused };
 
+// What a pointer event comes from: a click chooses and opens a bar at once, a finger's tap
+// chooses it and shows its tooltip first, as a finger has no other way to see one.
+enum class Pointer { Mouse, Touch };
+
 // What an event asks of an edition beyond drawing the chart anew, which it always does.
 struct ChartOutcome {
   bool close = false;        // the window goes
   bool copyPicture = false;  // what it shows goes on the clipboard as a picture
   std::optional<KeyPart> focus{};
-  std::string say{};  // told to a screen reader now
+  std::string say{};         // told to a screen reader now
+  bool showToolTip = false;  // the chosen bar's, beside it
 
   friend bool operator==(const ChartOutcome&, const ChartOutcome&) = default;
 };
@@ -40,6 +46,9 @@ struct ChartOutcome {
 // milliseconds of any clock that only goes forward.
 class ChartModel {
  public:
+  // `width` measures the texts, which the drawing wraps and places by.
+  explicit ChartModel(TextWidth width) : width_(std::move(width)) {}
+
   ChartState State() const { return state_; }
   bool IsOpen() const { return state_ != ChartState::Closed; }
   bool InMeeting() const;
@@ -59,13 +68,18 @@ class ChartModel {
   ChartOutcome Key(KeyPart part, ombrix::Key key, double now);
   // The bars took the focus: with none chosen, the highest.
   ChartOutcome FocusBars();
-  ChartOutcome PointerDown(Point at);
+  // A press on the grip takes hold of the coins marker; one on its line takes hold once it
+  // moves, else it is the bar's when it lets go; one on a bar is the bar's at once.
+  ChartOutcome PointerDown(Point at, Pointer pointer);
   ChartOutcome PointerMove(Point at);
+  // How far a press on the marker's line moves, in pixels, before it drags the marker.
+  static constexpr double kDragDistance = 4;
   // The pointer let go, or the drag was cancelled.
   ChartOutcome PointerUp();
   // The coins a slider of the edition's own was set to.
   ChartOutcome SetCoins(int coins);
   ChartOutcome ReplayClicked(double now);
+  ChartOutcome StepClicked(double now) { return Carry(Command::StepGuest, now); }
   ChartOutcome Resize(Size size);
   ChartOutcome Tick(double now);
 
@@ -76,8 +90,10 @@ class ChartModel {
   bool Dragging() const { return dragging_; }
   bool ClockRunning() const { return state_ == ChartState::Replaying; }
 
-  ChartScene Scene(const TextWidth& width) const;
+  ChartScene Scene() const;
   Size DrawingSize() const { return size_; }
+  // Where the distribution's parts stand now; only while it is shown.
+  DistributionGeometry Distribution() const { return {*run_, size_, width_}; }
   int Coins() const { return coins_; }
   int MostCoins() const { return run_ ? run_->MostCoins() : 0; }
   int ChosenBar() const { return chosen_; }
@@ -97,6 +113,7 @@ class ChartModel {
   ChartOutcome ShowRun(const ShortageChart& run, RunMeetings meetings);
   ChartOutcome Carry(Command command, double now);
   ChartOutcome ShowMeeting(int bar);
+  ChartOutcome BarPressed(int bar, Pointer pointer);
   int HighestBar() const;
   void Choose(int bar);
   void MoveCoins(int coins);
@@ -105,6 +122,7 @@ class ChartModel {
   // Stops the replay for good, the whole walk drawn.
   void StopReplay();
 
+  TextWidth width_;
   ChartState state_ = ChartState::Closed;
   Size size_ = kStandardChartSize;
   std::optional<ShortageChart> run_;
@@ -113,6 +131,9 @@ class ChartModel {
   int coins_ = 0;
   int chosen_ = -1;
   bool dragging_ = false;
+  // A press on the marker's line, until it moves far enough to drag or lets go.
+  std::optional<std::pair<Point, Pointer>> pressedOnLine_;
+  double grabbedAt_ = 0;  // how far right of the marker's line the pointer took hold
   MeetingWalk walk_{};
   int shown_ = 0;                  // guests drawn
   double playedBeforeResume_ = 0;  // of the replay, milliseconds

@@ -24,8 +24,9 @@ struct Stroke {
   constexpr bool Dashed() const { return dash[0] > 0; }
 };
 
-// Every colour, line width and text size of the chart, and the window colours it shares. Text
-// sizes are pixels at the chart window's standard size, and grow and shrink with it.
+// Every colour, line width and text size of the chart, and the window colours it shares. Sizes
+// are pixels at the chart window's standard size, and grow and shrink with it, the texts never
+// under kSmallestTextPixels.
 struct ChartPalette {
   static constexpr Colour kWhite{255, 255, 255};
   static constexpr Colour kBlack{0, 0, 0};
@@ -43,9 +44,10 @@ struct ChartPalette {
   // Where the two agree, the theory's dashed line runs along the middle of the run's wider one.
   static constexpr Stroke kCoinsByRun{{0, 0, 192}, 6};
   static constexpr Stroke kCoinsByTheory{{192, 0, 0}, 2, {8, 4}};
-  static constexpr Stroke kCoinsMarker{{0, 128, 0}, 4};
+  // A bluish green: under red-green colour blindness a plain green looks as the theory's red.
+  static constexpr Stroke kCoinsMarker{{0, 110, 100}, 4};
   static constexpr Stroke kGripLines{kWhite, 1.5};
-  static constexpr Colour kCoinsText{0, 100, 0};
+  static constexpr Colour kCoinsText{0, 90, 80};
   static constexpr Stroke kAxis{kBlack, 1};
   static constexpr Stroke kGrid{{216, 216, 216}, 1};
   static constexpr Stroke kZeroLine{{96, 96, 96}, 1, {4, 3}};
@@ -57,6 +59,8 @@ struct ChartPalette {
   static constexpr double kAxisNamePixels = 13;
   static constexpr double kLabelPixels = 12;
   static constexpr double kLegendPixels = 12;
+  // Readable on a phone and on a small window: 11 CSS pixels, above 8 points on the desktop.
+  static constexpr double kSmallestTextPixels = 11;
 };
 
 }  // namespace ombrix

@@ -35,7 +35,7 @@ class ChartDrawing final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    PaintScene(painter, window_.Model().Scene(TextWidthOf));
+    PaintScene(painter, window_.Model().Scene());
   }
   void resizeEvent(QResizeEvent* event) override {
     window_.Carry(window_.Model().Resize({double(width()), double(height())}));
@@ -47,14 +47,17 @@ class ChartDrawing final : public QWidget {
   }
   void keyPressEvent(QKeyEvent* event) override { window_.Forward(KeyPart::Bars, *event); }
   void mousePressEvent(QMouseEvent* event) override {
+    // A touch screen's tap comes as a left button press made from the touch.
+    const bool touch = event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
     if (event->button() == Qt::LeftButton)
-      window_.Carry(window_.Model().PointerDown(PointOf(*event)));
+      window_.Carry(
+          window_.Model().PointerDown(PointOf(*event), touch ? Pointer::Touch : Pointer::Mouse));
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     const Point at = PointOf(*event);
     setCursor(window_.Model().GrabsMarker(at) || window_.Model().Dragging() ? Qt::SizeHorCursor
                                                                             : Qt::ArrowCursor);
-    if (window_.Model().Dragging())
+    if (event->buttons() & Qt::LeftButton)  // a press on the marker's line may become a drag
       window_.Carry(window_.Model().PointerMove(at));
   }
   void mouseReleaseEvent(QMouseEvent*) override { window_.Carry(window_.Model().PointerUp()); }
@@ -79,11 +82,13 @@ class ChartDrawing final : public QWidget {
 };
 
 ChartWindow::ChartWindow()
-    : drawing_(new ChartDrawing(*this)),
+    : model_(TextWidthOf),
+      drawing_(new ChartDrawing(*this)),
       coins_(new QSlider(Qt::Horizontal)),
       coinsRow_(new QHBoxLayout),
       commands_(new QWidget),
       replay_(new QPushButton),
+      step_(new QPushButton(QLatin1String(MeetingTexts::kStep))),
       back_(new QPushButton(QLatin1String(MeetingTexts::kBack))) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
@@ -100,12 +105,15 @@ ChartWindow::ChartWindow()
   setAutoFillBackground(true);
 
   drawing_->setObjectName(ToQString(ChartWindowNames::kDrawing));
+  drawing_->setMinimumSize(int(kSmallestChartSize.width), int(kSmallestChartSize.height));
   // More coins stand further left: the handle goes the way of the marker.
   coins_->setObjectName(ToQString(ChartWindowNames::kCoins));
   coins_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
   coins_->setInvertedAppearance(true);
   coinsRow_->addWidget(coins_);
   replay_->setObjectName(ToQString(ChartWindowNames::kReplay));
+  step_->setObjectName(ToQString(ChartWindowNames::kStep));
+  step_->setToolTip(ToQString(ShortcutLabel(KeyPart::Replay, Command::StepGuest)));
   back_->setObjectName(ToQString(ChartWindowNames::kBack));
   back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
                               ShortcutLabel(KeyPart::Chart, Command::Leave)));
@@ -113,21 +121,23 @@ ChartWindow::ChartWindow()
   auto* buttons = new QHBoxLayout(commands_);
   buttons->setContentsMargins(0, 0, 6, 0);
   buttons->addStretch();
-  buttons->addWidget(replay_);
-  buttons->addWidget(back_);
+  for (QWidget* button : std::initializer_list<QWidget*>{replay_, step_, back_})
+    buttons->addWidget(button);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 4);
   layout->setSpacing(0);
   layout->addWidget(drawing_, 1);
   layout->addLayout(coinsRow_);
   layout->addWidget(commands_);
-  for (QWidget* part : std::initializer_list<QWidget*>{coins_, replay_})
+  for (QWidget* part : std::initializer_list<QWidget*>{coins_, replay_, step_})
     part->installEventFilter(this);
 
   QObject::connect(coins_, &QSlider::valueChanged, this,
                    [this](int coins) { Carry(model_.SetCoins(coins)); });
   QObject::connect(replay_, &QPushButton::clicked, this,
                    [this] { Carry(model_.ReplayClicked(Now())); });
+  QObject::connect(step_, &QPushButton::clicked, this,
+                   [this] { Carry(model_.StepClicked(Now())); });
   QObject::connect(back_, &QPushButton::clicked, this, [this] { Carry(model_.Back()); });
   frames_.setInterval(ReplayClock::kFrameMilliseconds);
   frames_.setTimerType(Qt::PreciseTimer);
@@ -189,6 +199,8 @@ void ChartWindow::Carry(const ChartOutcome& outcome) {
     QGuiApplication::clipboard()->setImage(drawing_->grab().toImage());
   if (!outcome.say.empty())
     replay_->setAccessibleDescription(ToQString(outcome.say));
+  if (outcome.showToolTip)
+    ShowChosenToolTip();
   if (outcome.focus && isVisible()) {
     QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_};
     if (QWidget* part = parts[int(*outcome.focus)])
@@ -222,17 +234,23 @@ void ChartWindow::Show() {
   replay_->setText(ToQString(model_.ReplayCaption()));
   // Larger with the window, never smaller than the window face's standard size.
   const double scale = std::max(1.0, TextScale(model_.DrawingSize()));
-  for (QWidget* part : std::initializer_list<QWidget*>{replay_, back_})
+  for (QWidget* part : std::initializer_list<QWidget*>{replay_, step_, back_})
     part->setFont(WindowFont(ChartPalette::kLabelPixels * 0.75 * scale, false));
   AlignCoinsSlider();
   drawing_->update();
 }
 
+void ChartWindow::ShowChosenToolTip() {
+  const Box band = model_.Distribution().Band(model_.ChosenBar());
+  const QPoint top(int(band.left + band.width / 2), int(band.top));
+  QToolTip::showText(drawing_->mapToGlobal(top), ToQString(model_.ChosenBarToolTip()), drawing_);
+}
+
 void ChartWindow::AlignCoinsSlider() {
-  if (!model_.ShownRun())
+  if (model_.State() != ChartState::Distribution)
     return;
   // The handle's middle under the marker, at none and at all coins.
-  const DistributionGeometry at(*model_.ShownRun(), model_.DrawingSize());
+  const DistributionGeometry at = model_.Distribution();
   const int handle = coins_->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, coins_);
   const int left = int(std::lround(at.CoinsX(model_.MostCoins()))) - handle / 2;
   const int right = drawing_->width() - int(std::lround(at.CoinsX(0))) - (handle - handle / 2);

@@ -51,6 +51,8 @@ class ChartWindow final : public QWidget {
   // Shows what the model shows: the drawing, the words, and the controls of its view.
   void Show();
   void AlignCoinsSlider();
+  // What a finger's tap on a bar shows, as a mouse resting there would be shown.
+  void ShowChosenToolTip();
   double Now() const { return double(clock_.elapsed()); }
 
   ChartModel model_;
@@ -59,6 +61,7 @@ class ChartWindow final : public QWidget {
   QHBoxLayout* coinsRow_;
   QWidget* commands_;
   QPushButton* replay_;
+  QPushButton* step_;
   QPushButton* back_;
   QTimer frames_;
   QElapsedTimer clock_;

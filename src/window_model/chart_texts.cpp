@@ -40,7 +40,7 @@ std::string BarToolTip(const ShortageChart& chart, int bar) {
   const std::string value = "Shortage " + std::to_string(chart.lowestValue + bar) + ": ";
   if (count == 0)
     return value + "no experiment, so no meeting to show";
-  return value + Plural(count, "experiment") + ". Click or press Enter to see " +
+  return value + Plural(count, "experiment") + ". Click, tap again or press Enter to see " +
          (count == 1 ? "its meeting" : "one of these meetings, and again for the next");
 }
 

@@ -43,6 +43,7 @@ struct ChartWindowNames {
   static constexpr std::string_view kCoins = "CoinsToPrepare";
   static constexpr std::string_view kMeeting = "Meeting";  // a meeting's commands
   static constexpr std::string_view kReplay = "Replay";
+  static constexpr std::string_view kStep = "Step";
   static constexpr std::string_view kBack = "Back";
 };
 

@@ -55,6 +55,9 @@ struct ControlSpec {
   Background background = Background::ButtonFace;
   Border border = Border::Sunken;
   Alignment alignment = Alignment::Centre;
+  // For text boxes: it asks for a number, so an on-screen keyboard offers numbers first. It
+  // still takes any text.
+  bool number = false;
   // For labels: what a screen reader says, made from the current text; empty to say the text.
   using Describe = std::function<std::string(std::string_view text)>;
   Describe describe{};

@@ -42,7 +42,8 @@ std::vector<ControlSpec> InputBoxLayout::Controls() {
        .name = std::string(kAnswer),
        .rect = {180, 1620, 5640, 375},
        .points = kDialogPoints,
-       .background = Background::White},
+       .background = Background::White,
+       .number = true},
   };
 }
 

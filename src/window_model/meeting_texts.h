@@ -20,6 +20,7 @@ struct MeetingTexts {
   static constexpr const char* kReplay = "Replay";
   static constexpr const char* kPause = "Pause";
   static constexpr const char* kResume = "Resume";
+  static constexpr const char* kStep = "Step";
   static constexpr const char* kBack = "Back to the distribution";
 };
 

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <iomanip>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "chart_model.h"
+#include "chart_texts.h"
 #include "golden_text.h"
+#include "meeting_texts.h"
 #include "random_generator.h"
 #include "shortage_experiment.h"
 
@@ -105,11 +110,13 @@ Event Replay(double now) {
 Event Tick(double now) {
   return [now](ChartModel& chart) { return chart.Tick(now); };
 }
-// A press or a move at `x`, across the middle of the plot.
-Event Pointer(ChartOutcome (ChartModel::*event)(Point), double x) {
+// A press by `pointer` (a move for none) at `x`, across the middle of the plot or `y` below
+// its top.
+Event PointerAt(std::optional<Pointer> pointer, double x, double y = -1) {
   return [=](ChartModel& chart) {
-    const Box plot = DistributionGeometry(Seeded().figures, chart.DrawingSize()).Plot();
-    return (chart.*event)({x, plot.top + plot.height / 2});
+    const Box plot = chart.Distribution().Plot();
+    const Point at{x, plot.top + (y < 0 ? plot.height / 2 : y)};
+    return pointer ? chart.PointerDown(at, *pointer) : chart.PointerMove(at);
   };
 }
 
@@ -123,14 +130,19 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
   const SeededRun& run = Seeded();
   const int theory = run.figures.coinsByTheory, highest = run.Highest();
   const int last = run.figures.BarCount() - 1, most = run.figures.MostCoins();
-  const DistributionGeometry drawn(run.figures, kStandardChartSize);
+  const DistributionGeometry drawn(run.figures, kStandardChartSize, FixedWidth);
   const double onMarker = drawn.CoinsX(theory), atTen = drawn.CoinsX(10) + 3;
   const double onHighest = drawn.Band(highest).left + 2;
+  // The bar right of the marker, under its line; the grip, at the top of the line.
+  const int besideMarker = -theory - run.figures.lowestValue;
+  const double underLine = onMarker + 2, gripY = 5;
   const auto marker = KeyIn(KeyPart::Marker), bar = KeyIn(KeyPart::Bars);
   const auto step = KeyIn(KeyPart::Replay), window = KeyIn(KeyPart::Chart);
   const Event open = kOpen, bars = kFocusBars, enter = bar("Enter");
-  const auto press = [](double x) { return Pointer(&ChartModel::PointerDown, x); };
-  const auto drag = [](double x) { return Pointer(&ChartModel::PointerMove, x); };
+  const auto press = [](double x, double y = -1) { return PointerAt(Pointer::Mouse, x, y); };
+  const auto tap = [](double x) { return PointerAt(Pointer::Touch, x); };
+  const auto drag = [](double x) { return PointerAt(std::nullopt, x); };
+  const Event stepClicked = [](ChartModel& chart) { return chart.StepClicked(0); };
   using enum ChartState;
   // Events, and what the chart shows after them.
   struct Shown {
@@ -201,21 +213,33 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
       {"Show chart on an open chart leaves it as it was",
        {open, marker("Home"), bars, enter, open},
        {.state = Meeting, .coins = 0}},
-      {"the marker follows a drag a whole coin at a time",
+      {"the marker follows a drag from its line a whole coin at a time",
        {open, press(onMarker), drag(atTen)},
        {.state = Distribution, .coins = 10}},
+      {"a drag from the grip",
+       {open, press(onMarker + 10, gripY), drag(atTen + 10)},
+       {.state = Distribution, .coins = 10}},
       {"a drag ends when the pointer lets go",
-       {open, press(onMarker), kUp, drag(atTen)},
-       {.state = Distribution, .coins = theory}},
+       {open, press(onMarker), drag(atTen), kUp, drag(onMarker)},
+       {.state = Distribution, .coins = 10}},
+      {"a press on the line that does not move is its bar's",
+       {open, press(underLine), drag(underLine + 3), kUp},
+       {.state = Meeting, .coins = theory, .chosen = besideMarker}},
       {"a press on a bar shows its meeting", {open, press(onHighest)},
        {.state = Meeting, .chosen = highest}},
+      {"a finger's tap on a bar chooses it", {open, tap(onHighest)},
+       {.state = Distribution, .chosen = highest}},
+      {"a second tap shows its meeting", {open, tap(onHighest), tap(onHighest)},
+       {.state = Meeting, .chosen = highest}},
+      {"Step steps as Right does", {open, bars, enter, stepClicked, stepClicked},
+       {.state = Paused, .shown = 2}},
       {"a press left of the plot does nothing",
        {open, press(drawn.Plot().left - 5)},
        {.state = Distribution, .chosen = -1}},
   };
   // clang-format on
   for (const Row& row : rows) {
-    ChartModel chart;
+    ChartModel chart{FixedWidth};
     for (const Event& event : row.events)
       event(chart);
     SCOPED_TRACE(row.name);
@@ -230,7 +254,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
 
 // What the edition is asked to do beyond drawing: focus, close, copy, and what is said.
 TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
-  ChartModel chart;
+  ChartModel chart{FixedWidth};
   EXPECT_EQ(kOpen(chart).focus, KeyPart::Bars);
   EXPECT_TRUE(chart.Key(KeyPart::Marker, {"C"}, 0) == ChartOutcome{});
   EXPECT_TRUE(chart.Key(KeyPart::Bars, {"C", true}, 0).copyPicture);
@@ -243,6 +267,10 @@ TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
   EXPECT_EQ(chart.Tick(1500).say, "");
   EXPECT_TRUE(chart.Tick(4000).say.starts_with("After guest 100 of 100:"));
   EXPECT_EQ(chart.Key(KeyPart::Replay, {"Esc"}, 0).focus, KeyPart::Bars);
+  // A finger's tap on a bar shows its tooltip; a click shows none.
+  const double beside = chart.Distribution().Band(Seeded().Highest() - 1).left + 1;
+  EXPECT_TRUE(PointerAt(Pointer::Touch, beside)(chart).showToolTip);
+  EXPECT_FALSE(PointerAt(Pointer::Mouse, beside)(chart).showToolTip);
   EXPECT_TRUE(chart.Close().close);
   EXPECT_FALSE(chart.Close().close);
 }
@@ -257,7 +285,7 @@ TEST(ChartModelTest, ABarShowsItsMeetingsInTurn) {
     if (run.report.run.values[std::size_t(k)] == value)
       expected.push_back("Meeting " + std::to_string(k + 1) + " of 1000");
   expected.push_back(expected.front());
-  ChartModel chart;
+  ChartModel chart{FixedWidth};
   const Event space = KeyIn(KeyPart::Bars)("Space");
   for (const Event& event : {kOpen, kFocusBars})
     event(chart);
@@ -277,28 +305,32 @@ TEST(ChartGeometryTest, MarkersStandAtTheLeftEdgeOfTheirValuesBar) {
   // clang-format off
   struct Row { Size size; Box plot; };
   const Row rows[] = {{{640, 480}, {70, 56, 554, 316}}, {{1280, 480}, {70, 56, 1194, 316}},
-                      {{320, 240}, {35, 28, 277, 158}}};
+                      // the smallest, its texts at 11 px, its title and status on two lines
+                      {{360, 320}, {64.17, 81.58, 281.17, 139.42}}};
   // clang-format on
   for (const Row& row : rows) {
-    const DistributionGeometry at(run, row.size);
+    const DistributionGeometry at(run, row.size, FixedWidth);
     SCOPED_TRACE(row.size.width);
     const Box plot = at.Plot();
-    EXPECT_EQ((std::array{plot.left, plot.top, plot.width, plot.height}),
-              (std::array{row.plot.left, row.plot.top, row.plot.width, row.plot.height}));
-    const double band = row.plot.width / 12;
-    EXPECT_DOUBLE_EQ(at.CoinsX(10), row.plot.left);
-    EXPECT_DOUBLE_EQ(at.CoinsX(0), row.plot.left + 10 * band);
+    const auto hundredths = [](const Box& box) {
+      return std::array{std::lround(box.left * 100), std::lround(box.top * 100),
+                        std::lround(box.width * 100), std::lround(box.height * 100)};
+    };
+    EXPECT_EQ(hundredths(plot), hundredths(row.plot));
+    const double band = plot.width / 12;
+    EXPECT_DOUBLE_EQ(at.CoinsX(10), plot.left);
+    EXPECT_DOUBLE_EQ(at.CoinsX(0), plot.left + 10 * band);
     for (int coins = 0; coins <= 10; ++coins) {
       EXPECT_EQ(at.CoinsAt(at.CoinsX(coins) - 0.4 * band), coins);
       EXPECT_EQ(at.CoinsAt(at.CoinsX(coins) + 0.4 * band), coins);
-      EXPECT_EQ(at.BarAt({at.CoinsX(coins) + 1, row.plot.top + 1}), 10 - coins);
+      EXPECT_EQ(at.BarAt({at.CoinsX(coins) + 1, plot.top + 1}), 10 - coins);
     }
     EXPECT_EQ(at.CoinsAt(-1000), 10);
     EXPECT_EQ(at.CoinsAt(9999), 0);
-    EXPECT_EQ(at.BarAt({row.plot.left - 1, row.plot.top + 1}), -1);
-    EXPECT_EQ(at.BarAt({row.plot.left + 1, row.plot.top - 1}), -1);
-    EXPECT_TRUE(at.OnMarker({at.CoinsX(3) + DistributionGeometry::kGrabDistance, 100}, 3));
-    EXPECT_FALSE(at.OnMarker({at.CoinsX(3) + DistributionGeometry::kGrabDistance + 1, 100}, 3));
+    EXPECT_EQ(at.BarAt({plot.left - 1, plot.top + 1}), -1);
+    EXPECT_EQ(at.BarAt({plot.left + 1, plot.top - 1}), -1);
+    EXPECT_TRUE(at.OnLine({at.CoinsX(3) + DistributionGeometry::kGrabDistance, 100}, 3));
+    EXPECT_FALSE(at.OnLine({at.CoinsX(3) + DistributionGeometry::kGrabDistance + 1, 100}, 3));
   }
 }
 
@@ -342,21 +374,103 @@ std::string SceneText(const ChartScene& scene) {
 // WebAssembly build runs this test too, so the page draws what the desktop draws.
 TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
   SeededRun& run = Seeded();
-  ChartModel chart;
+  ChartModel chart{FixedWidth};
   chart.Open(run.figures, run.Meetings());
   chart.Resize({560, 420});
   chart.Key(KeyPart::Marker, {"Home"}, 0);
   for (int coins = 0; coins < 10; ++coins)
     chart.Key(KeyPart::Marker, {"Left"}, 0);
   chart.FocusBars();
-  EXPECT_EQ(CompareWithGoldenText("chart-distribution", SceneText(chart.Scene(FixedWidth))), "");
+  EXPECT_EQ(CompareWithGoldenText("chart-distribution", SceneText(chart.Scene())), "");
   chart.Key(KeyPart::Bars, {"Enter"}, 0);
-  EXPECT_EQ(CompareWithGoldenText("chart-meeting", SceneText(chart.Scene(FixedWidth))), "");
+  EXPECT_EQ(CompareWithGoldenText("chart-meeting", SceneText(chart.Scene())), "");
   chart.Key(KeyPart::Replay, {"Right"}, 0);
-  EXPECT_EQ(CompareWithGoldenText("chart-meeting-first-guest", SceneText(chart.Scene(FixedWidth))),
-            "");
+  EXPECT_EQ(CompareWithGoldenText("chart-meeting-first-guest", SceneText(chart.Scene())), "");
   chart.Init();
-  EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene(FixedWidth))), "");
+  EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene())), "");
+}
+
+// From the smallest window to a projector, on a distribution and on a meeting: no text under
+// 11 px nor wider than the drawing, the title whole over its lines, and the lines and points
+// as much larger as the texts.
+TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
+  SeededRun& run = Seeded();
+  for (const Size size : {kSmallestChartSize, Size{376, 161}, Size{498, 480}, Size{1920, 1000}}) {
+    ChartModel chart{FixedWidth};
+    chart.Open(run.figures, run.Meetings());
+    chart.Resize(size);
+    const double s = TextScale(chart.DrawingSize());
+    const int first = *run.report.run.NextMeetingWith(run.figures.lowestValue + run.Highest(), 0);
+    for (const std::string& title :
+         {TextsOf(run.figures).title,
+          TextsOf(run.engine.Replay(run.report.run, first), 1000).caption}) {
+      SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height) + ": " + title);
+      const ChartScene scene = chart.Scene();
+      std::string titleLines;
+      for (const auto* part : {&scene.back, &scene.marker, &scene.front}) {
+        for (const Shape& shape : *part) {
+          const std::string role = shape.role;
+          if (shape.kind == ShapeKind::Text) {
+            EXPECT_GE(shape.pixels, 11) << role << " \"" << shape.text << '"';
+            EXPECT_LE(FixedWidth(shape.text, shape.pixels, shape.bold), size.width) << shape.text;
+          }
+          if (role == "chart-title")
+            titleLines += (titleLines.empty() ? "" : " ") + shape.text;
+          const std::pair<const char*, double> scaled[] = {
+              {"zero-line", ChartPalette::kZeroLine.width}, {"coins-line", 4}, {"walk", 2}};
+          for (const auto& [name, width] : scaled) {
+            if (role == name) {
+              EXPECT_DOUBLE_EQ(shape.stroke.width, width * s) << name;
+            }
+          }
+          if (role == "lowest-point") {
+            EXPECT_DOUBLE_EQ(shape.radius, ChartPalette::kLowestRadius * s);
+          }
+        }
+      }
+      EXPECT_EQ(titleLines, title);
+      chart.FocusBars();
+      chart.Key(KeyPart::Bars, {"Enter"}, 0);  // the highest bar's first meeting
+    }
+  }
+}
+
+// The three markers stay apart under red-green colour blindness: their colours as a
+// deuteranope sees them (Machado, Oliveira and Fernandes 2009, in linear RGB) differ by a CIE
+// 1976 distance of 40 or more, as much as the bars' cyan and amber do to anyone.
+TEST(ChartPaletteTest, MarkersStayApartUnderDeuteranopia) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const auto lab = [](std::array<double, 3> rgb) {
+    const auto [r, g, b] = rgb;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+    const double y = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+    const double z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+    return std::array{116 * y - 16, 500 * (x - y), 200 * (y - z)};
+  };
+  const auto seen = [&](Colour colour) {
+    const double r = linear(colour.red), g = linear(colour.green), b = linear(colour.blue);
+    const auto clamp = [](double v) { return std::clamp(v, 0.0, 1.0); };
+    return lab({clamp(0.367322 * r + 0.860646 * g - 0.227968 * b),
+                clamp(0.280085 * r + 0.672501 * g + 0.047413 * b),
+                clamp(-0.011820 * r + 0.042940 * g + 0.968881 * b)});
+  };
+  using P = ChartPalette;
+  struct Row {
+    const char* pair;
+    Colour one, other;
+  };
+  const Row rows[] = {{"theory, coins", P::kCoinsByTheory.colour, P::kCoinsMarker.colour},
+                      {"theory, run", P::kCoinsByTheory.colour, P::kCoinsByRun.colour},
+                      {"coins, run", P::kCoinsMarker.colour, P::kCoinsByRun.colour},
+                      {"coins' text, theory", P::kCoinsText, P::kCoinsByTheory.colour}};
+  for (const Row& row : rows) {
+    const auto one = seen(row.one), other = seen(row.other);
+    EXPECT_GE(std::hypot(one[0] - other[0], one[1] - other[1], one[2] - other[2]), 40) << row.pair;
+  }
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ struct SeededChart {
   QWidget& drawing = *window.findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing));
   QSlider& coins = *window.findChild<QSlider*>(ToQString(ChartWindowNames::kCoins));
   QPushButton& replay = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kReplay));
+  QPushButton& step = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kStep));
 
   SeededChart() {
     window.Open(
@@ -43,23 +44,31 @@ struct SeededChart {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
-  DistributionGeometry Drawn() const { return {figures, window.Model().DrawingSize()}; }
+  DistributionGeometry Drawn() const { return window.Model().Distribution(); }
   // The point of the drawing at `x`, half way up the plot.
   QPoint At(double x) const {
     return QPointF(x, Drawn().Plot().top + Drawn().Plot().height / 2).toPoint();
   }
 };
 
-// The drawing is the model's scene at the drawing's size, whatever the window's size; and
-// what it draws at the standard size, pixel for pixel.
+// The drawing is the model's scene at the drawing's size, whatever the window's size, and
+// never smaller than the model's smallest; and what it draws beside a Chromebook's main
+// window, its title whole, pixel for pixel.
 TEST(ChartWindowTest, DrawsTheModelsSceneAtItsOwnSize) {
   SeededChart chart;
-  for (const QSize size : {QSize(1800, 1000), QSize(480, 360), QSize(640, 480)}) {
+  const QSize smallest(int(kSmallestChartSize.width), int(kSmallestChartSize.height));
+  for (const QSize size : {QSize(1800, 1000), QSize(376, 161), QSize(498, 480)}) {
     chart.window.resize(size);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return chart.window.size() == size; }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return chart.window.size() == size.expandedTo(chart.window.minimumSize()); }));
     const Size drawn = chart.window.Model().DrawingSize();
     EXPECT_EQ(QSize(int(drawn.width), int(drawn.height)), chart.drawing.size()) << size.width();
+    EXPECT_EQ(chart.drawing.size().expandedTo(smallest), chart.drawing.size()) << size.width();
   }
+  // The marker's longest text, "under 0.1 %", widens nothing.
+  QTest::keyClick(&chart.coins, Qt::Key_End);
+  EXPECT_TRUE(chart.window.Model().CoinsText().find("under 0.1 %") != std::string::npos);
+  EXPECT_EQ(chart.window.width(), 498);
   EXPECT_EQ(chart.window.windowTitle(), "Experiment of Ombrix 2＿Chart　Ombrix project 2026");
   EXPECT_EQ(CompareWithGolden("chart-window", chart.window), "");
   QTest::keyClick(&chart.drawing, Qt::Key_C, Qt::ControlModifier);  // the drawing as a picture
@@ -97,7 +106,9 @@ TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   EXPECT_FALSE(chart.coins.isVisible());
   EXPECT_EQ(CompareWithGolden("chart-window-meeting", chart.window), "");
   QTest::keyClick(&chart.replay, Qt::Key_Right);  // steps from the first guest
-  EXPECT_EQ(chart.window.Model().GuestsShown(), 1);
+  chart.step.click();
+  EXPECT_EQ(chart.window.Model().GuestsShown(), 2);
+  EXPECT_EQ(chart.step.toolTip(), "Right");
   EXPECT_EQ(chart.replay.text(), "Resume");
   EXPECT_EQ(chart.replay.accessibleDescription().toStdString(), chart.window.Model().Status());
   QTest::keyClick(&chart.replay, Qt::Key_Escape);

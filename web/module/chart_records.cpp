@@ -129,13 +129,19 @@ val ChartWindowRecord() {
   val record = val::object();
   record.set("name", window.name);
   record.set("caption", window.caption);
-  val size = val::object();
-  size.set("width", window.rect.Pixels().width);
-  size.set("height", window.rect.Pixels().height);
-  record.set("size", size);
+  const auto sizeRecord = [](double width, double height) {
+    val size = val::object();
+    size.set("width", width);
+    size.set("height", height);
+    return size;
+  };
+  record.set("size", sizeRecord(window.rect.Pixels().width, window.rect.Pixels().height));
+  record.set("smallest", sizeRecord(kSmallestChartSize.width, kSmallestChartSize.height));
   record.set("coinsMarker", std::string(ChartTexts::kCoinsMarker));
   record.set("bars", std::string(ChartTexts::kBars));
   record.set("back", std::string(MeetingTexts::kBack));
+  record.set("step", std::string(MeetingTexts::kStep));
+  record.set("stepKeys", ShortcutLabel(KeyPart::Replay, Command::StepGuest));
   record.set("backKeys", ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
                              ShortcutLabel(KeyPart::Chart, Command::Leave));
   record.set("closeKeys", ShortcutLabel(KeyPart::Chart, Command::Leave));
@@ -144,15 +150,12 @@ val ChartWindowRecord() {
   return record;
 }
 
-val ChartView(const ChartModel& chart, val measure) {
-  const TextWidth width = [&measure](std::string_view text, double pixels, bool bold) {
-    return measure(std::string(text), pixels, bold).as<double>();
-  };
+val ChartView(const ChartModel& chart) {
   constexpr const char* kStates[] = {"closed",  "no-run",    "distribution",
                                      "meeting", "replaying", "paused"};
   val view = val::object();
   view.set("state", std::string(kStates[int(chart.State())]));
-  view.set("scene", SceneRecord(chart.Scene(width)));
+  view.set("scene", SceneRecord(chart.Scene()));
   view.set("name", chart.Name());
   view.set("description", chart.Description());
   view.set("coins", chart.Coins());
@@ -160,6 +163,7 @@ val ChartView(const ChartModel& chart, val measure) {
   view.set("coinsText", chart.CoinsText());
   view.set("coinsDescription", chart.CoinsDescription());
   view.set("chosenBar", chart.ChosenBar());
+  view.set("chosenToolTip", chart.ChosenBarToolTip());
   view.set("inMeeting", chart.InMeeting());
   view.set("replayCaption", chart.ReplayCaption());
   view.set("clockRunning", chart.ClockRunning());
@@ -173,6 +177,7 @@ val OutcomeRecord(const ChartOutcome& outcome) {
   record.set("focus",
              outcome.focus ? val(std::string(kPartNames[int(*outcome.focus)])) : val::null());
   record.set("say", outcome.say);
+  record.set("showToolTip", outcome.showToolTip);
   return record;
 }
 

@@ -16,10 +16,9 @@ std::string CssColour(const Colour& colour);
 // bars and replay's commands, and the keys named on its buttons.
 emscripten::val ChartWindowRecord();
 
-// What the chart shows now, drawn to the model's drawing size with texts measured by
-// `measure(text, pixels, bold)`: its state, whether it shows a meeting, every shape of its scene,
-// and its words.
-emscripten::val ChartView(const ChartModel& chart, emscripten::val measure);
+// What the chart shows now, drawn to the model's drawing size: its state, whether it shows a
+// meeting, every shape of its scene, and its words.
+emscripten::val ChartView(const ChartModel& chart);
 
 // What an event asks of the page beyond drawing anew.
 emscripten::val OutcomeRecord(const ChartOutcome& outcome);

@@ -60,10 +60,10 @@ val ChartFocusBars() {
   return OutcomeRecord(session().chart.FocusBars());
 }
 
-val ChartPointer(const std::string& kind, double x, double y) {
+val ChartPointer(const std::string& kind, double x, double y, bool touch) {
   ChartModel& chart = session().chart;
   if (kind == "down")
-    return OutcomeRecord(chart.PointerDown({x, y}));
+    return OutcomeRecord(chart.PointerDown({x, y}, touch ? Pointer::Touch : Pointer::Mouse));
   if (kind == "move")
     return OutcomeRecord(chart.PointerMove({x, y}));
   return OutcomeRecord(chart.PointerUp());  // let go, or cancelled
@@ -77,6 +77,10 @@ val ChartReplay(double now) {
   return OutcomeRecord(session().chart.ReplayClicked(now));
 }
 
+val ChartStep(double now) {
+  return OutcomeRecord(session().chart.StepClicked(now));
+}
+
 val ChartTick(double now) {
   return OutcomeRecord(session().chart.Tick(now));
 }
@@ -85,8 +89,14 @@ void ChartResize(double width, double height) {
   session().chart.Resize({width, height});
 }
 
-val ChartNow(val measure) {
-  return ChartView(session().chart, measure);
+// The window's record; the chart measures its texts by `measure` from then on.
+val ChartWindow(val measure) {
+  Session::pageMeasure = std::move(measure);
+  return ChartWindowRecord();
+}
+
+val ChartNow() {
+  return ChartView(session().chart);
 }
 
 }  // namespace
@@ -94,7 +104,7 @@ val ChartNow(val measure) {
 
 EMSCRIPTEN_BINDINGS(ombrix_chart) {
   using namespace ombrix;
-  emscripten::function("chartWindow", &ChartWindowRecord);
+  emscripten::function("chartWindow", &ChartWindow);
   emscripten::function("chartOpen", &ChartOpen);
   emscripten::function("chartRun", &ChartRun);
   emscripten::function("chartInit", &ChartInit);
@@ -106,6 +116,7 @@ EMSCRIPTEN_BINDINGS(ombrix_chart) {
   emscripten::function("chartPointer", &ChartPointer);
   emscripten::function("chartGrabs", &ChartGrabs);
   emscripten::function("chartReplay", &ChartReplay);
+  emscripten::function("chartStep", &ChartStep);
   emscripten::function("chartTick", &ChartTick);
   emscripten::function("chartResize", &ChartResize);
   emscripten::function("chartNow", &ChartNow);

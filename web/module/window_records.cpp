@@ -91,6 +91,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
     record.set("background", Name(control.background));
     record.set("border", Name(control.border));
     record.set("topLeft", control.alignment == Alignment::TopLeft);
+    record.set("number", control.number);
     record.set("spoken", control.describe ? control.describe(control.caption) : "");
     records.call<void>("push", record);
   }
