@@ -3,7 +3,8 @@
 # Takes the screenshots in docs/: the main window after a run at the default settings, the
 # chart window after 10000 meetings of 100 guests, and the help window; then, unscaled, a
 # 1024 x 768 desktop with a window manager where the chart, opened over part of the main
-# window, stays above it after a click on the main window. Runs the built program on a
+# window, stays above it after a click on the main window; and a Chromebook's 1366 x 768 screen,
+# where the chart opens narrower beside the main window, its title on two lines. Runs the built program on a
 # virtual X display (Xvfb) and drives it with xdotool.
 # Usage: scripts/screenshots.sh [build-dir]   (QT_SCALE_FACTOR is passed through)
 set -euo pipefail
@@ -84,3 +85,19 @@ xdotool mousemove $((X + 300)) $((Y + 12)) click 1 # the main window's title str
 sleep 0.5
 import -window root "$repo_root/docs/chart-above-main.png"
 echo "wrote $repo_root/docs/chart-above-main.png"
+
+# A Chromebook's screen: the chart opens beside the main window, narrower than its own size.
+kill "$program_pid" && stop_virtual_display
+start_virtual_display 1366x768
+start_window_manager
+start_program
+main="$(wait_for_window '^Experiment of Ombrix 2　')"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 560)) $((Y + 468)) click 1 # Experiment Start
+sleep 0.5
+xdotool key ctrl+g
+chart="$(wait_for_window '^Experiment of Ombrix 2＿Chart')"
+sleep 0.5
+import -window "$chart" "$repo_root/docs/chart-window-chromebook.png"
+echo "wrote $repo_root/docs/chart-window-chromebook.png"
