@@ -48,7 +48,8 @@ class ChartDrawing final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override { window_.Forward(KeyPart::Bars, *event); }
   void mousePressEvent(QMouseEvent* event) override {
     // A touch screen's tap comes as a left button press made from the touch.
-    const bool touch = event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+    const QPointingDevice* device = event->pointingDevice();
+    const bool touch = device && device->type() == QInputDevice::DeviceType::TouchScreen;
     if (event->button() == Qt::LeftButton)
       window_.Carry(
           window_.Model().PointerDown(PointOf(*event), touch ? Pointer::Touch : Pointer::Mouse));
