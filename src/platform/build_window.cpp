@@ -117,13 +117,9 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
       case ControlKind::MediaControl:
         widget = new MediaPlayerControl(parent);
         break;
-      case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(parent);
-        if (control.number)
-          edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
-        widget = edit;
+      case ControlKind::TextBox:
+        widget = new QLineEdit(parent);
         break;
-      }
     }
     widget->setObjectName(ToQString(control.name));
     widget->setFont(WindowFont(control.points, control.bold));

@@ -56,7 +56,7 @@ struct ControlSpec {
   Border border = Border::Sunken;
   Alignment alignment = Alignment::Centre;
   // For text boxes: it asks for a number, so an on-screen keyboard offers numbers first. It
-  // still takes any text.
+  // still takes any text. (The desktop asks through Qt's own input dialog.)
   bool number = false;
   // For labels: what a screen reader says, made from the current text; empty to say the text.
   using Describe = std::function<std::string(std::string_view text)>;
