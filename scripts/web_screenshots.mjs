@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the browser edition's pictures for the README: the first settings dialog, the main
-// window after a run, the chart beside it with its coins marker moved, one of its meetings and
-// the help window, in Debian's chromium at 1024 x 768 (the chart at 1366 x 768). Then the
-// chart of the run the desktop's golden images draw (seed 20261206, the clock at noon), with
-// its coins marker at 10 coins and as a finished walk, beside those images.
+// window after a run, the chart beside it with its coins marker moved (also as a red-green
+// colour-blind eye sees it, deuteranopia), one of its meetings and the help window, in Debian's
+// chromium at 1024 x 768 (the chart at 1366 x 768). Then on a phone's 390 x 844 touch screen:
+// the main window after a run, the chart and a meeting. Then the chart of the run the
+// desktop's golden images draw (seed 20261206, the clock at noon), with its coins marker at 10
+// coins and as a finished walk, beside those images.
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
 import { execFileSync } from 'node:child_process';
-import { closeDialog, dialog, open, settle, startSite } from '../tests/web/browser.mjs';
+import { closeDialog, dialog, finger, middle, open, settle, startSite }
+  from '../tests/web/browser.mjs';
 
 /**
  * The page again, its module seeded as the desktop's golden images are: the generator's seed
@@ -47,6 +50,10 @@ try {
   await page.locator('.coins-marker').focus();
   for (let coins = 0; coins < 4; ++coins) await page.keyboard.press('ArrowLeft');
   await page.screenshot({ path: `${directory}/web-coins-marker.png` });
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Emulation.setEmulatedVisionDeficiency', { type: 'deuteranopia' });
+  await page.locator('#Chart').screenshot({ path: `${directory}/web-chart-deuteranopia.png` });
+  await cdp.send('Emulation.setEmulatedVisionDeficiency', { type: 'none' });
   await page.locator('.bars').focus();
   await page.keyboard.press('Enter');
   await page.keyboard.press('Space');
@@ -60,6 +67,18 @@ try {
   await page.locator('#Command1').click();
   await closeDialog(page, () => dialog(page).locator('#Cancel').click());
   await page.screenshot({ path: `${directory}/web-exit-message.png` });
+
+  // A phone, at twice its CSS pixels as its screen shows them; the meeting of the tallest bar,
+  // which the bars choose first, by a tap.
+  const phone = await open({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 2,
+    isMobile: true, hasTouch: true });
+  await settle(phone, '100', '1000');
+  await phone.locator('#Command1').tap();
+  await phone.screenshot({ path: `${directory}/web-phone-main-window.png` });
+  await phone.keyboard.press('Control+g');
+  await phone.screenshot({ path: `${directory}/web-phone-chart.png` });
+  await (await finger(phone)).tap(await middle(phone.locator('.bar.chosen')));
+  await phone.screenshot({ path: `${directory}/web-phone-meeting.png` });
 
   // The seeded run in both editions: the desktop's golden images, left, beside the page's.
   const twin = await open({ timezoneId: 'UTC' });

@@ -46,13 +46,10 @@ class ChartDrawing final : public QWidget {
     QWidget::focusInEvent(event);
   }
   void keyPressEvent(QKeyEvent* event) override { window_.Forward(KeyPart::Bars, *event); }
+  // A touch screen's tap reaches the desktop as a click, and acts as one.
   void mousePressEvent(QMouseEvent* event) override {
-    // A touch screen's tap comes as a left button press made from the touch.
-    const QPointingDevice* device = event->pointingDevice();
-    const bool touch = device && device->type() == QInputDevice::DeviceType::TouchScreen;
     if (event->button() == Qt::LeftButton)
-      window_.Carry(
-          window_.Model().PointerDown(PointOf(*event), touch ? Pointer::Touch : Pointer::Mouse));
+      window_.Carry(window_.Model().PointerDown(PointOf(*event), Pointer::Mouse));
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     const Point at = PointOf(*event);
@@ -200,8 +197,6 @@ void ChartWindow::Carry(const ChartOutcome& outcome) {
     QGuiApplication::clipboard()->setImage(drawing_->grab().toImage());
   if (!outcome.say.empty())
     replay_->setAccessibleDescription(ToQString(outcome.say));
-  if (outcome.showToolTip)
-    ShowChosenToolTip();
   if (outcome.focus && isVisible()) {
     QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_};
     if (QWidget* part = parts[int(*outcome.focus)])
@@ -239,12 +234,6 @@ void ChartWindow::Show() {
     part->setFont(WindowFont(ChartPalette::kLabelPixels * 0.75 * scale, false));
   AlignCoinsSlider();
   drawing_->update();
-}
-
-void ChartWindow::ShowChosenToolTip() {
-  const Box band = model_.Distribution().Band(model_.ChosenBar());
-  const QPoint top(int(band.left + band.width / 2), int(band.top));
-  QToolTip::showText(drawing_->mapToGlobal(top), ToQString(model_.ChosenBarToolTip()), drawing_);
 }
 
 void ChartWindow::AlignCoinsSlider() {

@@ -51,8 +51,6 @@ class ChartWindow final : public QWidget {
   // Shows what the model shows: the drawing, the words, and the controls of its view.
   void Show();
   void AlignCoinsSlider();
-  // What a finger's tap on a bar shows, as a mouse resting there would be shown.
-  void ShowChosenToolTip();
   double Now() const { return double(clock_.elapsed()); }
 
   ChartModel model_;

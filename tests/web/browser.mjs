@@ -171,10 +171,9 @@ export async function settle(page, guests = '100', experiments = '1000') {
  * drawing's size beside its figure's; equal where the page draws every record.
  */
 export const chartAgainstRecords = (page) => page.evaluate(async () => {
-  const { measure } = await import('./chart_drawing.js');
   // The figure's size reaches the model at the frame after a change.
   for (let frame = 0; frame < 2; ++frame) await new Promise((done) => requestAnimationFrame(done));
-  const { scene } = window.ombrix.chartNow(measure);
+  const { scene } = window.ombrix.chartNow();
   // Each element's attributes, and what of its record each shows; an edge only where it has a
   // width, and nothing where a record gives none.
   const edged = (field) => (shape) => (shape.strokeWidth ? shape[field] : null);
@@ -208,3 +207,25 @@ export const chartAgainstRecords = (page) => page.evaluate(async () => {
       shapes: [...scene.back, ...scene.bars, ...scene.marker, ...scene.front].map(recorded) },
   };
 });
+
+/** The middle of what a locator finds, in the page's pixels. */
+export async function middle(locator) {
+  const box = await locator.boundingBox();
+  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+/** A finger on a page opened with a touch screen, through chromium's own touch events. */
+export async function finger(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, ...touchPoints) => cdp.send('Input.dispatchTouchEvent',
+    { type, touchPoints });
+  return {
+    tap: async (at) => { await touch('touchStart', at); await touch('touchEnd'); },
+    drag: async (from, to) => {  // in eight moves
+      await touch('touchStart', from);
+      for (let part = 1 / 8; part <= 1; part += 1 / 8) await touch('touchMove',
+        { x: from.x + (to.x - from.x) * part, y: from.y + (to.y - from.y) * part });
+      await touch('touchEnd');
+    },
+  };
+}

@@ -5,16 +5,17 @@
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { chartAgainstRecords, open, settle, startSite, violations } from './browser.mjs';
+import { chartAgainstRecords, finger, middle, open, settle, startSite, violations }
+  from './browser.mjs';
 
 let stopSite;
 before(async () => { stopSite = await startSite(); });
 after(() => stopSite());
 
-/** A run of 100 guests and 1000 experiments with its chart open; its copied table's rows. */
-async function chartedRun(options = {}) {
+/** A run of 1000 experiments with its chart open; its copied table's rows. */
+async function chartedRun(options = {}, guests = '100') {
   const page = await open(options);
-  await settle(page, '100', '1000');
+  await settle(page, guests, '1000');
   await page.locator('#Command1').click();
   await page.keyboard.press('Control+c');
   const copied = await page.evaluate(() => navigator.clipboard.readText());
@@ -28,7 +29,7 @@ const marker = (page) => page.locator('.coins-marker').evaluate((slider) => ({
   coins: Number(slider.getAttribute('aria-valuenow')), said: slider.getAttribute('aria-valuetext'),
   shown: slider.ownerSVGElement.querySelector('.coins-text').textContent }));
 
-test('the marker takes its keys and a drag, and says the share of meetings short', async () => {
+test('the marker takes its keys, and says the share of meetings short', async () => {
   const { page, byTheory } = await chartedRun();
   // The share itself is the model's, held to the desktop's in its native tests.
   const check = async (coins) => {
@@ -41,43 +42,47 @@ test('the marker takes its keys and a drag, and says the share of meetings short
   await check(byTheory + 1);
   await page.keyboard.press('PageDown');
   await check(byTheory - 4);
-  // Dropped at the left edge of the bar of -5, it stands there.
-  const bar = await page.locator('.bar[data-value="-5"]').boundingBox();
-  const grip = await page.locator('.coins-marker .grip').boundingBox();
-  await page.mouse.move(grip.x + grip.width / 2, grip.y + grip.height / 2);
-  await page.mouse.down();
-  await page.mouse.move(bar.x, grip.y, { steps: 5 });
-  await page.mouse.up();
-  await check(5);
   assert.deepEqual(page.errors, []);
 });
 
-test('a finger drags the coins marker by its grip', async () => {
-  const { page } = await chartedRun({ hasTouch: true });
-  const cdp = await page.context().newCDPSession(page);
-  const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent',
-    { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
-  // To the left edge of the bar of -5, and back to that of -8, each a drag of its own.
-  for (const coins of [5, 8]) {
-    const grip = await page.locator('.coins-marker .grip').boundingBox();
-    const bar = await page.locator(`.bar[data-value="-${coins}"]`).boundingBox();
-    const [x, y] = [grip.x + grip.width / 2, grip.y + grip.height / 2];
-    await touch('touchStart', x, y);
-    for (let step = 1; step <= 8; ++step)
-      await touch('touchMove', x + (bar.x - x) * step / 8, y);
-    await touch('touchEnd');
-    assert.equal((await marker(page)).coins, coins, `dragged to the bar of -${coins}`);
-  }
-  assert.deepEqual(page.errors, []);
-});
-
+/** The chart's title, a replay's status and the lowest point's label, each of its lines. */
 const drawn = (page) => page.evaluate(() => {
-  const svg = document.querySelector('#Chart svg');
-  return { title: svg.querySelector('.chart-title').textContent,
-    status: svg.querySelector('.replay-status')?.textContent,
-    label: svg.querySelector('.lowest-label')?.textContent };
+  const lines = (role) => [...document.querySelectorAll(`#Chart svg .${role}`)]
+    .map((line) => line.textContent).join(' ') || undefined;
+  return { title: lines('chart-title'), status: lines('replay-status'),
+    label: lines('lowest-label') };
 });
-const meeting = (title) => title.match(/^Meeting (\d+) of 1000: lowest balance (-?\d+), after guest (\d+) of 100$/)?.slice(1).map(Number);
+const meeting = (title) => title.match(/^Meeting (\d+) of 1000: lowest balance (-?\d+), after guest (\d+) of \d+$/)?.slice(1).map(Number);
+
+// At 1000 guests a bar is a few pixels wide: a tap on the one right of the marker falls within
+// the marker's grab distance of its line, and is the bar's tap all the same.
+for (const [screen, options] of [['a standard', {}],
+  ['a phone', { viewport: { width: 390, height: 844 }, isMobile: true }]]) {
+  test(`on ${screen} touch screen a finger drags the marker, taps a bar for its tooltip and again for its meeting, and steps it`, async () => {
+    const { page } = await chartedRun({ hasTouch: true, ...options }, '1000');
+    const touch = await finger(page);
+    // The bar left of the tallest, which the bars chose, and its tooltip.
+    const value = Number(await page.locator('.bar.chosen').getAttribute('data-value')) - 1;
+    const bar = page.locator(`.bar[data-value="${value}"]`);
+    const tip = await page.locator(`.choice:has(.bar[data-value="${value}"]) title`).textContent();
+    const grip = await middle(page.locator('.coins-marker .grip'));
+    await touch.drag(grip, { x: (await bar.boundingBox()).x, y: grip.y });
+    // The tips shown, the marker's coins, and the lowest balance of a meeting shown.
+    const shown = async () => [await page.getByRole('tooltip').allTextContents(),
+      Number(await page.locator('.coins-marker').getAttribute('aria-valuenow')),
+      meeting((await drawn(page)).title)?.[1]];
+    assert.deepEqual(await shown(), [[], -value, undefined], 'dragged to the bar, no tip');
+    await touch.tap(await middle(bar));
+    assert.deepEqual(await shown(), [[tip], -value, undefined], 'the first tap shows the tip');
+    await touch.tap(await middle(bar));
+    assert.deepEqual(await shown(), [[], -value, value], 'the second tap opens the meeting');
+    await touch.tap(await middle(page.locator('.step')));
+    assert.match((await drawn(page)).status, /^After guest 1 of 1000: /);
+    await page.keyboard.press('ArrowRight');  // on Step, as on Replay
+    assert.match((await drawn(page)).status, /^After guest 2 of 1000: /);
+    assert.deepEqual(page.errors, []);
+  });
+}
 
 test('a bar shows its meetings in turn, replays one, and goes back', async () => {
   const { page, counts } = await chartedRun({ keepModule: true });

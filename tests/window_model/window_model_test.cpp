@@ -58,26 +58,8 @@ TEST(ObjectNamesTest, EachRoleKeepsItsName) {
     EXPECT_EQ(row.constant, row.name);
 }
 
-TEST(RunNotesTest, TooltipsTellTheObservedAndExpectedCountOfEachCell) {
-  const RunReport report(RunOf(10, {-2, -2, 0, 1}));
-  const RunNotes notes(report);
-  // clang-format off
-  struct Row { int bin; const char* toolTip; };
-  const Row rows[] = {
-      {57, "Shortage -2\nObserved: 2 experiments\nExpected: 0.82 of 4 (probability 20.5 %)"},
-      {60, "Shortage 1\nObserved: 1 experiment\nExpected: 0.49 of 4 (probability 12.3 %)"},
-      {49, "Shortage -10\nObserved: 0 experiments\nExpected: less than 0.01 of 4 "
-           "(probability 0.0977 %)"},
-      {1, "Shortage -58 or less\nObserved: 0 experiments\nExpected: 0 (cannot occur with 10 "
-          "guests)"},
-      {63, "Shortage 4 or more\nObserved: 0 experiments\nExpected: 0 (cannot occur with 10 "
-           "guests)"}};
-  // clang-format on
-  for (const auto& [bin, tip] : rows)
-    EXPECT_EQ(notes.CellToolTip(bin), tip) << bin;
-  EXPECT_EQ(notes.AverageToolTip(),
-            "Expected average for 10 guests: -1.96\nCoins to prepare to run short in at most 5 % "
-            "of experiments: 2 by this run, 6 by theory");
+// Each cell's and the average's tooltips are in the scripted runs' golden texts below.
+TEST(RunNotesTest, TheCoinsToPrepareCountTheExperimentsOwnValues) {
   // One run, one answer: the tooltip and the copied table count the coins on the experiments'
   // own values as the chart does, also beyond the table's last value of its own.
   const RunReport far(RunOf(100, {-60, -58, 0}));

@@ -2,11 +2,15 @@
 // The chart window beside the main window. The module's chart model decides what it shows and
 // how it answers: this window forwards its keys, its pointer, its buttons, its size and a
 // replay's frames there, draws the model's view anew after each, and carries out what each
-// event asks of it: to close, to copy the picture, to move the focus, to say a replay's words.
-// It belongs to the main window and goes with it.
+// event asks of it: to close, to copy the picture, to move the focus, to say a replay's words,
+// to show a tapped bar's tooltip. It belongs to the main window and goes with it. It is never
+// scaled down as a window wider than the page is: it opens at a size the page has room for,
+// never under the smallest the model lays its texts out at, and the model lays it out anew.
 
-import { ChartDrawing, measure } from './chart_drawing.js';
+import { ChartDrawing } from './chart_drawing.js';
 import { moduleKey } from './keys.js';
+import { pageRoom } from './screen_fit.js';
+import { showTip } from './touch.js';
 import { windowFrame } from './windows.js';
 
 /** @typedef {import('./ombrix.js').ChartOutcome} ChartOutcome */
@@ -49,6 +53,9 @@ export class ChartWindow {
     this.figure = made('div', 'chart-figure');
     this.figure.setAttribute('role', 'group');
     this.figure.tabIndex = -1;
+    // Never laid out smaller than the model's least size, where its texts still fit.
+    this.figure.style.minWidth = `${record.smallest.width}px`;
+    this.figure.style.minHeight = `${record.smallest.height}px`;
     this.figure.append(this.drawing.svg);
     const spoken = (/** @type {string} */ id) => {
       const words = made('p', 'spoken');
@@ -58,24 +65,30 @@ export class ChartWindow {
     this.description = spoken('description');
     this.figure.setAttribute('aria-describedby', this.description.id);
     this.coinsDescription = spoken('coins-description');
-    // A meeting's commands, under it: its replay and the way back.
+    // A meeting's commands, under it: its replay, a step of it, and the way back.
     this.commands = made('div', 'chart-commands');
     this.commands.style.font = `${record.buttonPixels}px var(--window-face)`;
     this.replay = made('button', 'replay');
+    this.step = made('button', 'step', record.step);
+    this.step.title = record.stepKeys;
     this.back = made('button', 'back', record.back);
     this.back.title = record.backKeys;
     this.said = spoken('replay-said');
     this.said.classList.add('replay-said');
     this.said.setAttribute('aria-live', 'polite');
-    this.commands.append(this.replay, this.back, this.said);
+    this.commands.append(this.replay, this.step, this.back, this.said);
     this.client.append(this.figure, this.commands, this.description, this.coinsDescription);
     const close = made('button', 'close', '×');
     close.setAttribute('aria-label', 'Close chart');
     close.title = `Close (${record.closeKeys})`;
     this.frame.querySelector('.caption-bar')?.append(close);
     this.frame.append(this.client);
-    /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where a key arrives */
+    /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where the focus goes */
     this.parts = { Bars: this.drawing.bars, Marker: this.drawing.marker, Replay: this.replay };
+    /** @type {Map<EventTarget, ChartPart>} where a key arrives: Step's keys are the replay's */
+    this.keyParts = new Map(/** @type {[EventTarget, ChartPart][]} */ ([
+      [this.drawing.bars, 'Bars'], [this.drawing.marker, 'Marker'], [this.replay, 'Replay'],
+      [this.step, 'Replay']]));
     this.listen(close);
   }
 
@@ -84,6 +97,7 @@ export class ChartWindow {
     const { module, drawing: { svg } } = this;
     close.addEventListener('click', () => this.close());
     this.replay.addEventListener('click', () => this.carry(module.chartReplay(performance.now())));
+    this.step.addEventListener('click', () => this.carry(module.chartStep(performance.now())));
     this.back.addEventListener('click', () => this.carry(module.chartBack()));
     this.drawing.bars.addEventListener('focus', () => this.carry(module.chartFocusBars()));
     this.frame.addEventListener('keydown', (event) => this.onKeyDown(event));
@@ -101,7 +115,7 @@ export class ChartWindow {
           event.preventDefault();  // the model says where the focus goes
           if (grabs) svg.setPointerCapture(event.pointerId);  // until it lets go
         }
-        this.carry(module.chartPointer(kind, at.x, at.y));
+        this.carry(module.chartPointer(kind, at.x, at.y, event.pointerType === 'touch'));
       });
     }
     new ResizeObserver(([{ contentRect: { width, height } }]) => {
@@ -121,11 +135,24 @@ export class ChartWindow {
     if (!outcome) return;
     if (!this.isOpen) {
       this.opener = /** @type {HTMLElement | null} */ (document.activeElement);
-      const { width, height } = this.record.size;
-      Object.assign(this.client.style, { width: `${width}px`, height: `${height}px` });
       this.desktop.append(this.frame);
+      this.fitToPage();
     }
     this.carry(outcome);
+    this.frame.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  }
+
+  /** Sizes the drawing to the room the page has, from the record's smallest to its size. */
+  fitToPage() {
+    const { record: { size, smallest }, frame, client } = this;
+    const room = pageRoom();
+    // The window's own parts round its client area: its edges and its caption bar.
+    const width = room.width - (frame.offsetWidth - client.offsetWidth);
+    const height = room.height - (frame.offsetHeight - client.offsetHeight);
+    const within = (/** @type {number} */ least, /** @type {number} */ most,
+      /** @type {number} */ wanted) => `${Math.max(least, Math.min(most, wanted))}px`;
+    client.style.width = within(smallest.width, size.width, width);
+    client.style.height = within(smallest.height, size.height, height);
   }
 
   /**
@@ -150,10 +177,8 @@ export class ChartWindow {
   onKeyDown(event) {
     const key = moduleKey(event);
     if (!key) return;
-    const [part] = Object.entries(this.parts).find(([, element]) => element === event.target)
-      ?? ['Chart'];
-    const outcome = this.module.chartKey(/** @type {ChartPart} */ (part), key.name, key.control,
-      performance.now());
+    const part = (event.target && this.keyParts.get(event.target)) ?? 'Chart';
+    const outcome = this.module.chartKey(part, key.name, key.control, performance.now());
     if (!outcome.taken) return;
     event.preventDefault();
     this.carry(outcome);
@@ -170,18 +195,22 @@ export class ChartWindow {
       this.remove();
       return;
     }
-    this.draw();
+    const view = this.draw();
     if (outcome.copyPicture) this.copyPicture();
+    // A tapped bar's tooltip, as a mouse resting on the bar is shown it.
+    const chosen = outcome.showToolTip && this.drawing.bars.querySelector('.bar.chosen');
+    if (view && chosen) showTip(view.chosenToolTip, chosen.getBoundingClientRect());
     if (outcome.say) this.said.textContent = outcome.say;
     const part = outcome.focus && this.parts[outcome.focus];
     if (part && (focusing || this.frame.contains(document.activeElement))) part.focus();
   }
 
+  /** @returns {import('./ombrix.js').ChartView | null} what it shows now; null when closed */
   draw() {
-    if (!this.isOpen) return;
+    if (!this.isOpen) return null;
     if (this.resized) this.module.chartResize(this.resized.width, this.resized.height);
     this.resized = null;
-    const view = this.module.chartNow(measure);
+    const view = this.module.chartNow();
     this.drawing.draw(view);
     this.figure.setAttribute('aria-label', view.name);
     this.description.textContent = view.description;
@@ -198,6 +227,7 @@ export class ChartWindow {
       cancelAnimationFrame(this.frameRequest);
       this.frameRequest = 0;
     }
+    return view;
   }
 
   /** Takes the window away, giving the focus back to where it came from. */

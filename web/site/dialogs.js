@@ -2,6 +2,7 @@
 // The settings dialog and the message box: modal <dialog> elements built from their layout
 // records. Each call resolves once its dialog has closed.
 
+import { fitToWidth, keepInView } from './screen_fit.js';
 import { buildWindow, control } from './windows.js';
 
 /** @typedef {import('./ombrix.js').OmbrixModule} OmbrixModule */
@@ -76,10 +77,16 @@ export class Dialogs {
     window.frame.querySelector('h1')?.setAttribute('id', `${window.frame.id}-title`);
     dialog.append(window.frame);
     document.body.append(dialog);
+    dialog.showModal();
+    fitToWidth(window.frame);
+    // Above an on-screen keyboard, which the text box brings up.
+    const stopKeeping = keepInView(dialog);
+    focus.focus();
     return new Promise((resolve) => {
       /** @param {T} result */
       const close = (result) => {
         if (!dialog.open) return;  // a second click or key on its way out
+        stopKeeping();
         dialog.close();
         dialog.remove();
         resolve(result);
@@ -88,8 +95,6 @@ export class Dialogs {
         event.preventDefault();
         close(onEscape);
       });
-      dialog.showModal();
-      focus.focus();
       wire(close);
     });
   }

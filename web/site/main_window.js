@@ -4,6 +4,7 @@
 // the window. What each command does is the module's.
 
 import { moduleKey } from './keys.js';
+import { scaleOf } from './screen_fit.js';
 import { TableMenu } from './table_menu.js';
 import { onLongPress } from './touch.js';
 
@@ -28,7 +29,7 @@ export class MainWindow {
     this.menu = new TableMenu(this.layout.menu.map((item) => ({
       ...item,
       run: () => program.forward(() => program.module.menuChosen(item.name)),
-    })), (item) => this.enabled.has(item.name));
+    })), (item) => this.enabled.has(item.name), program.desktop);
     /** @type {HTMLElement | null} the loaded window's client area */
     this.client = null;
     document.addEventListener('keydown', (event) => this.onKeyDown(event));
@@ -42,21 +43,20 @@ export class MainWindow {
     this.enabled.clear();
     const client = /** @type {HTMLElement} */ (window.frame.querySelector('.client'));
     this.client = client;
+    // A point of the window's own in the table, from one of the page: the window may be scaled.
     const inTable = (/** @type {MouseEvent} */ event) => {
-      const box = client.getBoundingClientRect();
-      const at = [event.clientX - box.left, event.clientY - box.top];
-      return contains(this.layout.tableArea, at[0], at[1]) ? at : null;
+      const [box, scale] = [client.getBoundingClientRect(), scaleOf(client)];
+      return contains(this.layout.tableArea, (event.clientX - box.left) / scale,
+        (event.clientY - box.top) / scale);
     };
     client.addEventListener('contextmenu', (event) => {
-      const at = inTable(event);
-      if (!at) return;
+      if (!inTable(event)) return;
       event.preventDefault();
-      this.menu.open(client, at[0], at[1]);
+      this.menu.open(event.clientX, event.clientY);
     });
     // Some browsers do not turn a finger's long press into a right click.
     onLongPress(client, (press) => {
-      const at = inTable(press);
-      if (at && !this.menu.isOpen) this.menu.open(client, at[0], at[1]);
+      if (inTable(press) && !this.menu.isOpen) this.menu.open(press.clientX, press.clientY);
     });
   }
 
@@ -69,10 +69,13 @@ export class MainWindow {
     else this.enabled.delete(name);
   }
 
+  /** Opens the menu in the middle of the table, as the menu keys ask. */
   openMenuAtTable() {
+    if (!this.client?.isConnected) return;
     const area = this.layout.tableArea;
-    if (this.client?.isConnected)
-      this.menu.open(this.client, area.left + area.width / 2, area.top + area.height / 2);
+    const [box, scale] = [this.client.getBoundingClientRect(), scaleOf(this.client)];
+    this.menu.open(box.left + (area.left + area.width / 2) * scale,
+      box.top + (area.top + area.height / 2) * scale);
   }
 
   /**

@@ -21,6 +21,8 @@ export interface ControlRecord {
   background: 'button-face' | 'white' | 'light-cyan';
   border: 'sunken' | 'flat' | 'none';
   topLeft: boolean;
+  /** A text box that asks for a number. */
+  number: boolean;
   /** What a screen reader says of it, for a label whose text says too little; else empty. */
   spoken: string;
 }
@@ -59,12 +61,17 @@ export interface ChartWindowRecord {
   caption: string;
   /** Its client area's size in CSS pixels, as it opens. */
   size: { width: number; height: number };
+  /** The least its drawing is laid out at, in CSS pixels. */
+  smallest: { width: number; height: number };
   /** The names of the coins marker and of the bars, for a screen reader. */
   coinsMarker: string;
   bars: string;
   /** A meeting's Back button, and the keys that do as it does. */
   back: string;
   backKeys: string;
+  /** A meeting's Step button, and the key that does as it does: "Right". */
+  step: string;
+  stepKeys: string;
   /** The keys that close it: "Esc". */
   closeKeys: string;
   /** The bars' fill, which the main window's table shares, as CSS writes a colour. */
@@ -175,6 +182,8 @@ export interface ChartView {
   coinsDescription: string;
   /** -1 for none. */
   chosenBar: number;
+  /** The chosen bar's tooltip; empty for none. */
+  chosenToolTip: string;
   /** The replay's one button: Replay, Pause or Resume. */
   replayCaption: string;
   /** While it runs, the replay asks for frames. */
@@ -211,6 +220,8 @@ export interface ChartOutcome {
   focus: ChartPart | null;
   /** Told to a screen reader now; empty for nothing. */
   say: string;
+  /** The chosen bar's tooltip is shown beside it, as a finger's tap asks. */
+  showToolTip: boolean;
 }
 
 export interface OmbrixModule {
@@ -223,7 +234,9 @@ export interface OmbrixModule {
    * 120 experiments", "Number of guests: 100"; empty for a label whose text says it all.
    */
   spoken(name: string, text: string): string;
-  chartWindow(): ChartWindowRecord;
+  /** The chart window's record; the chart measures its texts' widths in pixels by `measure`. */
+  chartWindow(measure: (text: string, pixels: number, bold: boolean) => number):
+    ChartWindowRecord;
   /** The program's events, each answered with the effects the page carries out. */
   startUp(): Effect[];
   activated(window: ProgramWindow): Effect[];
@@ -249,16 +262,18 @@ export interface OmbrixModule {
   chartKey(part: ChartPart, key: string, control: boolean, nowMs: number):
     ChartOutcome & { taken: boolean };
   chartFocusBars(): ChartOutcome;
-  /** At a point of the drawing, in its own pixels. */
-  chartPointer(kind: 'down' | 'move' | 'up' | 'cancel', x: number, y: number): ChartOutcome;
+  /** At a point of the drawing, in its own pixels; `touch` for a finger. */
+  chartPointer(kind: 'down' | 'move' | 'up' | 'cancel', x: number, y: number, touch: boolean):
+    ChartOutcome;
   /** Whether a press there takes hold of the coins marker. */
   chartGrabs(x: number, y: number): boolean;
   chartReplay(nowMs: number): ChartOutcome;
+  chartStep(nowMs: number): ChartOutcome;
   chartTick(nowMs: number): ChartOutcome;
   /** The drawing's size in pixels. */
   chartResize(width: number, height: number): void;
-  /** What it shows now, its texts laid out by `measure`'s widths in pixels. */
-  chartNow(measure: (text: string, pixels: number, bold: boolean) => number): ChartView;
+  /** What it shows now. */
+  chartNow(): ChartView;
 }
 
 export default function createOmbrix(options?: object): Promise<OmbrixModule>;

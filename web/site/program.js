@@ -3,10 +3,12 @@
 // effects they give back with the DOM and <dialog>: which window is loaded, the dialogs, the
 // controls' texts and states, the cues, the chart and the ending.
 
+import { measure } from './chart_drawing.js';
 import { ChartWindow } from './chart_window.js';
 import { Cues } from './cues.js';
 import { Dialogs } from './dialogs.js';
 import { MainWindow } from './main_window.js';
+import { fitToWidth } from './screen_fit.js';
 import { buildWindow, control, printLines, showText } from './windows.js';
 
 /** @typedef {import('./ombrix.js').OmbrixModule} OmbrixModule */
@@ -28,7 +30,7 @@ export class Program {
     this.layouts = { Main: module.mainWindow(), Help: module.helpWindow() };
     const { cues } = this.layouts.Main;
     this.cues = new Cues([cues.command, cues.exit]);
-    const chartWindow = module.chartWindow();
+    const chartWindow = module.chartWindow(measure);
     // The table's cells share the bars' light cyan.
     document.documentElement.style.setProperty('--light-cyan', chartWindow.lightCyan);
     this.chart = new ChartWindow(chartWindow, desktop, module);
@@ -73,6 +75,7 @@ export class Program {
         this.load(effect.window);
         return module.activated(effect.window);  // at once: the window is the active one
       case 'Unload':
+        this.mainWindow.menu.close();  // it stands over the page, not in the window
         this.loaded?.window.frame.remove();
         this.loaded = null;
         break;
@@ -133,6 +136,7 @@ export class Program {
     const window = buildWindow(layout);
     this.loaded = { name, window };
     this.desktop.append(window.frame);
+    fitToWidth(window.frame);
     document.title = layout.caption;
     for (const [id, element] of window.controls) {
       if (element instanceof HTMLButtonElement)
@@ -174,6 +178,7 @@ export class Program {
   end() {
     this.cues.close();
     this.chart.close();
+    this.mainWindow.menu.close();
     this.loaded = null;
     this.desktop.replaceChildren();
     this.endedNotice.hidden = false;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table's menu: a small pop-up menu, opened by a right click on the table or by the menu
 // keys, with the arrow keys, Enter and Esc as in any menu. A page's own menu, since a
-// browser's context menu cannot be given commands.
+// browser's context menu cannot be given commands; it stands over the page, outside a window
+// that is scaled down, so that its items keep their size.
+
+import { popUpAt } from './screen_fit.js';
 
 /**
  * A command of the menu, by its object name.
@@ -12,9 +15,11 @@ export class TableMenu {
   /**
    * @param {MenuItem[]} items
    * @param {(item: MenuItem) => boolean} isEnabled whether a command can be carried out now
+   * @param {HTMLElement} page where it stands, over the windows, placed in the document
    */
-  constructor(items, isEnabled) {
+  constructor(items, isEnabled, page) {
     this.items = items;
+    this.page = page;
     this.isEnabled = isEnabled;
     /** @type {HTMLElement | null} the menu while it is open */
     this.menu = null;
@@ -30,12 +35,11 @@ export class TableMenu {
   }
 
   /**
-   * Opens the menu at a point of `area`.
-   * @param {HTMLElement} area
+   * Opens the menu at a point of the layout viewport.
    * @param {number} x
    * @param {number} y
    */
-  open(area, x, y) {
+  open(x, y) {
     this.close();
     this.opener = /** @type {HTMLElement | null} */ (document.activeElement);
     const menu = document.createElement('div');
@@ -63,10 +67,8 @@ export class TableMenu {
     });
     menu.append(...buttons);
     menu.addEventListener('keydown', (event) => this.onKeyDown(event, buttons));
-    area.append(menu);
-    // Kept inside the area, as a menu is kept on the screen.
-    menu.style.left = `${Math.min(x, area.clientWidth - menu.offsetWidth)}px`;
-    menu.style.top = `${Math.min(y, area.clientHeight - menu.offsetHeight)}px`;
+    this.page.append(menu);
+    popUpAt(menu, x, y);  // kept on the screen
     this.menu = menu;
     document.addEventListener('pointerdown', this.closeOnOutside, true);
     buttons[0].focus();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a finger needs that a browser gives a mouse alone. A browser shows an element's title
 // to a mouse that rests on it, never to a touch: a tap on an element with a title shows the
-// title beside it instead, until the next touch anywhere. And some browsers turn no long press
-// into a right click: onLongPress does.
+// title beside it instead, until the next touch anywhere, as showTip shows any other tip (a
+// tapped bar's). And some browsers turn no long press into a right click: onLongPress does.
+
+import { popUpAt } from './screen_fit.js';
 
 /** How long a finger presses for a menu rather than a tap, in milliseconds. */
 const kLongPress = 500;
@@ -17,23 +19,30 @@ function onPointerDown(event) {
   pressedAt = event.timeStamp;
 }
 
+/**
+ * Shows a tip below a box of the layout viewport, inside the visible area, until the next
+ * touch anywhere.
+ * @param {string} text
+ * @param {DOMRect} box
+ */
+export function showTip(text, box) {
+  shown?.remove();
+  const tip = document.createElement('div');
+  tip.className = 'touch-tip';
+  tip.setAttribute('role', 'tooltip');
+  tip.textContent = text;
+  document.body.append(tip);
+  popUpAt(tip, box.left, box.bottom + 4);
+  shown = tip;
+}
+
 /** @param {PointerEvent} event */
 function onPointerUp(event) {
   // A long press is not a tap: it opens a menu instead.
   if (event.pointerType !== 'touch' || event.timeStamp - pressedAt >= kLongPress) return;
   const target = /** @type {Element} */ (event.target).closest('[title]');
-  if (!(target instanceof HTMLElement) || !target.title) return;
-  const tip = document.createElement('div');
-  tip.className = 'touch-tip';
-  tip.setAttribute('role', 'tooltip');
-  tip.textContent = target.title;
-  document.body.append(tip);
-  // Below the element, kept inside the page.
-  const box = target.getBoundingClientRect();
-  const left = Math.min(box.left, document.documentElement.clientWidth - tip.offsetWidth - 4);
-  tip.style.left = `${Math.max(4, left) + scrollX}px`;
-  tip.style.top = `${box.bottom + 4 + scrollY}px`;
-  shown = tip;
+  if (target instanceof HTMLElement && target.title)
+    showTip(target.title, target.getBoundingClientRect());
 }
 
 /** Shows titles on a tap, in the whole page. */

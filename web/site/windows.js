@@ -41,6 +41,8 @@ function makeControl(record) {
     case 'text': {
       const input = document.createElement('input');
       input.type = 'text';
+      // A keyboard with the digits, the point and the sign first; any text is still taken.
+      if (record.number) input.inputMode = 'decimal';
       input.spellcheck = false;
       input.autocomplete = 'off';
       return input;
@@ -163,8 +165,9 @@ export function printLines(area, lines) {
     text.append(row);
   }
   area.replaceChildren(text);
+  // Both as drawn, in a window that may be scaled: the text spans the area's width.
+  const room = text.getBoundingClientRect().width;
   const spans = [...text.querySelectorAll('span')];
   const widest = Math.max(...spans.map((span) => span.getBoundingClientRect().width));
-  if (widest > area.clientWidth)
-    text.style.transform = `scaleX(${area.clientWidth / widest})`;
+  if (widest > room) text.style.transform = `scaleX(${room / widest})`;
 }
