@@ -69,35 +69,31 @@ wait_for_window '^Experiment of Ombrix 2＿Help' >/dev/null
 grab "$repo_root/docs/help-window$suffix.png" 206 136 634 581
 
 [[ -z $suffix ]] || exit 0
-kill "$program_pid" && stop_virtual_display
-start_virtual_display 1024x768
-start_window_manager
-start_program
-main="$(wait_for_window '^Experiment of Ombrix 2　')"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 560)) $((Y + 468)) click 1 # Experiment Start
-sleep 0.5
-xdotool key ctrl+g
-wait_for_window '^Experiment of Ombrix 2＿Chart' >/dev/null
-sleep 0.5
+
+# On a fresh screen of `$1` with a window manager: a run, and its chart through the shortcut.
+# Leaves the main window's place in X and Y, and the chart's window in `chart`.
+chart_on_screen() {
+  kill "$program_pid" && stop_virtual_display
+  start_virtual_display "$1"
+  start_window_manager
+  start_program
+  main="$(wait_for_window '^Experiment of Ombrix 2　')"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove $((X + 560)) $((Y + 468)) click 1 # Experiment Start
+  sleep 0.5
+  xdotool key ctrl+g
+  chart="$(wait_for_window '^Experiment of Ombrix 2＿Chart')"
+  sleep 0.5
+}
+
+chart_on_screen 1024x768
 xdotool mousemove $((X + 300)) $((Y + 12)) click 1 # the main window's title strip
 sleep 0.5
 import -window root "$repo_root/docs/chart-above-main.png"
 echo "wrote $repo_root/docs/chart-above-main.png"
 
 # A Chromebook's screen: the chart opens beside the main window, narrower than its own size.
-kill "$program_pid" && stop_virtual_display
-start_virtual_display 1366x768
-start_window_manager
-start_program
-main="$(wait_for_window '^Experiment of Ombrix 2　')"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 560)) $((Y + 468)) click 1 # Experiment Start
-sleep 0.5
-xdotool key ctrl+g
-chart="$(wait_for_window '^Experiment of Ombrix 2＿Chart')"
-sleep 0.5
+chart_on_screen 1366x768
 import -window "$chart" "$repo_root/docs/chart-window-chromebook.png"
 echo "wrote $repo_root/docs/chart-window-chromebook.png"
