@@ -6,8 +6,8 @@
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { chartAgainstRecords, closeDialog, dialog, dialogTitle, open, settle, startSite, text,
-  violations } from './browser.mjs';
+import { chartAgainstRecords, closeDialog, dialog, dialogTitle, finger, open, settle, startSite,
+  text, violations } from './browser.mjs';
 
 let stopSite;
 before(async () => { stopSite = await startSite(); });
@@ -96,11 +96,8 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     // A finger pressing long opens the menu, where a browser makes no right click of it; its
     // tap shows no tooltip then.
     await page.evaluate(() => addEventListener('contextmenu', (e) => e.stopPropagation(), true));
-    const { x, y } = await page.locator('[id="dosu(40)"]').boundingBox();
-    const cdp = await page.context().newCDPSession(page);
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
-    await page.getByRole('menu').waitFor();
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await (await finger(page)).press(await page.locator('[id="dosu(40)"]').boundingBox(),
+      () => page.getByRole('menu').waitFor());
     assert.equal(await page.getByRole('tooltip').count(), 0);
     await page.locator('[id="dosu(1)"]').click();  // outside it: it closes, and shows no tap tip
     assert.deepEqual([await page.getByRole('menu').count(), await page.getByRole('tooltip').count()],

@@ -219,13 +219,14 @@ export async function finger(page) {
   const cdp = await page.context().newCDPSession(page);
   const touch = (type, ...touchPoints) => cdp.send('Input.dispatchTouchEvent',
     { type, touchPoints });
-  return {
-    tap: async (at) => { await touch('touchStart', at); await touch('touchEnd'); },
-    drag: async (from, to) => {  // in eight moves
-      await touch('touchStart', from);
-      for (let part = 1 / 8; part <= 1; part += 1 / 8) await touch('touchMove',
-        { x: from.x + (to.x - from.x) * part, y: from.y + (to.y - from.y) * part });
-      await touch('touchEnd');
-    },
+  /** Lands at `at`, and lifts once `meanwhile` is done. */
+  const press = async (at, meanwhile = async () => {}) => {
+    await touch('touchStart', at);
+    await meanwhile();
+    await touch('touchEnd');
   };
+  return { press, tap: (at) => press(at), drag: (from, to) => press(from, async () => {
+    for (let part = 1 / 8; part <= 1; part += 1 / 8) await touch('touchMove',  // in eight moves
+      { x: from.x + (to.x - from.x) * part, y: from.y + (to.y - from.y) * part });
+  }) };
 }

@@ -61,19 +61,23 @@ for (const [screen, options] of [['a standard', {}],
   test(`on ${screen} touch screen a finger drags the marker, taps a bar for its tooltip and again for its meeting, and steps it`, async () => {
     const { page } = await chartedRun({ hasTouch: true, ...options }, '1000');
     const touch = await finger(page);
-    // The bar left of the tallest, which the bars chose, and its tooltip.
+    // The bar left of the tallest, which the bars chose, and one further left, with their tips.
     const value = Number(await page.locator('.bar.chosen').getAttribute('data-value')) - 1;
-    const bar = page.locator(`.bar[data-value="${value}"]`);
-    const tip = await page.locator(`.choice:has(.bar[data-value="${value}"]) title`).textContent();
+    const [bar, far] = [value, value - 5].map((v) => page.locator(`.bar[data-value="${v}"]`));
+    const tip = (v) => page.locator(`.choice:has(.bar[data-value="${v}"]) title`).textContent();
     const grip = await middle(page.locator('.coins-marker .grip'));
     await touch.drag(grip, { x: (await bar.boundingBox()).x, y: grip.y });
-    // The tips shown, the marker's coins, and the lowest balance of a meeting shown.
-    const shown = async () => [await page.getByRole('tooltip').allTextContents(),
-      Number(await page.locator('.coins-marker').getAttribute('aria-valuenow')),
-      meeting((await drawn(page)).title)?.[1]];
-    assert.deepEqual(await shown(), [[], -value, undefined], 'dragged to the bar, no tip');
+    // The tips shown, each at the tapped bar or moved left into the page, the marker's coins,
+    // and the lowest balance of a meeting shown.
+    const shown = async (tapped) => [await page.getByRole('tooltip').evaluateAll((tips,
+      [x, right]) => tips.map((shown) => [shown.textContent, shown.getBoundingClientRect().left
+        >= x - 1 || shown.getBoundingClientRect().right >= right - 5]), [(await tapped
+      ?.boundingBox())?.x, page.viewportSize().width]), Number(await page.locator('.coins-marker')
+      .getAttribute('aria-valuenow')), meeting((await drawn(page)).title)?.[1]];
+    await touch.tap(await middle(far));
+    assert.deepEqual(await shown(far), [[[await tip(value - 5), true]], -value, undefined], 'far');
     await touch.tap(await middle(bar));
-    assert.deepEqual(await shown(), [[tip], -value, undefined], 'the first tap shows the tip');
+    assert.deepEqual(await shown(bar), [[[await tip(value), true]], -value, undefined], 'beside');
     await touch.tap(await middle(bar));
     assert.deepEqual(await shown(), [[], -value, value], 'the second tap opens the meeting');
     await touch.tap(await middle(page.locator('.step')));
