@@ -67,12 +67,12 @@ for (const [screen, options] of [['a standard', {}],
     const tip = (v) => page.locator(`.choice:has(.bar[data-value="${v}"]) title`).textContent();
     const grip = await middle(page.locator('.coins-marker .grip'));
     await touch.drag(grip, { x: (await bar.boundingBox()).x, y: grip.y });
-    // The tips shown, each at the tapped bar or moved left into the page, the marker's coins,
-    // and the lowest balance of a meeting shown.
-    const shown = async (tapped) => [await page.getByRole('tooltip').evaluateAll((tips,
-      [x, right]) => tips.map((shown) => [shown.textContent, shown.getBoundingClientRect().left
-        >= x - 1 || shown.getBoundingClientRect().right >= right - 5]), [(await tapped
-      ?.boundingBox())?.x, page.viewportSize().width]), Number(await page.locator('.coins-marker')
+    // The tips shown, each under the tapped bar, moved left into the page if need be, wherever
+    // the page is scrolled; the marker's coins; and the lowest balance of a meeting shown.
+    const shown = async (tapped) => [await page.getByRole('tooltip').evaluateAll((tips, at) =>
+      tips.map((tip) => [tip.textContent, tip.getBoundingClientRect()]).map(([text, box]) => [text,
+        (box.left >= at.x - 1 || box.right >= innerWidth - 5) && Math.abs(box.top - at.y - at.height - 4) < 1.5]),
+      await tapped?.boundingBox()), Number(await page.locator('.coins-marker')
       .getAttribute('aria-valuenow')), meeting((await drawn(page)).title)?.[1]];
     await touch.tap(await middle(far));
     assert.deepEqual(await shown(far), [[[await tip(value - 5), true]], -value, undefined], 'far');
