@@ -55,7 +55,8 @@ struct Drawer {
   const TextWidth& width;
   double s = TextScale(scene.size);
 
-  Stroke Line(Stroke stroke) const { return Scaled(stroke, s); }
+  // A line of the palette at this scale.
+  Stroke Sized(Stroke stroke) const { return Scaled(stroke, s); }
   void Label(const char* role, std::string text, Point at, Anchor anchor = Anchor::Middle) {
     scene.back.push_back(
         Text(role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor));
@@ -65,7 +66,7 @@ struct Drawer {
                               Anchor::Middle, upright));
   }
   void Tick(double x, double y) {
-    scene.back.push_back(ombrix::Line("tick", {x, y}, {x, y + 4 * s}, Line(P::kAxis)));
+    scene.back.push_back(Line("tick", {x, y}, {x, y + 4 * s}, Sized(P::kAxis)));
   }
   // The white ground, and the title's lines.
   void Title(const Heading& heading) {
@@ -114,8 +115,8 @@ struct Drawer {
         const LegendEntry& entry = entries[k];
         scene.front.push_back(
             entry.bar
-                ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, Line(P::kBarEdge))
-                : ombrix::Line("legend-key", {x, y}, {x + key, y}, Line(entry.line)));
+                ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, Sized(P::kBarEdge))
+                : Line("legend-key", {x, y}, {x + key, y}, Sized(entry.line)));
         if (entry.dot)
           scene.front.push_back(
               Circle("legend-key", {x + key / 2, y}, P::kExpectedPointRadius * s, P::kBlack));
@@ -261,11 +262,11 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   for (int count = 0; count <= run.counts.top; count += run.counts.step) {
     const double y = at.CountY(count);
     scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y},
-                              draw.Line(count ? P::kGrid : P::kAxis)));
+                              draw.Sized(count ? P::kGrid : P::kAxis)));
     draw.Label("count-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
   }
   scene.back.push_back(
-      Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Line(P::kAxis)));
+      Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Sized(P::kAxis)));
   draw.AxisName("count-axis", ChartTexts::kCountAxis, {16 * s, plot.top + plot.height / 2}, true);
   // The shortage axis: its values on multiples of the label step, under their bars.
   const int step = run.ValueLabelStep();
@@ -285,8 +286,8 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
     const Box drawn{band.left + band.width * (1 - kBarShare) / 2, top, band.width * kBarShare,
                     plot.Bottom() - top};
     scene.bars.push_back(bar == chosen
-                             ? Rect("bar chosen", drawn, P::kChosenFill, draw.Line(P::kChosenEdge))
-                             : Rect("bar", drawn, P::kBarFill, draw.Line(P::kBarEdge)));
+                             ? Rect("bar chosen", drawn, P::kChosenFill, draw.Sized(P::kChosenEdge))
+                             : Rect("bar", drawn, P::kBarFill, draw.Sized(P::kBarEdge)));
     scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
   }
 
@@ -295,8 +296,9 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   const Box grip = at.Grip(coins);
   const double g = grip.width / 24;  // the grip's own scale
   scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), grip};
-  scene.marker = {Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, draw.Line(P::kCoinsMarker)),
-                  Rect("grip", grip, P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3 * g)};
+  scene.marker = {
+      Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, draw.Sized(P::kCoinsMarker)),
+      Rect("grip", grip, P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3 * g)};
   for (const double down : {10, 15, 20})
     scene.marker.push_back(Line("grip-line", {x - 6 * g, grip.top + down * g},
                                 {x + 6 * g, grip.top + down * g}, Scaled(P::kGripLines, g)));
@@ -304,7 +306,7 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   std::vector<Point> expected;
   for (int bar = 0; bar < run.BarCount(); ++bar)
     expected.push_back({middle(bar), at.CountY(run.expected[bar])});
-  scene.front.push_back(Path("expected-line", expected, draw.Line(P::kExpected)));
+  scene.front.push_back(Path("expected-line", expected, draw.Sized(P::kExpected)));
   for (const Point point : expected)
     scene.front.push_back(Circle("expected-point", point, P::kExpectedPointRadius * s, P::kBlack));
   for (const auto& [role, markerCoins, stroke] :
@@ -312,7 +314,7 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
         {"marker by-theory", run.coinsByTheory, P::kCoinsByTheory}}) {
     const double markerX = at.CoinsX(markerCoins);
     scene.front.push_back(
-        Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, draw.Line(stroke)));
+        Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, draw.Sized(stroke)));
   }
   draw.Status("coins-text", at.Head(), CoinsMarkerText(run, coins), true, P::kCoinsText);
 
@@ -382,12 +384,12 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
        balance <= highest; balance += step) {
     const double y = at.BalanceY(balance);
     if (balance != 0)
-      scene.back.push_back(Line("grid", {plot.left, y}, {plot.Right(), y}, draw.Line(P::kGrid)));
+      scene.back.push_back(Line("grid", {plot.left, y}, {plot.Right(), y}, draw.Sized(P::kGrid)));
     draw.Label("balance-label", std::to_string(balance), {plot.left - 6 * s, y}, Anchor::End);
   }
   const double zero = at.BalanceY(0);
   scene.back.push_back(
-      Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, draw.Line(P::kZeroLine)));
+      Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, draw.Sized(P::kZeroLine)));
   draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
                 true);
   // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
@@ -401,7 +403,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   for (const auto& [from, to] :
        {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
         {Point{plot.left, plot.top}, Point{plot.left, plot.Bottom()}}})
-    scene.back.push_back(Line("axis", from, to, draw.Line(P::kAxis)));
+    scene.back.push_back(Line("axis", from, to, draw.Sized(P::kAxis)));
   draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
                 {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
 
@@ -416,7 +418,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
         steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 2])});
       steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 1])});
     }
-    scene.front.push_back(Path("walk", std::move(steps), draw.Line(P::kWalk)));
+    scene.front.push_back(Path("walk", std::move(steps), draw.Sized(P::kWalk)));
   }
   if (shown >= walk.lowestGuest && walk.lowestGuest > 0) {
     const Point dot{at.GuestX(walk.lowestGuest), at.BalanceY(walk.lowest)};
