@@ -41,7 +41,7 @@ function makeControl(record) {
     case 'text': {
       const input = document.createElement('input');
       input.type = 'text';
-      // A keyboard with the digits, the point and the sign first; any text is still taken.
+      // A keyboard with the digits and the point first; any text is still taken.
       if (record.number) input.inputMode = 'decimal';
       input.spellcheck = false;
       input.autocomplete = 'off';
