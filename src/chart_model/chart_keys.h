@@ -18,8 +18,8 @@ struct Key {
 };
 
 // Where a key arrives: the main window's table (whose menu's shortcuts act on the whole
-// window), the chart window, its bars, its coins marker, or a meeting's Replay button.
-enum class KeyPart { Table, Chart, Bars, Marker, Replay };
+// window), the chart window, its bars, its coins marker, or a meeting's Replay or Step button.
+enum class KeyPart { Table, Chart, Bars, Marker, Replay, Step };
 
 enum class Command {
   None,
@@ -78,8 +78,11 @@ inline constexpr KeyBinding kKeyMap[] = {
 };
 
 // The command of `key` where it arrives; a key that does nothing there gives Command::None,
-// and a key of the chart window's own gives its command from any part of that window.
+// and a key of the chart window's own gives its command from any part of that window. Step
+// takes the keys of Replay, the other button of a replay.
 constexpr Command CommandOf(KeyPart part, Key key) {
+  if (part == KeyPart::Step)
+    part = KeyPart::Replay;
   for (const KeyBinding& binding : kKeyMap)
     if (binding.part == part && binding.key == key)
       return binding.command;

@@ -178,7 +178,10 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress)
     return QWidget::eventFilter(watched, event);
   auto& key = *static_cast<QKeyEvent*>(event);
-  Forward(watched == coins_ ? KeyPart::Marker : KeyPart::Replay, key);
+  Forward(watched == coins_  ? KeyPart::Marker
+          : watched == step_ ? KeyPart::Step
+                             : KeyPart::Replay,
+          key);
   return key.isAccepted();
 }
 
@@ -198,7 +201,7 @@ void ChartWindow::Carry(const ChartOutcome& outcome) {
   if (!outcome.say.empty())
     replay_->setAccessibleDescription(ToQString(outcome.say));
   if (outcome.focus && isVisible()) {
-    QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_};
+    QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_, step_};
     if (QWidget* part = parts[int(*outcome.focus)])
       part->setFocus(Qt::OtherFocusReason);
   }

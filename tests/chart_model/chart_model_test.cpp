@@ -41,7 +41,8 @@ TEST(ChartKeysTest, EachKeyGivesItsCommandWhereItArrives) {
       {Bars, {"Left"}, Command::BarBefore}, {Bars, {"Space"}, Command::ShowMeeting},
       {Marker, {"Left"}, Command::CoinAdded}, {Marker, {"Down"}, Command::CoinTaken},
       {Marker, {"PgDown"}, Command::FiveCoinsTaken}, {Marker, {"Backspace"}, Command::Back},
-      {Replay, {"Right"}, Command::StepGuest}, {Replay, {"Left"}, Command::None}};
+      {Replay, {"Right"}, Command::StepGuest}, {Replay, {"Left"}, Command::None},
+      {Step, {"Right"}, Command::StepGuest}, {Step, {"Esc"}, Command::Leave}};
   // clang-format on
   for (const Row& row : rows)
     EXPECT_EQ(int(CommandOf(row.part, row.key)), int(row.command))

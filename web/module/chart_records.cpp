@@ -13,7 +13,7 @@ using emscripten::val;
 
 namespace {
 
-constexpr std::string_view kPartNames[] = {"Table", "Chart", "Bars", "Marker", "Replay"};
+constexpr std::string_view kPartNames[] = {"Table", "Chart", "Bars", "Marker", "Replay", "Step"};
 
 val StrokeRecord(val shape, const Stroke& stroke) {
   shape.set("stroke", CssColour(stroke.colour));

@@ -83,12 +83,9 @@ export class ChartWindow {
     close.title = `Close (${record.closeKeys})`;
     this.frame.querySelector('.caption-bar')?.append(close);
     this.frame.append(this.client);
-    /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where the focus goes */
-    this.parts = { Bars: this.drawing.bars, Marker: this.drawing.marker, Replay: this.replay };
-    /** @type {Map<EventTarget, ChartPart>} where a key arrives: Step's keys are the replay's */
-    this.keyParts = new Map(/** @type {[EventTarget, ChartPart][]} */ ([
-      [this.drawing.bars, 'Bars'], [this.drawing.marker, 'Marker'], [this.replay, 'Replay'],
-      [this.step, 'Replay']]));
+    /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where a key arrives */
+    this.parts = { Bars: this.drawing.bars, Marker: this.drawing.marker, Replay: this.replay,
+      Step: this.step };
     this.listen(close);
   }
 
@@ -177,8 +174,10 @@ export class ChartWindow {
   onKeyDown(event) {
     const key = moduleKey(event);
     if (!key) return;
-    const part = (event.target && this.keyParts.get(event.target)) ?? 'Chart';
-    const outcome = this.module.chartKey(part, key.name, key.control, performance.now());
+    const [part] = Object.entries(this.parts).find(([, element]) => element === event.target)
+      ?? ['Chart'];
+    const outcome = this.module.chartKey(/** @type {ChartPart} */ (part), key.name, key.control,
+      performance.now());
     if (!outcome.taken) return;
     event.preventDefault();
     this.carry(outcome);

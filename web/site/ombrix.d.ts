@@ -191,7 +191,7 @@ export interface ChartView {
 }
 
 /** Where a key arrives. */
-export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay';
+export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay' | 'Step';
 
 export type ProgramWindow = 'Main' | 'Help';
 
