@@ -10,6 +10,7 @@
 #include "input_box.h"
 #include "message_box.h"
 #include "program.h"
+#include "screen_reader.h"
 
 namespace ombrix {
 
@@ -140,6 +141,9 @@ Effects ProgramWindows::CarryOne(const Effect& effect) {
       break;
     case EffectKind::OpenTableMenu:
       Main().OpenTableMenu();
+      break;
+    case EffectKind::Announce:
+      Announce(ToQString(effect.text));
       break;
     case EffectKind::End:
       program_.End(effect.status);

@@ -143,7 +143,8 @@ ChartOutcome ChartModel::ShowMeeting(int bar) {
   lastMeetingOf_[bar] = *next;
   walk_ = meetings_.replay(*next);
   StopReplay();
-  return {.focus = KeyPart::Replay};
+  // Said as the focus comes to Replay, which names no meeting.
+  return {.focus = KeyPart::Replay, .say = TextsOf(walk_, run_->experimentCount).caption};
 }
 
 ChartOutcome ChartModel::PointerDown(Point at, Pointer pointer) {

@@ -28,15 +28,16 @@ enum class EffectKind {
   Chart,          // chart: told to the chart window, which ignores a call it has no use for
   CopyText,       // text: put on the clipboard
   OpenTableMenu,  // the table's menu, at the table's centre
+  Announce,       // text: told to a screen reader now, whatever has the focus
   End,            // status: the program ends at once; nothing follows
 };
 
 // The names of the kinds and calls, as the page and the tests read them.
 inline const char* KindName(EffectKind kind) {
-  static const char* const kNames[] = {"Load",   "Unload",        "AskText",       "AskOk",
-                                       "Yield",  "RunExperiment", "SetText",       "SetToolTip",
-                                       "Enable", "Busy",          "PlayCue",       "PrintHelp",
-                                       "Chart",  "CopyText",      "OpenTableMenu", "End"};
+  static const char* const kNames[] = {
+      "Load",    "Unload",     "AskText",       "AskOk",    "Yield",   "RunExperiment",
+      "SetText", "SetToolTip", "Enable",        "Busy",     "PlayCue", "PrintHelp",
+      "Chart",   "CopyText",   "OpenTableMenu", "Announce", "End"};
   return kNames[static_cast<int>(kind)];
 }
 

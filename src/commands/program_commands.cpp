@@ -10,6 +10,7 @@
 #include "run_notes.h"
 #include "run_time_error.h"
 #include "shortage_chart.h"
+#include "table_texts.h"
 
 namespace ombrix {
 namespace {
@@ -119,9 +120,14 @@ Effects ProgramCommands::RunExperiment() {
   Effects effects;
   ShowRun(effects);
   effects.insert(effects.end(),
-                 {Enable(Layout::kStart, false), Enable(Layout::kExit, true),
-                  Enable(Layout::kInit, true), Busy(false), Enable(Layout::kShowChart.name, true),
-                  Enable(Layout::kCopyTable.name, true), Chart(ChartCall::Run)});
+                 {Enable(Layout::kStart, false),
+                  Enable(Layout::kExit, true),
+                  Enable(Layout::kInit, true),
+                  Busy(false),
+                  Enable(Layout::kShowChart.name, true),
+                  Enable(Layout::kCopyTable.name, true),
+                  Chart(ChartCall::Run),
+                  {.kind = EffectKind::Announce, .text = RunNotes(*report_).Finished()}});
   return effects;
 }
 
@@ -152,7 +158,7 @@ Effects ProgramCommands::Init() {
                                  SetText(Layout::kAverage, ""), SetText(Layout::kGuestCount, "")});
   report_.reset();
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    effects.push_back(SetToolTip(Layout::CellName(bin), ""));
+    effects.push_back(SetToolTip(Layout::CellName(bin), kTableHint));
   effects.insert(effects.end(),
                  {SetToolTip(Layout::kAverage, ""), Enable(Layout::kShowChart.name, false),
                   Enable(Layout::kCopyTable.name, false), Chart(ChartCall::Init)});

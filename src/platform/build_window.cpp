@@ -124,6 +124,7 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
     widget->setObjectName(ToQString(control.name));
     widget->setFont(WindowFont(control.points, control.bold));
     widget->setGeometry(ToQRect(control.Pixels()));
+    widget->setToolTip(ToQString(control.toolTip));
     if (control.kind != ControlKind::MediaControl)
       widget->show();
   }

@@ -58,6 +58,8 @@ struct ControlSpec {
   // For text boxes: it asks for a number, so an on-screen keyboard offers numbers first. It
   // still takes any text. (The desktop asks through Qt's own input dialog.)
   bool number = false;
+  // Shown when the pointer rests on it, until a command sets another; empty for none.
+  std::string toolTip{};
   // For labels: what a screen reader says, made from the current text; empty to say the text.
   using Describe = std::function<std::string(std::string_view text)>;
   Describe describe{};

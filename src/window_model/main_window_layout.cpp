@@ -140,6 +140,7 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
            .rect = {left, countTop, kCellWidth, kCellHeight},
            .points = kValuePoints,
            .background = Background::White,
+           .toolTip = kTableHint,
            .describe = [bin](std::string_view text) { return SpokenCell(bin, text); }});
     }
   }

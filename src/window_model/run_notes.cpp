@@ -19,15 +19,23 @@ double RunNotes::Expected(int bin) const {
   return report_.law.BinProbability(bin) * report_.run.experimentCount;
 }
 
+std::string RunNotes::Finished() const {
+  const ShortageRun& run = report_.run;
+  return "Run finished: " + Plural(run.experimentCount, "experiment") + ", average of shortage " +
+         AverageText(run.average);
+}
+
 std::string RunNotes::CellToolTip(int bin) const {
   const ShortageRun& run = report_.run;
   const double probability = report_.law.BinProbability(bin);
   std::string text = "Shortage " + BinName(bin) +
                      "\nObserved: " + Plural(run.table.Count(bin), "experiment") + "\nExpected: ";
   if (probability == 0)
-    return text + "0 (cannot occur with " + Plural(run.guestCount, "guest") + ")";
-  return text + ExpectedCount(probability * run.experimentCount) + " of " +
-         std::to_string(run.experimentCount) + " (probability " + Percent(probability) + ")";
+    text += "0 (cannot occur with " + Plural(run.guestCount, "guest") + ")";
+  else
+    text += ExpectedCount(probability * run.experimentCount) + " of " +
+            std::to_string(run.experimentCount) + " (probability " + Percent(probability) + ")";
+  return text + "\n" + kTableHintAfterRun;
 }
 
 std::string RunNotes::AverageToolTip() const {

@@ -16,6 +16,9 @@ class RunNotes {
   // For the count cell of `bin`: its value or range, the observed count, and the expected
   // count with its probability.
   std::string CellToolTip(int bin) const;
+  // What a screen reader is told once the run is shown: "Run finished: 1000 experiments,
+  // average of shortage -7.4".
+  std::string Finished() const;
   // For the average: the expected average, and the coins that cover 95 % of experiments by
   // this run, counted on the experiments' own values as the chart counts them, and by theory.
   std::string AverageToolTip() const;

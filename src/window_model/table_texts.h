@@ -18,6 +18,12 @@ std::string HeaderCaption(int bin);
 // What a screen reader says of its header: "shortage -58 or less".
 std::string SpokenHeader(int bin);
 
+// Where the table's extras are found: a count cell's tooltip before a run, and the end of its
+// tooltip after one.
+inline constexpr const char* kTableHint =
+    "After a run: right-click (or Menu) for the chart and the copy";
+inline constexpr const char* kTableHintAfterRun = "Right-click (or Menu): the chart, the copy";
+
 // What a screen reader says of its cell showing `text`: "shortage -3: 120 experiments", or
 // "shortage -3: no count" before a run.
 std::string SpokenCell(int bin, std::string_view text);

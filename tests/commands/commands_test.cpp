@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "program_commands.h"
+#include "table_texts.h"
 
 namespace ombrix {
 namespace {
@@ -18,15 +19,19 @@ std::string Lines(const Effects& effects) {
     const Effect& e = effects[i];
     std::string line = KindName(e.kind);
     if (e.control == "dosu(1)") {
-      int sum = 0, filled = 0;
+      int sum = 0, filled = 0, hinted = 0;
       for (int bin = 1; bin <= 63; ++bin, ++i) {
         EXPECT_EQ(effects[i].control, "dosu(" + std::to_string(bin) + ")");
         sum += std::atoi(effects[i].text.c_str());
         filled += !effects[i].text.empty();
+        hinted += effects[i].text == kTableHint;
       }
       --i;
       const bool counts = e.kind == EffectKind::SetText;
-      line.append(" cells ").append(!filled ? "empty" : counts ? std::to_string(sum) : "noted");
+      line.append(" cells ").append(!filled        ? "empty"
+                                    : hinted == 63 ? "hinted"
+                                    : counts       ? std::to_string(sum)
+                                                   : "noted");
     } else {
       line.append(e.kind == EffectKind::Load || e.kind == EffectKind::Unload
                       ? (e.window == ProgramWindow::Main ? " Main" : " Help")
@@ -88,10 +93,11 @@ const std::string kRunEffects =
     "SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
     "SetToolTip Label3 Expected average for 100 guests: -7.46; Enable Command1 off; "
     "Enable Command2 on; Enable Command3 on; Busy off; Enable ShowChart on; "
-    "Enable CopyTable on; Chart Run";
+    "Enable CopyTable on; Chart Run; Announce Run finished: 20 experiments, average of shortage "
+    "-7.1";
 const std::string kInitEffects =
     "PlayCue pinpon.wav; Enable Command1 on; SetText cells empty; SetText Label2; "
-    "SetText Label3; SetText Label82; SetToolTip cells empty; SetToolTip Label3; "
+    "SetText Label3; SetText Label82; SetToolTip cells hinted; SetToolTip Label3; "
     "Enable ShowChart off; Enable CopyTable off; Chart Init; AskText  " +
     kGuests;
 
@@ -176,9 +182,10 @@ TEST(ProgramCommandsTest, EffectsKeepTheirNames) {
     names.append(KindName(EffectKind(kind))).append(" ");
   for (int call = 0; call <= int(ChartCall::Close); ++call)
     names.append(CallName(ChartCall(call))).append(" ");
-  EXPECT_EQ(names,
-            "Load Unload AskText AskOk Yield RunExperiment SetText SetToolTip Enable Busy "
-            "PlayCue PrintHelp Chart CopyText OpenTableMenu End Open Run Init Exit Close ");
+  EXPECT_EQ(
+      names,
+      "Load Unload AskText AskOk Yield RunExperiment SetText SetToolTip Enable Busy "
+      "PlayCue PrintHelp Chart CopyText OpenTableMenu Announce End Open Run Init Exit Close ");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "media_player_control.h"
 #include "qt_printers.h"
+#include "table_texts.h"
 
 namespace ombrix::testing {
 
@@ -120,14 +121,15 @@ inline QString Buttons() {
 }
 
 // The main window's table: "empty" when the 63 cells and the average are empty and carry no
-// notes, the sum of the counts when all of them are filled, "partial" otherwise.
+// notes, the cells' tooltips only the hint to the table's extras; the sum of the counts when all of
+// them are filled, "partial" otherwise.
 inline QString Table() {
   int filled = 0, sum = 0, notes = !Label("Label3")->toolTip().isEmpty();
   for (int i = 1; i <= 63; ++i) {
     QLabel* cell = Label(QStringLiteral("dosu(%1)").arg(i));
     filled += !cell->text().isEmpty();
     sum += cell->text().toInt();
-    notes += !cell->toolTip().isEmpty();
+    notes += cell->toolTip() != QLatin1String(kTableHint);
   }
   const bool average = !Label("Label3")->text().isEmpty();
   if (filled == 0 && notes == 0 && !average)

@@ -147,7 +147,7 @@ TEST(RunNotesTest, EveryNoteOfThreeScriptedRunsIsTheSameOnEveryBuild) {
     for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
       notes += run.CellToolTip(bin) + "\n";
     const std::string copied = run.TabSeparated();
-    notes += run.AverageToolTip() + "\n" + copied;
+    notes += run.Finished() + "\n" + run.AverageToolTip() + "\n" + copied;
     // The copied expected counts stay plain decimals, which a spreadsheet reads as numbers.
     EXPECT_EQ(std::adjacent_find(copied.begin(), copied.end(), exponent), copied.end());
     const ChartTexts chart = TextsOf(ChartOf(report.law, report.run.Values(), report.run.average));

@@ -92,6 +92,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
     record.set("border", Name(control.border));
     record.set("topLeft", control.alignment == Alignment::TopLeft);
     record.set("number", control.number);
+    record.set("toolTip", control.toolTip);
     record.set("spoken", control.describe ? control.describe(control.caption) : "");
     records.call<void>("push", record);
   }

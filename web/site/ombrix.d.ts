@@ -25,6 +25,8 @@ export interface ControlRecord {
   number: boolean;
   /** What a screen reader says of it, for a label whose text says too little; else empty. */
   spoken: string;
+  /** Its tooltip until a command sets another; empty for none. */
+  toolTip: string;
 }
 
 export interface WindowLayout {
@@ -204,8 +206,8 @@ export type Effect =
   | { kind: 'End'; status: number }
   | { kind: 'AskText'; text: string; title: string; defaultText: string }
   | { kind: 'AskOk'; text: string; title: string }
-  /** A cue's file name, or the text put on the clipboard. */
-  | { kind: 'PlayCue' | 'CopyText'; text: string }
+  /** A cue's file name, the text put on the clipboard, or words for a screen reader. */
+  | { kind: 'PlayCue' | 'CopyText' | 'Announce'; text: string }
   /** A control's caption, or its tooltip (empty for none). */
   | { kind: 'SetText' | 'SetToolTip'; control: string; text: string }
   /** A button, or a command of the table's menu, by its object name. */

@@ -16,6 +16,17 @@ import { buildWindow, control, printLines, showText } from './windows.js';
 /** @typedef {import('./ombrix.js').ProgramWindow} ProgramWindow */
 /** @typedef {import('./windows.js').BuiltWindow} BuiltWindow */
 
+/**
+ * Tells a screen reader `words` through the page's polite live region, emptied first so that
+ * the same words as last time are told again.
+ * @param {string} words
+ */
+function announce(words) {
+  const region = /** @type {HTMLElement} */ (document.getElementById('announced'));
+  region.textContent = '';
+  requestAnimationFrame(() => { region.textContent = words; });
+}
+
 export class Program {
   /**
    * @param {OmbrixModule} module
@@ -119,6 +130,9 @@ export class Program {
         break;
       case 'OpenTableMenu':
         this.mainWindow.openMenuAtTable();
+        break;
+      case 'Announce':
+        announce(effect.text);
         break;
       case 'End':
         this.end();

@@ -126,6 +126,7 @@ export function buildWindow(layout, caption = layout.caption) {
     if (record.kind === 'label') control.classList.add(`border-${record.border}`);
     if (record.topLeft) control.classList.add('top-left');
     control.style.font = font(record.points, record.bold);
+    if (record.toolTip) control.title = record.toolTip;
     place(control, record.rect);
     client.append(control);
     controls.set(record.name, control);
