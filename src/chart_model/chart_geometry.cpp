@@ -28,12 +28,15 @@ constexpr double kBarShare = 0.8;  // of its band
 
 // The heading's rows at the standard size: the title's lines, and the status's under them.
 constexpr double kTitleTop = 17, kTitleLine = 18, kStatusTop = 38, kStatusLine = 15;
+// The hint's rows under the legend.
+constexpr double kHintLine = 15;
 
-Box PlotIn(Size size, Margins margins, const Heading& heading) {
+// The plot inside the margins, the heading's extra lines above it and `below` more under it.
+Box PlotIn(Size size, Margins margins, const Heading& heading, double below = 0) {
   const double scale = TextScale(size);
   const double left = margins.left * scale, top = margins.top * scale + heading.Extra(scale);
   return {left, top, std::max(1.0, size.width - left - margins.right * scale),
-          std::max(1.0, size.height - top - margins.bottom * scale)};
+          std::max(1.0, size.height - top - margins.bottom * scale - below)};
 }
 
 // A line drawn `scale` times as wide, its dash too.
@@ -91,14 +94,16 @@ struct Drawer {
       y += kStatusLine * s;
     }
   }
-  // The legend under the axes: each entry's key and name, centred in one row, or in two rows
-  // of two when they do not fit in one. A key is a bar, or a line with a dot or without.
+  // The legend under the axes, `below` above the drawing's foot: each entry's key and name,
+  // centred in one row, or in two rows of two when they do not fit in one. A key is a bar, or
+  // a line with a dot of its radius or without.
   struct LegendEntry {
     std::string name;
     Stroke line{};
-    bool bar = false, dot = false;
+    bool bar = false;
+    double dot = 0;
   };
-  void Legend(const std::array<LegendEntry, 4>& entries) {
+  void Legend(const std::array<LegendEntry, 4>& entries, double below) {
     const double key = 18 * s, gap = 18 * s, pixels = P::kLegendPixels * s;
     std::array<double, 4> widths{};
     double oneRow = -gap;
@@ -106,7 +111,7 @@ struct Drawer {
       oneRow += (widths[k] = key + 6 * s + width(entries[k].name, pixels, false)) + gap;
     const std::size_t perRow = oneRow <= RoomAcross(scene.size) ? 4 : 2;
     for (std::size_t first = 0; first < entries.size(); first += perRow) {
-      const double y = scene.size.height - 26 * s +
+      const double y = scene.size.height - below - 26 * s +
                        (double(first / perRow) - (entries.size() / perRow - 1) / 2.0) * key;
       double x = (scene.size.width + gap) / 2;
       for (std::size_t k = first; k < first + perRow; ++k)
@@ -117,9 +122,8 @@ struct Drawer {
             entry.bar
                 ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, Sized(P::kBarEdge))
                 : Line("legend-key", {x, y}, {x + key, y}, Sized(entry.line)));
-        if (entry.dot)
-          scene.front.push_back(
-              Circle("legend-key", {x + key / 2, y}, P::kExpectedPointRadius * s, P::kBlack));
+        if (entry.dot > 0)
+          scene.front.push_back(Circle("legend-key", {x + key / 2, y}, entry.dot, P::kBlack));
         scene.front.push_back(Text("legend", entry.name, {x + key + 6 * s, y}, pixels, false,
                                    P::kBlack, Anchor::Start));
         x += widths[k] + gap;
@@ -204,11 +208,15 @@ std::vector<std::string> CoinsTexts(const ShortageChart& run) {
 }  // namespace
 
 DistributionGeometry::DistributionGeometry(const ShortageChart& run, Size size,
-                                           const TextWidth& width)
+                                           const TextWidth& width, bool hint)
     : run_(run),
       scale_(TextScale(size)),
       heading_(HeadingOf(size, TextsOf(run).title, CoinsTexts(run), width)),
-      plot_(PlotIn(size, kDistributionMargins, heading_)) {}
+      hint_(hint ? WrappedLines(ChartTexts::kHint, P::kLegendPixels * scale_, false,
+                                RoomAcross(size), width)
+                 : std::vector<std::string>{}),
+      plot_(PlotIn(size, kDistributionMargins, heading_,
+                   kHintLine * scale_ * double(hint_.size()))) {}
 
 double DistributionGeometry::BandWidth() const {
   return plot_.width / std::max(1, run_.BarCount());
@@ -216,6 +224,10 @@ double DistributionGeometry::BandWidth() const {
 
 Box DistributionGeometry::Band(int bar) const {
   return {plot_.left + BandWidth() * bar, plot_.top, BandWidth(), plot_.height};
+}
+
+double DistributionGeometry::BarWidth() const {
+  return BandWidth() * kBarShare;
 }
 
 double DistributionGeometry::CountY(double count) const {
@@ -247,13 +259,13 @@ bool DistributionGeometry::OnLine(Point point, int coins) const {
          std::abs(point.x - CoinsX(coins)) <= kGrabDistance;
 }
 
-ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Size size,
+ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& marks, Size size,
                              const TextWidth& width) {
   const ChartTexts texts = TextsOf(run);
   ChartScene scene{.size = size};
   Drawer draw{scene, width};
   const double s = draw.s;
-  const DistributionGeometry at(run, size, width);
+  const DistributionGeometry at(run, size, width, marks.hint);
   draw.Title(at.Head());
   const Box plot = at.Plot();
   const auto middle = [&](int bar) { return at.Band(bar).left + at.BandWidth() / 2; };
@@ -280,25 +292,39 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   draw.AxisName("value-axis", ChartTexts::kValueAxis,
                 {plot.left + plot.width / 2, plot.Bottom() + 36 * s}, false);
 
+  // The chosen bar's band, behind the bars, so that an empty one is seen chosen too.
+  if (marks.chosen >= 0)
+    scene.back.push_back(
+        Rect("chosen-band", at.Band(marks.chosen), P::kChosenBand, {P::kChosenBand, 0}));
+  const double barWidth = at.BarWidth();
   for (int bar = 0; bar < run.BarCount(); ++bar) {
     const Box band = at.Band(bar);
     const double top = at.CountY(run.observed[bar]);
-    const Box drawn{band.left + band.width * (1 - kBarShare) / 2, top, band.width * kBarShare,
-                    plot.Bottom() - top};
-    scene.bars.push_back(bar == chosen
+    const Box drawn{band.left + (band.width - barWidth) / 2, top, barWidth, plot.Bottom() - top};
+    scene.bars.push_back(bar == marks.chosen
                              ? Rect("bar chosen", drawn, P::kChosenFill, draw.Sized(P::kChosenEdge))
                              : Rect("bar", drawn, P::kBarFill, draw.Sized(P::kBarEdge)));
     scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
   }
+  if (marks.chosen >= 0) {
+    Box frame = at.Band(marks.chosen);
+    frame.top -= 2 * s;
+    frame.height += 4 * s;
+    scene.focus.push_back(Rect("focus-frame", frame, P::kInvisible, draw.Sized(P::kFocusFrame)));
+  }
 
-  // The student's marker, under the other two: where it meets them, it edges them.
-  const double x = at.CoinsX(coins);
-  const Box grip = at.Grip(coins);
+  // The student's marker, over the bars, which show through it, and under the other two,
+  // which stay whole beside it: as wide as a bar, within bounds.
+  const double x = at.CoinsX(marks.coins);
+  const Box grip = at.Grip(marks.coins);
   const double g = grip.width / 24;  // the grip's own scale
+  Colour seeThrough = P::kCoinsMarker;
+  seeThrough.alpha = P::kCoinsLineAlpha;
   scene.coinsMarker = MarkerShape{x, plot.top, plot.Bottom(), grip};
   scene.marker = {
-      Line("coins-line", {x, plot.top}, {x, plot.Bottom()}, draw.Sized(P::kCoinsMarker)),
-      Rect("grip", grip, P::kCoinsMarker.colour, {P::kCoinsMarker.colour, 0}, 3 * g)};
+      Line("coins-line", {x, plot.top}, {x, plot.Bottom()},
+           {seeThrough, std::clamp(barWidth, P::kThinnestCoinsLine, P::kWidestCoinsLine)}),
+      Rect("grip", grip, P::kCoinsMarker, {P::kCoinsMarker, 0}, 3 * g)};
   for (const double down : {10, 15, 20})
     scene.marker.push_back(Line("grip-line", {x - 6 * g, grip.top + down * g},
                                 {x + 6 * g, grip.top + down * g}, Scaled(P::kGripLines, g)));
@@ -307,8 +333,11 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
   for (int bar = 0; bar < run.BarCount(); ++bar)
     expected.push_back({middle(bar), at.CountY(run.expected[bar])});
   scene.front.push_back(Path("expected-line", expected, draw.Sized(P::kExpected)));
-  for (const Point point : expected)
-    scene.front.push_back(Circle("expected-point", point, P::kExpectedPointRadius * s, P::kBlack));
+  double radius = std::min(P::kExpectedPointRadius * s, barWidth / 3);
+  if (radius < 1)
+    radius = 0;  // under a pixel: the line alone
+  for (const Point point : radius > 0 ? expected : std::vector<Point>{})
+    scene.front.push_back(Circle("expected-point", point, radius, P::kBlack));
   for (const auto& [role, markerCoins, stroke] :
        {std::tuple{"marker by-run", run.coinsByRun, P::kCoinsByRun},
         {"marker by-theory", run.coinsByTheory, P::kCoinsByTheory}}) {
@@ -316,12 +345,20 @@ ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Si
     scene.front.push_back(
         Line(role, {markerX, plot.top}, {markerX, plot.Bottom()}, draw.Sized(stroke)));
   }
-  draw.Status("coins-text", at.Head(), CoinsMarkerText(run, coins), true, P::kCoinsText);
+  draw.Status("coins-text", at.Head(), CoinsMarkerText(run, marks.coins), true, P::kCoinsText);
 
+  const double hintRoom = kHintLine * s * double(at.HintLines().size());
   draw.Legend({{{.name = ChartTexts::kObserved, .bar = true},
-                {.name = ChartTexts::kExpected, .line = P::kExpected, .dot = true},
+                {.name = ChartTexts::kExpected, .line = P::kExpected, .dot = radius},
                 {.name = texts.coinsByRun, .line = P::kCoinsByRun},
-                {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}}});
+                {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}}},
+              hintRoom);
+  double y = size.height - hintRoom + 6 * s;
+  for (const std::string& line : at.HintLines()) {
+    scene.front.push_back(
+        Text("hint", line, {size.width / 2, y}, P::kLegendPixels * s, false, P::kHint));
+    y += kHintLine * s;
+  }
   return scene;
 }
 
@@ -355,9 +392,9 @@ MeetingGeometry::MeetingGeometry(const MeetingWalk& walk, int experimentCount, S
 }
 
 double MeetingGeometry::GuestX(int guest) const {
-  if (walk_.guestCount <= 1)
-    return plot_.left + plot_.width / 2;
-  return plot_.left + plot_.width * (guest - 1) / (walk_.guestCount - 1);
+  // The lowest point stands whole inside the plot, even after the first or the last guest.
+  const double room = (P::kLowestRadius + 1) * scale_;
+  return plot_.left + room + (plot_.width - 2 * room) * guest / std::max(1, walk_.guestCount);
 }
 
 double MeetingGeometry::BalanceY(double balance) const {
@@ -392,13 +429,10 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
       Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, draw.Sized(P::kZeroLine)));
   draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
                 true);
-  // The guest axis: guest 1, and the multiples of a step after it that stand clear of it.
+  // The guest axis: the start, and each multiple of a step.
   for (int guest = 0; guest <= walk.guestCount; guest += at.GuestStep()) {
-    const double x = at.GuestX(std::max(guest, 1));
-    if (guest > 1 && x - at.GuestX(1) < 28 * s)
-      continue;
-    draw.Tick(x, plot.Bottom());
-    draw.Label("guest-label", std::to_string(std::max(guest, 1)), {x, plot.Bottom() + 15 * s});
+    draw.Tick(at.GuestX(guest), plot.Bottom());
+    draw.Label("guest-label", std::to_string(guest), {at.GuestX(guest), plot.Bottom() + 15 * s});
   }
   for (const auto& [from, to] :
        {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
@@ -407,15 +441,15 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
                 {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
 
-  // The balance holds from one guest to the next: a step line.
+  // The balance holds from one guest to the next: a step line from the start, balance 0
+  // before guest 1.
   const auto balances = walk.Balances();
   shown = std::clamp(shown, 0, walk.guestCount);
   if (shown > 0) {
-    std::vector<Point> steps;
-    steps.reserve(2 * std::size_t(shown));
+    std::vector<Point> steps{{at.GuestX(0), at.BalanceY(0)}};
+    steps.reserve(2 * std::size_t(shown) + 1);
     for (int guest = 1; guest <= shown; ++guest) {
-      if (guest > 1)
-        steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 2])});
+      steps.push_back({at.GuestX(guest), steps.back().y});
       steps.push_back({at.GuestX(guest), at.BalanceY(balances[std::size_t(guest) - 1])});
     }
     scene.front.push_back(Path("walk", std::move(steps), draw.Sized(P::kWalk)));
@@ -423,13 +457,19 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   if (shown >= walk.lowestGuest && walk.lowestGuest > 0) {
     const Point dot{at.GuestX(walk.lowestGuest), at.BalanceY(walk.lowest)};
     scene.front.push_back(Circle("lowest-point", dot, P::kLowestRadius * s, P::kLowest));
-    // Under the point, where the line never goes, and inside the plot however near its edge.
+    // Under the point, where the walk never goes but for its start under a lowest above 0:
+    // then right of the point, clear of the step up from the start. Inside the plot however
+    // near its edge, on a ground of its own over the grid and the zero line.
     const double pixels = P::kLabelPixels * s;
-    const double half = width(texts.lowestLabel, pixels, true) / 2 + 2;
+    const double half = width(texts.lowestLabel, pixels, true) / 2 + 2 * s;
+    const double wanted = walk.lowest > 0 ? dot.x + P::kLowestRadius * s + half : dot.x;
     const double x =
-        std::clamp(dot.x, plot.left + half, std::max(plot.left + half, plot.Right() - half));
-    scene.front.push_back(
-        Text("lowest-label", texts.lowestLabel, {x, dot.y + 16 * s}, pixels, true, P::kLowest));
+        std::clamp(wanted, plot.left + half, std::max(plot.left + half, plot.Right() - half));
+    const Point at{x, dot.y + 16 * s};
+    scene.front.push_back(Rect("lowest-ground",
+                               {x - half, at.y - 0.65 * pixels, 2 * half, 1.3 * pixels}, P::kWhite,
+                               {P::kWhite, 0}));
+    scene.front.push_back(Text("lowest-label", texts.lowestLabel, at, pixels, true, P::kLowest));
   }
   draw.Status("replay-status", at.Head(), ReplayStatus(walk, shown), false, P::kBlack);
   return scene;

@@ -41,14 +41,18 @@ Heading HeadingOf(Size size, const std::string& title, const std::vector<std::st
 
 // Where the parts of a run's distribution stand in a drawing of `size`: the plot area, a bar
 // for each value from the run's lowest to +1, and the markers at the left edge of a value's
-// bar, so that the bars right of a marker are the meetings its coins see through.
+// bar, so that the bars right of a marker are the meetings its coins see through. With the
+// hint, the plot leaves room for it at the foot.
 class DistributionGeometry {
  public:
-  DistributionGeometry(const ShortageChart& run, Size size, const TextWidth& width);
+  DistributionGeometry(const ShortageChart& run, Size size, const TextWidth& width,
+                       bool hint = false);
 
   Box Plot() const { return plot_; }
   double BandWidth() const;
   Box Band(int bar) const;
+  // A bar as drawn, in the middle of its band.
+  double BarWidth() const;
   double CountY(double count) const;
   // The left edge of the bar of -coins.
   double CoinsX(int coins) const;
@@ -63,6 +67,8 @@ class DistributionGeometry {
   // a click there is the bar's.
   bool OnLine(Point point, int coins) const;
   const Heading& Head() const { return heading_; }
+  // The hint's lines under the legend; none without the hint.
+  const std::vector<std::string>& HintLines() const { return hint_; }
 
   static constexpr double kGrabDistance = 6;
 
@@ -70,11 +76,13 @@ class DistributionGeometry {
   const ShortageChart& run_;
   double scale_;
   Heading heading_;
+  std::vector<std::string> hint_;
   Box plot_;
 };
 
-// Where the parts of a meeting's walk stand in a drawing of `size`: guests across from 1, the
-// balance up, with room above the highest balance and below the lowest for its label.
+// Where the parts of a meeting's walk stand in a drawing of `size`: guests across from 0, the
+// balance up, with room above the highest balance and below the lowest for its label, and
+// room at both ends for the lowest point.
 class MeetingGeometry {
  public:
   MeetingGeometry(const MeetingWalk& walk, int experimentCount, Size size, const TextWidth& width);
@@ -99,14 +107,20 @@ class MeetingGeometry {
   int balanceStep_ = 1;
 };
 
-// The drawing of a run's distribution with the coins marker at `coins` and the bar `chosen`
-// shown chosen (-1: none).
-ChartScene DistributionScene(const ShortageChart& run, int coins, int chosen, Size size,
+// What a student has set on a distribution: the coins marker, the bar chosen (-1: none), and
+// whether the hint to what the chart does still shows.
+struct DistributionMarks {
+  int coins = 0;
+  int chosen = -1;
+  bool hint = false;
+};
+ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& marks, Size size,
                              const TextWidth& width);
 // The drawing after Init: its title alone.
 ChartScene NoRunScene(Size size, const TextWidth& width);
-// The drawing of a meeting of a run of `experimentCount` experiments, its walk after guests 1
-// to `shown`, the lowest point with its label once it is reached, and the replay's status.
+// The drawing of a meeting of a run of `experimentCount` experiments, its walk from its start
+// to guest `shown`, the lowest point with its label once it is reached, and the replay's
+// status.
 ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown, Size size,
                         const TextWidth& width);
 

@@ -34,7 +34,7 @@ enum class Command {
   FirstBar,
   LastBar,
   ShowMeeting,
-  CoinAdded,  // more coins stand further left: Left, as Up, adds one
+  CoinAdded,  // more coins stand further left: Left, as Down, adds one
   CoinTaken,
   FiveCoinsAdded,
   FiveCoinsTaken,
@@ -66,14 +66,16 @@ inline constexpr KeyBinding kKeyMap[] = {
     {KeyPart::Bars, {"End"}, Command::LastBar},
     {KeyPart::Bars, {"Enter"}, Command::ShowMeeting},
     {KeyPart::Bars, {"Space"}, Command::ShowMeeting},
+    // The marker is a slider of -coins, its place on the shortage axis: the keys that raise a
+    // slider's value move it right, where fewer coins stand.
     {KeyPart::Marker, {"Left"}, Command::CoinAdded},
-    {KeyPart::Marker, {"Up"}, Command::CoinAdded},
+    {KeyPart::Marker, {"Down"}, Command::CoinAdded},
     {KeyPart::Marker, {"Right"}, Command::CoinTaken},
-    {KeyPart::Marker, {"Down"}, Command::CoinTaken},
-    {KeyPart::Marker, {"PgUp"}, Command::FiveCoinsAdded},
-    {KeyPart::Marker, {"PgDown"}, Command::FiveCoinsTaken},
-    {KeyPart::Marker, {"Home"}, Command::NoCoins},
-    {KeyPart::Marker, {"End"}, Command::AllCoins},
+    {KeyPart::Marker, {"Up"}, Command::CoinTaken},
+    {KeyPart::Marker, {"PgDown"}, Command::FiveCoinsAdded},
+    {KeyPart::Marker, {"PgUp"}, Command::FiveCoinsTaken},
+    {KeyPart::Marker, {"Home"}, Command::AllCoins},
+    {KeyPart::Marker, {"End"}, Command::NoCoins},
     {KeyPart::Replay, {"Right"}, Command::StepGuest},
 };
 

@@ -15,6 +15,8 @@ bool ChartModel::InMeeting() const {
 }
 
 ChartOutcome ChartModel::Open(const ShortageChart& run, RunMeetings meetings) {
+  if (state_ == ChartState::Closed)
+    hinting_ = true;
   if (state_ == ChartState::Closed || state_ == ChartState::NoRun)
     ShowRun(run, std::move(meetings));
   return {.focus = InMeeting() ? KeyPart::Replay : KeyPart::Bars};
@@ -123,6 +125,7 @@ int ChartModel::HighestBar() const {
 
 void ChartModel::Choose(int bar) {
   chosen_ = std::clamp(bar, 0, run_->BarCount() - 1);
+  hinting_ = false;
 }
 
 void ChartModel::MoveCoins(int coins) {
@@ -131,7 +134,7 @@ void ChartModel::MoveCoins(int coins) {
 
 ChartOutcome ChartModel::FocusBars() {
   if (state_ == ChartState::Distribution && chosen_ < 0)
-    Choose(HighestBar());
+    chosen_ = HighestBar();  // a start for the keys, which the student has not chosen yet
   return {};
 }
 
@@ -202,9 +205,9 @@ ChartOutcome ChartModel::PointerUp() {
   return BarPressed(Distribution().BarAt(pressed->first), pressed->second);
 }
 
-ChartOutcome ChartModel::SetCoins(int coins) {
+ChartOutcome ChartModel::SetMarkerValue(int value) {
   if (state_ == ChartState::Distribution)
-    MoveCoins(coins);
+    MoveCoins(-value);
   return {};
 }
 
@@ -292,7 +295,8 @@ ChartScene ChartModel::Scene() const {
     case ChartState::NoRun:
       return NoRunScene(size_, width_);
     case ChartState::Distribution:
-      return DistributionScene(*run_, coins_, chosen_, size_, width_);
+      return DistributionScene(*run_, {.coins = coins_, .chosen = chosen_, .hint = hinting_}, size_,
+                               width_);
     default:
       return MeetingScene(walk_, run_->experimentCount, shown_, size_, width_);
   }

@@ -76,8 +76,9 @@ class ChartModel {
   static constexpr double kDragDistance = 4;
   // The pointer let go, or the drag was cancelled.
   ChartOutcome PointerUp();
-  // The coins a slider of the edition's own was set to.
-  ChartOutcome SetCoins(int coins);
+  // A slider of the edition's own was set to `value`: the marker's slider is -coins, from
+  // -MostCoins() to 0, so that its keys and its handle go the way the marker goes.
+  ChartOutcome SetMarkerValue(int value);
   ChartOutcome ReplayClicked(double now);
   ChartOutcome StepClicked(double now) { return Carry(Command::StepGuest, now); }
   ChartOutcome Resize(Size size);
@@ -93,9 +94,11 @@ class ChartModel {
   ChartScene Scene() const;
   Size DrawingSize() const { return size_; }
   // Where the distribution's parts stand now; only while it is shown.
-  DistributionGeometry Distribution() const { return {*run_, size_, width_}; }
+  DistributionGeometry Distribution() const { return {*run_, size_, width_, hinting_}; }
   int Coins() const { return coins_; }
   int MostCoins() const { return run_ ? run_->MostCoins() : 0; }
+  int MarkerValue() const { return -coins_; }
+  int LeastMarkerValue() const { return -MostCoins(); }
   int ChosenBar() const { return chosen_; }
   int GuestsShown() const { return shown_; }
   const std::optional<ShortageChart>& ShownRun() const { return run_; }
@@ -115,6 +118,7 @@ class ChartModel {
   ChartOutcome ShowMeeting(int bar);
   ChartOutcome BarPressed(int bar, Pointer pointer);
   int HighestBar() const;
+  // A bar the student chose, which the hint has taught.
   void Choose(int bar);
   void MoveCoins(int coins);
   void Pause(double now);
@@ -130,6 +134,7 @@ class ChartModel {
   std::vector<int> lastMeetingOf_;  // by bar; 0 for none yet
   int coins_ = 0;
   int chosen_ = -1;
+  bool hinting_ = true;  // until a bar is chosen after the chart opens
   bool dragging_ = false;
   // A press on the marker's line, until it moves far enough to drag or lets go.
   std::optional<std::pair<Point, Pointer>> pressedOnLine_;

@@ -36,16 +36,25 @@ struct ChartPalette {
 
   static constexpr Colour kBarFill = kLightCyan;
   static constexpr Stroke kBarEdge{{0, 128, 128}, 1};
-  // The chosen bar: amber beside the cyan, edged so that it shows on an empty bar too.
+  // The chosen bar: amber beside the cyan, edged, over a band of paler amber that shows where
+  // an empty bar stands.
   static constexpr Colour kChosenFill{255, 200, 0};
   static constexpr Stroke kChosenEdge{kBlack, 2};
+  static constexpr Colour kChosenBand{255, 200, 0, 0.3};
+  // Round the chosen bar while the bars have the focus.
+  static constexpr Stroke kFocusFrame{kBlack, 1, {2, 2}};
   static constexpr Stroke kExpected{kBlack, 2};
+  // Never wider than a third of a bar: where the bars are thin the points go, and the line
+  // alone shows what theory expects.
   static constexpr double kExpectedPointRadius = 2.5;
   // Where the two agree, the theory's dashed line runs along the middle of the run's wider one.
   static constexpr Stroke kCoinsByRun{{0, 0, 192}, 6};
   static constexpr Stroke kCoinsByTheory{{192, 0, 0}, 2, {8, 4}};
   // A bluish green: under red-green colour blindness a plain green looks as the theory's red.
-  static constexpr Stroke kCoinsMarker{{0, 110, 100}, 4};
+  // Its line is as wide as a bar, within these bounds, and lets the bars show through it.
+  static constexpr Colour kCoinsMarker{0, 110, 100};
+  static constexpr double kCoinsLineAlpha = 0.6;
+  static constexpr double kThinnestCoinsLine = 2, kWidestCoinsLine = 12;
   static constexpr Stroke kGripLines{kWhite, 1.5};
   static constexpr Colour kCoinsText{0, 90, 80};
   static constexpr Stroke kAxis{kBlack, 1};
@@ -53,6 +62,7 @@ struct ChartPalette {
   static constexpr Stroke kZeroLine{{96, 96, 96}, 1, {4, 3}};
   static constexpr Stroke kWalk{{0, 96, 160}, 2};
   static constexpr Colour kLowest{192, 0, 0};
+  static constexpr Colour kHint{80, 80, 80};
   static constexpr double kLowestRadius = 5;
 
   static constexpr double kTitlePixels = 15;

@@ -109,7 +109,8 @@ struct MarkerShape {
 };
 
 // Everything one view of the chart draws, back to front: `back`, then `bars` (one shape each,
-// behind `choices`), the coins marker, then `front`.
+// behind `choices`), the coins marker, then `front`, then `focus` while the bars have the
+// focus.
 struct ChartScene {
   Size size{};
   std::vector<Shape> back{};
@@ -118,6 +119,7 @@ struct ChartScene {
   std::vector<Shape> marker{};
   std::optional<MarkerShape> coinsMarker{};
   std::vector<Shape> front{};
+  std::vector<Shape> focus{};
 };
 
 // How wide a text is drawn at `pixels`, in the window face: each edition measures its own.

@@ -35,7 +35,7 @@ class ChartDrawing final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    PaintScene(painter, window_.Model().Scene());
+    PaintScene(painter, window_.Model().Scene(), hasFocus());
   }
   void resizeEvent(QResizeEvent* event) override {
     window_.Carry(window_.Model().Resize({double(width()), double(height())}));
@@ -44,6 +44,10 @@ class ChartDrawing final : public QWidget {
   void focusInEvent(QFocusEvent* event) override {
     window_.Carry(window_.Model().FocusBars());
     QWidget::focusInEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    update();  // without the focus frame
+    QWidget::focusOutEvent(event);
   }
   void keyPressEvent(QKeyEvent* event) override { window_.Forward(KeyPart::Bars, *event); }
   // A touch screen's tap reaches the desktop as a click, and acts as one.
@@ -104,10 +108,8 @@ ChartWindow::ChartWindow()
 
   drawing_->setObjectName(ToQString(ChartWindowNames::kDrawing));
   drawing_->setMinimumSize(int(kSmallestChartSize.width), int(kSmallestChartSize.height));
-  // More coins stand further left: the handle goes the way of the marker.
   coins_->setObjectName(ToQString(ChartWindowNames::kCoins));
   coins_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
-  coins_->setInvertedAppearance(true);
   coinsRow_->addWidget(coins_);
   replay_->setObjectName(ToQString(ChartWindowNames::kReplay));
   step_->setObjectName(ToQString(ChartWindowNames::kStep));
@@ -131,7 +133,7 @@ ChartWindow::ChartWindow()
     part->installEventFilter(this);
 
   QObject::connect(coins_, &QSlider::valueChanged, this,
-                   [this](int coins) { Carry(model_.SetCoins(coins)); });
+                   [this](int value) { Carry(model_.SetMarkerValue(value)); });
   QObject::connect(replay_, &QPushButton::clicked, this,
                    [this] { Carry(model_.ReplayClicked(Now())); });
   QObject::connect(step_, &QPushButton::clicked, this,
@@ -224,8 +226,8 @@ void ChartWindow::Show() {
   drawing_->setFocusPolicy(distribution ? Qt::StrongFocus : Qt::NoFocus);
   {
     const QSignalBlocker quiet(coins_);
-    coins_->setRange(0, model_.MostCoins());
-    coins_->setValue(model_.Coins());
+    coins_->setRange(model_.LeastMarkerValue(), 0);
+    coins_->setValue(model_.MarkerValue());
   }
   describe(*coins_, model_.CoinsDescription());
   coins_->setVisible(distribution);

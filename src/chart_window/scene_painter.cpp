@@ -79,9 +79,11 @@ void PaintShape(QPainter& painter, const Shape& shape) {
 
 }  // namespace
 
-void PaintScene(QPainter& painter, const ChartScene& scene) {
+void PaintScene(QPainter& painter, const ChartScene& scene, bool barsFocused) {
   painter.setRenderHint(QPainter::Antialiasing);
-  for (const auto* shapes : {&scene.back, &scene.bars, &scene.marker, &scene.front})
+  const std::vector<Shape> none;
+  for (const auto* shapes :
+       {&scene.back, &scene.bars, &scene.marker, &scene.front, barsFocused ? &scene.focus : &none})
     for (const Shape& shape : *shapes)
       PaintShape(painter, shape);
 }

@@ -7,8 +7,9 @@
 
 namespace ombrix {
 
-// Draws every shape of a scene, in order, as the chart's model places it.
-void PaintScene(QPainter& painter, const ChartScene& scene);
+// Draws every shape of a scene, in order, as the chart's model places it; its focus frame
+// only while the bars have the focus.
+void PaintScene(QPainter& painter, const ChartScene& scene, bool barsFocused);
 
 // How wide a text is drawn in the window face, for the model's layout.
 double TextWidthOf(std::string_view text, double pixels, bool bold);

@@ -30,9 +30,8 @@ std::string CoinsMarkerText(const ShortageChart& chart, int coins) {
 }
 
 std::string CoinsMarkerDescription(const ShortageChart& chart, int coins) {
-  return CoinsMarkerText(chart, coins) +
-         ". The left and right arrow keys move the marker by a coin, from 0 to " +
-         std::to_string(chart.MostCoins()) + ".";
+  return CoinsMarkerText(chart, coins) + ". Left adds a coin and Right takes one off, from 0 to " +
+         Plural(chart.MostCoins(), "coin") + ".";
 }
 
 std::string BarToolTip(const ShortageChart& chart, int bar) {

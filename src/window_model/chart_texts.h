@@ -24,12 +24,17 @@ struct ChartTexts {
   static constexpr const char* kCountAxis = "Experiments";
   static constexpr const char* kCoinsMarker = "Coins to prepare";
   static constexpr const char* kBars = "Bars: choose one to see a meeting";
+  // Under the plot until a bar is chosen.
+  static constexpr const char* kHint =
+      "Click a bar to watch one of its meetings; drag the green "
+      "line, or use the arrow keys, to choose the coins";
 };
 
 // What the coins marker says at `coins`, 0 to chart.MostCoins(): "Prepare 15 coins: short in
 // 9.8 % of these meetings, 10.1 % by theory".
 std::string CoinsMarkerText(const ShortageChart& chart, int coins);
-// What a screen reader says of the coins marker there: its text and how to move it.
+// What a screen reader says of the coins marker there: its text and how to move it. The
+// marker is a slider of -coins, the place of its line on the shortage axis.
 std::string CoinsMarkerDescription(const ShortageChart& chart, int coins);
 // The tooltip of a bar, 0 to chart.BarCount() - 1: its experiments, and whether it has a
 // meeting to show.

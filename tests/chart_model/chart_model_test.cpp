@@ -39,8 +39,8 @@ TEST(ChartKeysTest, EachKeyGivesItsCommandWhereItArrives) {
       {Table, {"C", true}, Command::CopyTable}, {Table, {"Esc"}, Command::None},
       {Chart, {"C", true}, Command::CopyPicture}, {Bars, {"Esc"}, Command::Leave},
       {Bars, {"Left"}, Command::BarBefore}, {Bars, {"Space"}, Command::ShowMeeting},
-      {Marker, {"Left"}, Command::CoinAdded}, {Marker, {"Down"}, Command::CoinTaken},
-      {Marker, {"PgDown"}, Command::FiveCoinsTaken}, {Marker, {"Backspace"}, Command::Back},
+      {Marker, {"Left"}, Command::CoinAdded}, {Marker, {"Up"}, Command::CoinTaken},
+      {Marker, {"PgDown"}, Command::FiveCoinsAdded}, {Marker, {"Backspace"}, Command::Back},
       {Replay, {"Right"}, Command::StepGuest}, {Replay, {"Left"}, Command::None},
       {Step, {"Right"}, Command::StepGuest}, {Step, {"Esc"}, Command::Leave}};
   // clang-format on
@@ -48,7 +48,7 @@ TEST(ChartKeysTest, EachKeyGivesItsCommandWhereItArrives) {
     EXPECT_EQ(int(CommandOf(row.part, row.key)), int(row.command))
         << (row.key.control ? "Ctrl+" : "") << row.key.name << " in part " << int(row.part);
   // The table menu's labels, "Ctrl+G" and "Ctrl+C", are checked where the menu shows them.
-  EXPECT_EQ(ShortcutLabel(KeyPart::Marker, Command::CoinAdded), "Left or Up");
+  EXPECT_EQ(ShortcutLabel(KeyPart::Marker, Command::CoinAdded), "Left or Down");
 }
 
 TEST(ReplayClockTest, AnyMeetingPlaysInFourSeconds) {
@@ -153,6 +153,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
     int chosen = -2;
     int shown = -1;
     const char* caption = nullptr;
+    int hint = -1;  // its lines under the plot; -1: not checked
   };
   struct Row {
     const char* name;
@@ -163,19 +164,23 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
   const Row rows[] = {
       {"a run of a closed chart opens nothing", {kRun},
        {.state = Closed}},
-      {"opens at theory's 95 %, no bar chosen", {open},
-       {.state = Distribution, .coins = theory, .chosen = -1}},
-      {"Left and Up add a coin, Down takes one, PgDown five",
-       {open, marker("Left"), marker("Up"), marker("Down"), marker("PgDown")},
-       {.state = Distribution, .coins = theory - 4}},
-      {"End goes to all coins and no further", {open, marker("End"), marker("PgUp")},
+      {"opens at theory's 95 %, no bar chosen, with the hint", {open},
+       {.state = Distribution, .coins = theory, .chosen = -1, .hint = 2}},
+      {"Left and Down add a coin, Up takes one, PgUp five",
+       {open, marker("Left"), marker("Down"), marker("Up"), marker("PgUp")},
+       {.state = Distribution, .coins = theory - 4, .hint = 2}},
+      {"Home goes to all coins and no further", {open, marker("Home"), marker("PgDown")},
        {.state = Distribution, .coins = most}},
-      {"Home goes to none and no further", {open, marker("Home"), marker("Right")},
+      {"End goes to none and no further", {open, marker("End"), marker("Right")},
        {.state = Distribution, .coins = 0}},
-      {"the bars' first key starts from the highest bar", {open, bar("Right")},
-       {.state = Distribution, .chosen = highest + 1}},
-      {"the focus chooses the highest bar", {open, bars},
-       {.state = Distribution, .chosen = highest}},
+      {"the bars' first key starts from the highest bar, and ends the hint", {open, bar("Right")},
+       {.state = Distribution, .chosen = highest + 1, .hint = 0}},
+      {"the focus chooses the highest bar, which leaves the hint", {open, bars},
+       {.state = Distribution, .chosen = highest, .hint = 2}},
+      {"a chart opened again hints again", {open, bar("Right"), window("Esc"), open},
+       {.state = Distribution, .hint = 2}},
+      {"a new run in the open chart does not", {open, bar("Right"), kRun},
+       {.state = Distribution, .hint = 0}},
       {"Home and End choose the ends, and no further", {open, bars, bar("End"), bar("Right")},
        {.state = Distribution, .chosen = last}},
       {"Enter shows the chosen bar's meeting, whole", {open, bars, enter},
@@ -213,7 +218,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
       {"a new run starts from theory's 95 % and no bar", {open, bars, marker("Home"), kRun},
        {.state = Distribution, .coins = theory, .chosen = -1}},
       {"Show chart on an open chart leaves it as it was",
-       {open, marker("Home"), bars, enter, open},
+       {open, marker("End"), bars, enter, open},
        {.state = Meeting, .coins = 0}},
       {"a drag from the grip",
        {open, press(onMarker + 10, gripY), drag(atTen + 10)},
@@ -246,6 +251,10 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
     EXPECT_TRUE(then.chosen < -1 || chart.ChosenBar() == then.chosen) << chart.ChosenBar();
     EXPECT_TRUE(then.shown < 0 || chart.GuestsShown() == then.shown) << chart.GuestsShown();
     EXPECT_TRUE(!then.caption || chart.ReplayCaption() == then.caption) << chart.ReplayCaption();
+    const ChartScene scene = chart.Scene();
+    const auto hint = std::ranges::count_if(
+        scene.front, [](const Shape& shape) { return shape.role == std::string("hint"); });
+    EXPECT_TRUE(then.hint < 0 || hint == then.hint) << hint << " lines of hint";
   }
 }
 
@@ -353,7 +362,7 @@ std::string SceneText(const ChartScene& scene) {
         << "px bold " << shape.bold << " anchor " << int(shape.anchor) << " upright "
         << shape.upright << " \"" << shape.text << "\"\n";
   };
-  for (const auto* part : {&scene.back, &scene.bars, &scene.marker, &scene.front})
+  for (const auto* part : {&scene.back, &scene.bars, &scene.marker, &scene.front, &scene.focus})
     for (const Shape& shape : *part)
       write(shape);
   for (const BarChoice& choice : scene.choices)
@@ -368,7 +377,7 @@ TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
   ChartModel chart{FixedWidth};
   chart.Open(run.figures, run.Meetings());
   chart.Resize({560, 420});
-  chart.Key(KeyPart::Marker, {"Home"}, 0);
+  chart.Key(KeyPart::Marker, {"End"}, 0);
   for (int coins = 0; coins < 10; ++coins)
     chart.Key(KeyPart::Marker, {"Left"}, 0);
   chart.FocusBars();
@@ -381,9 +390,51 @@ TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
   EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene())), "");
 }
 
+// A walk starts at guest 0, balance 0, never marked as the lowest; the lowest point stands
+// whole in the plot, at either end, and its label on a ground of its own over the lines.
+TEST(MeetingSceneTest, TheWalkStartsAtZeroAndItsLowestStandsClear) {
+  // clang-format off
+  struct Row { const char* name; std::vector<std::int16_t> balances; int lowest, lowestGuest; };
+  const Row rows[] = {
+      {"lowest +1, above the start", {1, 2, 1, 2, 3, 2, 1, 2, 3, 4}, 1, 1},
+      {"lowest after the last guest", {-1, 0, -1, -2, -1, -2, -3, -2, -3, -4}, -4, 10},
+      {"lowest after the first guest", {-1, 0, 1, 0, 1, 2, 1, 0, 1, 0}, -1, 1}};
+  // clang-format on
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MeetingWalk walk{
+        .experiment = 1, .guestCount = 10, .lowest = row.lowest, .lowestGuest = row.lowestGuest};
+    std::ranges::copy(row.balances, walk.balances.begin());
+    const MeetingGeometry at(walk, 1, kStandardChartSize, FixedWidth);
+    const ChartScene scene = MeetingScene(walk, 1, 10, kStandardChartSize, FixedWidth);
+    std::map<std::string, const Shape*> front;
+    for (const Shape& shape : scene.front)
+      front.emplace(shape.role, &shape);
+    const Shape& walked = *front.at("walk");
+    ASSERT_EQ(walked.points.size(), 21u);
+    for (const auto& [point, guest, balance] : {std::tuple{walked.points[0], 0, 0},
+                                                {walked.points[1], 1, 0},
+                                                {walked.points[2], 1, int(row.balances[0])}}) {
+      EXPECT_DOUBLE_EQ(point.x, at.GuestX(guest)) << "guest " << guest;
+      EXPECT_DOUBLE_EQ(point.y, at.BalanceY(balance)) << "guest " << guest;
+    }
+    const Shape& dot = *front.at("lowest-point");
+    EXPECT_DOUBLE_EQ(dot.at.x, at.GuestX(row.lowestGuest));
+    EXPECT_DOUBLE_EQ(dot.at.y, at.BalanceY(row.lowest));
+    EXPECT_GE(dot.at.x - dot.radius, at.Plot().left);
+    EXPECT_LE(dot.at.x + dot.radius, at.Plot().Right());
+    const Shape &ground = *front.at("lowest-ground"), &label = *front.at("lowest-label");
+    const double half = FixedWidth(label.text, label.pixels, true) / 2;
+    EXPECT_LE(ground.box.left, label.at.x - half) << label.text;
+    EXPECT_GE(ground.box.Right(), label.at.x + half) << label.text;
+    EXPECT_TRUE(ground.box.Contains(label.at) && ground.fill == ChartPalette::kWhite);
+    EXPECT_LT(&ground, &label) << "the ground under the label";
+  }
+}
+
 // From the smallest window to a projector, on a distribution and on a meeting: no text under
-// 11 px nor wider than the drawing, the title whole over its lines, and the lines and points
-// as much larger as the texts.
+// 11 px nor wider than the drawing, the title whole over its lines, the lines and points as
+// much larger as the texts, and the coins marker and the expected points sized to the bars.
 TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
   SeededRun& run = Seeded();
   for (const Size size : {kSmallestChartSize, Size{376, 161}, Size{498, 480}, Size{1920, 1000}}) {
@@ -409,7 +460,12 @@ TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
             titleLines += (titleLines.empty() ? "" : " ") + shape.text;
           // Lines and points as much larger as the texts.
           const std::map<std::string, double> scaled = {
-              {"zero-line", ChartPalette::kZeroLine.width}, {"coins-line", 4}, {"walk", 2}};
+              {"zero-line", ChartPalette::kZeroLine.width}, {"walk", 2}};
+          const double bar = scene.bars.empty() ? 0 : scene.bars.front().box.width;
+          if (role == "coins-line")
+            EXPECT_DOUBLE_EQ(shape.stroke.width, std::clamp(bar, 2.0, 12.0)) << bar;
+          if (role == "expected-point")
+            EXPECT_LE(shape.radius, bar / 3) << bar;
           EXPECT_DOUBLE_EQ(shape.stroke.width,
                            scaled.contains(role) ? scaled.at(role) * s : shape.stroke.width)
               << role;

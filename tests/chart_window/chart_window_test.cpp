@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
+#include <cstdint>
+#include <optional>
 #include <tuple>
 
 #include "chart_placement.h"
@@ -23,20 +25,11 @@
 namespace ombrix::testing {
 namespace {
 
-// A seeded run of 100 guests and 1000 meetings, clock at noon, in a chart window shown at its
-// standard size.
+// A seeded run, of 100 guests and 1000 meetings unless told, clock at noon, in a chart window
+// shown at its standard size.
 struct SeededChart {
-  RandomGenerator random{20261206, [] { return 43200.0f; }};
-  ShortageExperiment<RandomGenerator> engine{random};
-  RunReport report{engine.Run({.GuestCount = 100, .ExperimentCount = 1000})};
-  ShortageChart figures = ChartOf(report.law, report.run.Values(), report.run.average);
-  ChartWindow window;
-  QWidget& drawing = *window.findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing));
-  QSlider& coins = *window.findChild<QSlider*>(ToQString(ChartWindowNames::kCoins));
-  QPushButton& replay = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kReplay));
-  QPushButton& step = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kStep));
-
-  SeededChart() {
+  explicit SeededChart(std::int16_t guests = 100, std::int16_t experiments = 1000)
+      : report(engine.Run({.GuestCount = guests, .ExperimentCount = experiments})) {
     window.Open(
         figures,
         {.next = [this](int value, int after) { return report.run.NextMeetingWith(value, after); },
@@ -44,6 +37,17 @@ struct SeededChart {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
+
+  RandomGenerator random{20261206, [] { return 43200.0f; }};
+  ShortageExperiment<RandomGenerator> engine{random};
+  RunReport report;
+  ShortageChart figures = ChartOf(report.law, report.run.Values(), report.run.average);
+  ChartWindow window;
+  QWidget& drawing = *window.findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing));
+  QSlider& coins = *window.findChild<QSlider*>(ToQString(ChartWindowNames::kCoins));
+  QPushButton& replay = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kReplay));
+  QPushButton& step = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kStep));
+
   DistributionGeometry Drawn() const { return window.Model().Distribution(); }
   // The point of the drawing at `x`, half way up the plot.
   QPoint At(double x) const {
@@ -66,7 +70,7 @@ TEST(ChartWindowTest, DrawsTheModelsSceneAtItsOwnSize) {
     EXPECT_EQ(chart.drawing.size().expandedTo(smallest), chart.drawing.size()) << size.width();
   }
   // The marker's longest text, "under 0.1 %", widens nothing.
-  QTest::keyClick(&chart.coins, Qt::Key_End);
+  QTest::keyClick(&chart.coins, Qt::Key_Home);
   EXPECT_EQ(chart.window.width(), 498);
   EXPECT_EQ(chart.window.windowTitle(), "Experiment of Ombrix 2＿Chart　Ombrix project 2026");
   EXPECT_EQ(CompareWithGolden("chart-window", chart.window), "");
@@ -80,16 +84,18 @@ TEST(ChartWindowTest, DrawsTheModelsSceneAtItsOwnSize) {
 TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   SeededChart chart;
   const int theory = chart.figures.coinsByTheory;
-  QTest::keyClick(&chart.coins, Qt::Key_Left);  // the slider stands for the marker
+  // The slider stands for the marker, its value -coins: Left adds a coin.
+  QTest::keyClick(&chart.coins, Qt::Key_Left);
   EXPECT_EQ(chart.window.Model().Coins(), theory + 1);
-  EXPECT_EQ(chart.coins.value(), theory + 1);
+  EXPECT_EQ(chart.coins.value(), -(theory + 1));
   EXPECT_TRUE(chart.coins.accessibleDescription().startsWith(
       ToQString(CoinsMarkerText(chart.figures, theory + 1))));
+  EXPECT_TRUE(chart.coins.accessibleDescription().contains("Left adds a coin"));
   // Dragged from where it stands to where 10 coins see the meetings through.
   QTest::mousePress(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.Drawn().CoinsX(theory + 1)));
   QTest::mouseMove(&chart.drawing, chart.At(chart.Drawn().CoinsX(10) + 2));
   QTest::mouseRelease(&chart.drawing, Qt::LeftButton, {}, chart.At(chart.Drawn().CoinsX(10) + 2));
-  EXPECT_EQ(chart.coins.value(), 10);
+  EXPECT_EQ(chart.coins.value(), -10);
   EXPECT_EQ(CompareWithGolden("chart-window-coins-marker", chart.window), "");
 
   // A bar's tooltip, and its meeting on a click, the Replay button taking the focus.
@@ -116,6 +122,31 @@ TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   QTest::keyClick(&chart.drawing, Qt::Key_Escape);
   EXPECT_FALSE(chart.window.isVisible());
   EXPECT_FALSE(chart.window.IsOpen());
+}
+
+// A meeting's walk from its start and its lowest point's label, the coins marker over the bars
+// beside the 95 % markers, and bars a few pixels wide with what theory expects of them.
+TEST(ChartWindowTest, WalksMarkersAndThinBarsAsDrawn) {
+  // clang-format off
+  struct Row { const char* golden; std::int16_t guests, experiments; QSize size;
+               std::optional<int> meetingOf; int coins; };
+  const Row rows[] = {{"chart-window-10-guests-meeting", 10, 100, {640, 510}, -2, 0},
+                      {"chart-window-lowest-plus-one", 10, 100, {640, 510}, 1, 0},
+                      {"chart-window-9-coins", 100, 1000, {640, 510}, std::nullopt, 9},
+                      {"chart-window-1000-guests", 1000, 10000, {498, 480}, std::nullopt, 60}};
+  // clang-format on
+  for (const Row& row : rows) {
+    SeededChart chart(row.guests, row.experiments);
+    chart.window.resize(row.size);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart.window.size() == row.size; }));
+    chart.coins.setValue(-row.coins);
+    if (row.meetingOf) {
+      const double left = chart.Drawn().Band(*row.meetingOf - chart.figures.lowestValue).left;
+      QTest::mouseClick(&chart.drawing, Qt::LeftButton, {}, chart.At(left + 2));
+      EXPECT_EQ(chart.window.Model().InMeeting(), true) << row.golden;
+    }
+    EXPECT_EQ(CompareWithGolden(row.golden, chart.window), "");
+  }
 }
 
 // Qt's key codes as the model names them; a key it does not name is none of the windows'.
