@@ -13,3 +13,7 @@ bash scripts/setup.sh --for test >/dev/null
   ./window_tests --gtest_filter='*GoldenTest.*:ChartWindowTest.DrawsTheModelsScene*:ChartWindowTest.ForwardsKeys*:ChartWindowTest.WalksMarkers*' >/dev/null 2>&1)
 git status --short -- tests/golden
 ls -1 "$repo_root"/tests/golden/*.png
+# The README shows some of them as they are.
+for picture in coins-marker meeting 10-guests-meeting lowest-plus-one 9-coins 1000-guests; do
+  cp "tests/golden/chart-window-$picture.png" "docs/chart-$picture.png"
+done
