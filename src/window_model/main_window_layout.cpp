@@ -2,6 +2,7 @@
 #include "main_window_layout.h"
 
 #include <iterator>
+#include <utility>
 
 #include "table_texts.h"
 
@@ -30,6 +31,15 @@ constexpr int kCellHeight = 375;
 
 std::string LabelName(int number) {
   return "Label" + std::to_string(number);
+}
+
+// The bin of the count cell at `column` of row pair `row`, and the object name of its header.
+int BinAt(int row, int column) {
+  return MainWindowLayout::kColumns * row + column + 1;
+}
+
+std::string HeaderName(int row, int column) {
+  return LabelName(kFirstHeaderLabel[row] + column);
 }
 
 // A value label that a screen reader announces with what it is the value of.
@@ -67,6 +77,21 @@ TwipRect MainWindowLayout::RowPair(int row) {
 
 std::string MainWindowLayout::CellName(int bin) {
   return "dosu(" + std::to_string(bin) + ")";
+}
+
+std::vector<MainWindowLayout::TableRow> MainWindowLayout::TableRows() {
+  std::vector<TableRow> rows;
+  for (int row = 0; row < kRows; ++row) {
+    TableRow headers{.headers = true, .names = {LabelName(kShortageLabel[row])}};
+    TableRow counts{.headers = false, .names = {LabelName(kFrequencyLabel[row])}};
+    for (int column = 0; column < kColumns; ++column) {
+      headers.names.push_back(HeaderName(row, column));
+      counts.names.push_back(CellName(BinAt(row, column)));
+    }
+    rows.push_back(std::move(headers));
+    rows.push_back(std::move(counts));
+  }
+  return rows;
 }
 
 std::vector<ControlSpec> MainWindowLayout::Controls() {
@@ -122,11 +147,11 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
                         .rect = {kCaptionLeft, countTop, 1335, kCellHeight},
                         .points = 12});
     for (int column = 0; column < kColumns; ++column) {
-      const int bin = kColumns * row + column + 1;
+      const int bin = BinAt(row, column);
       const int left = kFirstColumnLeft + kColumnPitch * column;
       const bool openEnd = FrequencyTable::ValuesOf(bin).extent != BinValues::Extent::Single;
       ControlSpec header{.kind = Label,
-                         .name = LabelName(kFirstHeaderLabel[row] + column),
+                         .name = HeaderName(row, column),
                          .caption = HeaderCaption(bin),
                          .rect = {left, headerTop, kCellWidth, kCellHeight},
                          .points = openEnd ? 9 : kValuePoints};

@@ -58,6 +58,15 @@ struct MainWindowLayout {
   // Row pair `row`, 0 to kRows - 1, of the table: its caption, headers and count cells.
   static TwipRect RowPair(int row);
 
+  // The table as a screen reader reads it: each row pair as a row of headers over a row of
+  // counts, by object name, the row's caption first and then its labels from left to right.
+  struct TableRow {
+    bool headers;  // the values' headers; else their counts
+    std::vector<std::string> names;
+  };
+  static constexpr std::string_view kTableName = "Frequency table";
+  static std::vector<TableRow> TableRows();
+
   // The fixed controls, then the table row pair by row pair.
   static std::vector<ControlSpec> Controls();
 };

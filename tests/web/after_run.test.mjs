@@ -23,12 +23,30 @@ const near = (actual, expected, tolerance, what) =>
 const cells = (page) => page.locator('[id^="dosu("]').evaluateAll((all) => all.map((cell) => ({
   shown: cell.querySelector('[aria-hidden]').textContent, tip: cell.getAttribute('title') })));
 
-/** What a screen reader is given of the main window: its values and its cells. */
+/**
+ * What a screen reader is given of the main window: its values, and its table as chromium's
+ * accessibility tree has it, each cell as its role and name.
+ */
 async function heard(page) {
   const tree = await page.locator('#Form1').ariaSnapshot();
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const [named, table] = [(node) => `${node.role.value} ${node.name.value}`, nodes.find((node) =>
+    node.role.value === 'table')];
+  const inside = (node) => node.childIds.map((id) => nodes.find((child) => child.nodeId === id));
   return { values: tree.match(/(Number of \w+|Average of shortage): [^ "]+/g),
-    cells: tree.match(/shortage -?\d+( or less| or more)?: \d+ experiments?/g) ?? [] };
+    table: table && [named(table), ...inside(table).map((row) => inside(row).map(named))] };
 }
+
+/**
+ * The table a screen reader should be given: a row of headers over each row of counts, the
+ * open ends' headers said by their values, and each count said by `said`.
+ */
+const kTable = (copied, said) => ['table Frequency table', ...Array.from({ length: 14 }, (_, row) =>
+  [`rowheader ${row % 2 ? 'Frequency' : 'Shortage'}`, ...copied.slice(1 + 9 * (row >> 1),
+    10 + 9 * (row >> 1)).map(([name, count]) => (row % 2 ? `cell shortage ${name}: ${said(count)}`
+    : `columnheader ${name.includes(' or ') ? `shortage ${name}` : name}`))])];
+const kHint = 'After a run: right-click (or Menu) for the chart and the copy';
 
 /** The copied table's lines, each split at its tabs. */
 const rows = (copied) => copied.trimEnd().split('\n').map((line) => line.split('\t'));
@@ -37,6 +55,7 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
   async () => {
     const page = await open({ hasTouch: true });
     await settle(page, '100', '1000');
+    assert.deepEqual((await cells(page)).filter((cell) => cell.tip !== kHint), [], 'before a run');
     await page.locator('#Command1').click();
     await page.keyboard.press('Control+c');
     const copied = await clipboard(page);
@@ -47,14 +66,14 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
       assert.equal(cell.shown, count, name);
       // The tooltips' words are the core's, held to the desktop's in both builds: here, that
       // each cell has its own run's.
-      assert.ok(cell.tip.startsWith(`Shortage ${name}\nObserved: ${experiments(count)}\nExpected: `),
-        cell.tip);
+      assert.ok(cell.tip.startsWith(`Shortage ${name}\nObserved: ${experiments(count)}\nExpected: `)
+        && cell.tip.endsWith('\nRight-click (or Menu): the chart, the copy'), cell.tip);
     }
 
     assert.deepEqual(await heard(page), {
       values: ['Number of guests: 100', `Average of shortage: ${table.at(-2)[1]}`,
         'Number of experiments: 1000'],
-      cells: table.slice(1, 64).map(([name, count]) => `shortage ${name}: ${experiments(count)}`),
+      table: kTable(table, experiments),
     });
 
     // A finger is shown a tooltip too, until it touches anything else.
@@ -115,9 +134,9 @@ test('after a run each cell tells its count aloud and in its tooltip, as the cop
     for (const id of ['dosu(1)', 'dosu(33)', 'Label3', 'Label82', 'Label2'])
       assert.equal(await text(page, id), '', id);
     await settle(page);
-    const { values, cells: said } = await heard(page);
-    assert.deepEqual([(await cells(page))[55], said, values], [{ shown: '', tip: null }, [],
-      ['Number of guests: 100', 'Average of shortage: none', 'Number of experiments: 1000']]);
+    assert.deepEqual([(await cells(page))[55], await heard(page)], [{ shown: '', tip: kHint }, {
+      values: ['Number of guests: 100', 'Average of shortage: none', 'Number of experiments: 1000'],
+      table: kTable(table, () => 'no count') }]);
     assert.deepEqual([await page.locator('#Label3').getAttribute('title'),
       await page.locator('#Command1').isEnabled()], [null, true]);
     await page.keyboard.press('Shift+F10');

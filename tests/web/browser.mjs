@@ -202,9 +202,9 @@ export const chartAgainstRecords = (page) => page.evaluate(async () => {
   return {
     drawn: { size: [figure.width, figure.height, svg.viewBox.baseVal.width,
       svg.viewBox.baseVal.height], shapes: [...back, ...bars.map((option) =>
-      option.querySelector('.bar')), ...marker, ...front].map(drawn) },
-    recorded: { size: [scene.width, scene.height, scene.width, scene.height],
-      shapes: [...scene.back, ...scene.bars, ...scene.marker, ...scene.front].map(recorded) },
+      option.querySelector('.bar') ?? option), ...marker, ...front].map(drawn) },
+    recorded: { size: [scene.width, scene.height, scene.width, scene.height], shapes: [
+      ...scene.back, ...scene.bars, ...scene.focus, ...scene.marker, ...scene.front].map(recorded) },
   };
 });
 

@@ -26,7 +26,7 @@ async function chartedRun(options = {}, guests = '100') {
 }
 
 const marker = (page) => page.locator('.coins-marker').evaluate((slider) => ({
-  coins: Number(slider.getAttribute('aria-valuenow')), said: slider.getAttribute('aria-valuetext'),
+  coins: -Number(slider.getAttribute('aria-valuenow')), said: slider.getAttribute('aria-valuetext'),
   shown: slider.ownerSVGElement.querySelector('.coins-text').textContent }));
 
 test('the marker takes its keys, and says the share of meetings short', async () => {
@@ -40,7 +40,7 @@ test('the marker takes its keys, and says the share of meetings short', async ()
   await page.keyboard.press('Tab');  // from the bars
   await page.keyboard.press('ArrowLeft');
   await check(byTheory + 1);
-  await page.keyboard.press('PageDown');
+  await page.keyboard.press('PageUp');  // the slider's value up, the marker right
   await check(byTheory - 4);
   assert.deepEqual(page.errors, []);
 });
@@ -73,7 +73,7 @@ for (const [screen, options] of [['a standard', {}],
       tips.map((tip) => [tip.textContent, tip.getBoundingClientRect()]).map(([text, box]) => [text,
         (box.left >= at.x - 1 || box.right >= innerWidth - 5) && Math.abs(box.top - at.y - at.height - 4) < 1.5]),
       await tapped?.boundingBox()), Number(await page.locator('.coins-marker')
-      .getAttribute('aria-valuenow')), meeting((await drawn(page)).title)?.[1]];
+      .getAttribute('aria-valuenow')) * -1, meeting((await drawn(page)).title)?.[1]];
     await touch.tap(await middle(far));
     assert.deepEqual(await shown(far), [[[await tip(value - 5), true]], -value, undefined], 'far');
     await touch.tap(await middle(bar));
@@ -93,7 +93,7 @@ test('a bar shows its meetings in turn, replays one, and goes back', async () =>
   const [value] = [...counts].find(([, count]) => count >= 2);
   const empty = await page.locator('.bar[height="0"]').first().getAttribute('data-value');
   await page.locator('.coins-marker').focus();
-  await page.keyboard.press('Home');  // out of the way of the pointer, right of the bars clicked
+  await page.keyboard.press('End');  // out of the way of the pointer, right of the bars clicked
   await page.locator(`.choice:has(.bar[data-value="${empty}"]) .band`).click();
   assert.match((await drawn(page)).title, /^100 guests/);  // no meeting to show
 

@@ -19,7 +19,7 @@ const kExperiments = 'Setting the number of experiments';
 function drawn(page, windowName) {
   return page.evaluate((name) => {
     const client = document.getElementById(name).querySelector('.client').getBoundingClientRect();
-    return Object.fromEntries([...document.getElementById(name).querySelectorAll('.client > *')]
+    return Object.fromEntries([...document.getElementById(name).querySelectorAll('.client [id]')]
       .map((element) => {
         const box = element.getBoundingClientRect();
         const style = getComputedStyle(element);
@@ -201,18 +201,61 @@ test('a page whose module cannot be fetched says why it cannot start', async () 
     await page.locator('#desktop > *').count()], ['Try again', 0]);
 });
 
-test('the keyboard alone goes from the first dialog to the ending', async () => {
+test('the keyboard alone goes to the ending, a held Enter pressing one button; each run is told', async () => {
   const page = await open();
-  await closeDialog(page, () => page.keyboard.press('Enter'));
-  await closeDialog(page, () => page.keyboard.press('NumpadEnter'));
-  await page.keyboard.press('Space');  // on Experiment Start
-  // Experiment Start, disabled by its run, hands the focus on to Help.
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'Command4');
-  await page.keyboard.press('Space');
+  const cdp = await page.context().newCDPSession(page);
+  // Enter held, each repeat marked as one or not, as browsers differ.
+  const enter = (type, autoRepeat = false) => cdp.send('Input.dispatchKeyEvent',
+    { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: '\r', autoRepeat });
+  await page.evaluate(() => {  // what the live region tells, after how politely
+    const region = document.getElementById('announced');
+    window.told = [region.ariaLive];
+    new MutationObserver(() => window.told.push(region.textContent)).observe(region,
+      { childList: true });
+  });
+  // Where the focus is, whether Experiment Start is enabled, what the live region has told once
+  // its frame has come, the counts drawn beyond their cells' borders (which keep each apart from
+  // the next), and whether any is narrowed.
+  const state = () => page.evaluate(async () => {
+    await new Promise(requestAnimationFrame);
+    const { activeElement: focus } = document;
+    const counts = [...document.querySelectorAll('[id^="dosu("] > [aria-hidden]')];
+    const off = counts.filter((count) => {
+      const [box, cell] = [count.getBoundingClientRect(), count.parentElement];
+      const left = cell.getBoundingClientRect().left + cell.clientLeft;
+      return box.left < left - 0.01 || box.right > left + cell.clientWidth + 0.01;
+    });
+    const start = document.getElementById('Command1');
+    return [`${focus.closest('section').id}.${focus.id}`, !start.disabled, window.told,
+      off.map((count) => count.parentElement.id), counts.some((count) => count.style.transform)];
+  });
+  const told = async (runs) => `Run finished: ${runs} experiments, average of shortage ${
+    await page.evaluate(() => document.querySelector('#Label3 > span')?.textContent)}`;
+  await page.keyboard.type('10');
+  await closeDialog(page, () => enter('keyDown'));
+  await enter('keyDown', true);  // held on into the next dialog, which it leaves unanswered
+  await enter('keyUp');
+  await page.keyboard.type('10000');
+  await closeDialog(page, () => enter('keyDown'));  // from the text box its repeats press nothing
+  await enter('keyDown', true);
+  assert.deepEqual(await state(), ['Form1.Command1', true, ['polite'], [], false], 'a repeat');
+  await enter('keyUp');
+  for (const autoRepeat of [false, false, true]) await enter('keyDown', autoRepeat);
+  // Experiment Start, disabled by its run, hands the focus on to Help, which the held key
+  // leaves; the counts of 4 digits are narrowed into their cells.
+  const first = await told('10000');
+  assert.deepEqual(await state(), ['Form1.Command4', false, ['polite', first], [], true], 'held');
+  await enter('keyUp');
+  await page.keyboard.press('Enter');  // a fresh press opens Help
+  assert.equal((await state())[0], 'Form2.Command1', 'Enter pressed anew on Help');
   await page.keyboard.press('Space');  // on Close
   await closeDialog(page, () => page.keyboard.press('Enter'));
-  await closeDialog(page, () => page.keyboard.press('Enter'));
-  await page.keyboard.press('Tab');  // from Experiment Start to Exit
+  await closeDialog(page, () => page.keyboard.press('NumpadEnter'));
+  await page.keyboard.press('Space');  // on Experiment Start: the new run is told anew
+  assert.deepEqual(await state(), ['Form1.Command4', false,
+    ['polite', first, '', await told('1000')], [], false], 'the second run');
+  await page.keyboard.press('Shift+Tab');
+  await page.keyboard.press('Shift+Tab');  // from Help by Init to Exit
   await page.keyboard.press('Space');
   assert.equal(await dialogTitle(page), 'Experiment of Ombrix');
   await page.keyboard.press('Enter');

@@ -104,6 +104,7 @@ val SceneRecord(const ChartScene& scene) {
   record.set("choices", choices);
   record.set("marker", Shapes(scene.marker));
   record.set("front", Shapes(scene.front));
+  record.set("focus", Shapes(scene.focus));
   return record;
 }
 
@@ -158,8 +159,8 @@ val ChartView(const ChartModel& chart) {
   view.set("scene", SceneRecord(chart.Scene()));
   view.set("name", chart.Name());
   view.set("description", chart.Description());
-  view.set("coins", chart.Coins());
-  view.set("mostCoins", chart.MostCoins());
+  view.set("markerValue", chart.MarkerValue());
+  view.set("leastMarkerValue", chart.LeastMarkerValue());
   view.set("coinsText", chart.CoinsText());
   view.set("coinsDescription", chart.CoinsDescription());
   view.set("chosenBar", chart.ChosenBar());

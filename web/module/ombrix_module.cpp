@@ -57,6 +57,7 @@ val Records(const Effects& effects) {
         [[fallthrough]];
       case EffectKind::PlayCue:
       case EffectKind::CopyText:
+      case EffectKind::Announce:
         record.set("text", effect.text);
         break;
       case EffectKind::SetText:

@@ -68,6 +68,13 @@ val Rect(const PixelRect& pixels) {
   return rect;
 }
 
+val Strings(const std::vector<std::string>& strings) {
+  val array = val::array();
+  for (const std::string& string : strings)
+    array.call<void>("push", string);
+  return array;
+}
+
 val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
   val layout = val::object();
   layout.set("name", window.name);
@@ -75,10 +82,7 @@ val Window(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
   layout.set("rect", Rect(window.rect.Pixels()));
   layout.set("points", window.points);
   layout.set("bold", window.bold);
-  val tabOrder = val::array();
-  for (const std::string& name : window.tabOrder)
-    tabOrder.call<void>("push", name);
-  layout.set("tabOrder", tabOrder);
+  layout.set("tabOrder", Strings(window.tabOrder));
   val records = val::array();
   for (const ControlSpec& control : controls) {
     val record = val::object();
@@ -114,6 +118,17 @@ val MainWindowRecord() {
   val window = Window(Layout::Window(), Layout::Controls());
   window.set("cues", Roles({{"command", Layout::kCommandCue}, {"exit", Layout::kExitCue}}));
   window.set("tableArea", Rect(Layout::TableArea().Pixels()));
+  val rows = val::array();
+  for (const Layout::TableRow& row : Layout::TableRows()) {
+    val record = val::object();
+    record.set("headers", row.headers);
+    record.set("names", Strings(row.names));
+    rows.call<void>("push", record);
+  }
+  val table = val::object();
+  table.set("name", std::string(Layout::kTableName));
+  table.set("rows", rows);
+  window.set("table", table);
   val menu = val::array();
   for (const auto& command : {Layout::kShowChart, Layout::kCopyTable}) {
     val item = val::object();

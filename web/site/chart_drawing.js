@@ -117,7 +117,7 @@ export class ChartDrawing {
     this.bars = element('g', { role: 'listbox', tabindex: 0, 'aria-label': window.bars,
       class: 'bars' });
     this.marker = element('g', { role: 'slider', tabindex: 0, 'aria-label': window.coinsMarker,
-      'aria-valuemin': 0, 'aria-orientation': 'horizontal',
+      'aria-valuemax': 0, 'aria-orientation': 'horizontal',
       'aria-describedby': `${window.name}-coins-description`, class: 'coins-marker' });
     this.front = art();
     this.svg.append(this.back, this.bars, this.marker, this.front);
@@ -129,13 +129,15 @@ export class ChartDrawing {
     set(this.svg, { viewBox: `0 0 ${scene.width} ${scene.height}`, width: scene.width,
       height: scene.height });
     this.back.replaceChildren(...scene.back.map(draw));
+    // The focus frame is the bars' own, shown while they have the focus.
     this.bars.replaceChildren(...scene.choices.map((choice) =>
-      this.choice(choice, scene.bars[choice.bar], choice.bar === view.chosenBar)));
+      this.choice(choice, scene.bars[choice.bar], choice.bar === view.chosenBar)),
+    ...scene.focus.map(draw));
     set(this.bars, { 'aria-activedescendant':
       view.chosenBar >= 0 ? `${this.ids}-bar-${view.chosenBar}` : undefined });
     show(this.bars, scene.choices.length > 0);
     this.marker.replaceChildren(...scene.marker.map(draw));
-    set(this.marker, { 'aria-valuenow': view.coins, 'aria-valuemax': view.mostCoins,
+    set(this.marker, { 'aria-valuenow': view.markerValue, 'aria-valuemin': view.leastMarkerValue,
       'aria-valuetext': view.coinsText });
     show(this.marker, scene.marker.length > 0);
     this.front.replaceChildren(...scene.front.map(draw));

@@ -36,9 +36,9 @@ export class Dialogs {
       answer.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
         // Handled here alone: left to go on, the key would press the button that gets the
-        // focus back once the dialog has closed.
+        // focus back once the dialog has closed. A held Enter answers one dialog, not the next.
         event.preventDefault();
-        close(answer.value);
+        if (!event.repeat) close(answer.value);
       });
       answer.select();
     }, '');

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own ways in: the table's menu, opened by a right click on the table, a
 // long press of a finger or the menu keys, and the table's shortcuts wherever the focus is in
-// the window. What each command does is the module's.
+// the window; and its table read as one by a screen reader. What each command does is the
+// module's.
 
 import { moduleKey } from './keys.js';
 import { scaleOf } from './screen_fit.js';
 import { TableMenu } from './table_menu.js';
 import { onLongPress } from './touch.js';
+import { control } from './windows.js';
 
 /** @typedef {import('./program.js').Program} Program */
 /** @typedef {import('./windows.js').BuiltWindow} BuiltWindow */
@@ -18,6 +20,30 @@ import { onLongPress } from './touch.js';
  */
 const contains = (rect, x, y) =>
   x >= rect.left && x < rect.left + rect.width && y >= rect.top && y < rect.top + rect.height;
+
+/**
+ * Gives the table's labels the roles of a table, in the rows its record groups them in. The
+ * table and its rows stand at the client's corner and take no room (style.css), so that each
+ * label keeps its place.
+ * @param {BuiltWindow} window
+ * @param {import('./ombrix.js').MainWindowLayout['table']} table
+ */
+function readAsTable(window, { name, rows }) {
+  const grid = document.createElement('div');
+  grid.setAttribute('role', 'table');
+  grid.setAttribute('aria-label', name);
+  control(window, rows[0].names[0]).before(grid);  // where its labels were read
+  grid.append(...rows.map(({ headers, names }) => {
+    const row = document.createElement('div');
+    row.setAttribute('role', 'row');
+    row.append(...names.map((label, at) => {
+      const cell = control(window, label);
+      cell.setAttribute('role', at === 0 ? 'rowheader' : headers ? 'columnheader' : 'cell');
+      return cell;
+    }));
+    return row;
+  }));
+}
 
 export class MainWindow {
   /** @param {Program} program */
@@ -41,6 +67,7 @@ export class MainWindow {
    */
   attach(window) {
     this.enabled.clear();
+    readAsTable(window, this.layout.table);
     const client = /** @type {HTMLElement} */ (window.frame.querySelector('.client'));
     this.client = client;
     // A point of the window's own in the table, from one of the page: the window may be scaled.

@@ -50,6 +50,11 @@ export interface MainWindowLayout extends WindowLayout {
   cues: { command: string; exit: string };
   /** The table, whose right click opens its menu. */
   tableArea: Rect;
+  /**
+   * The table as a screen reader reads it: a row of headers over each row of counts, by the
+   * labels' object names, the row's caption first.
+   */
+  table: { name: string; rows: { headers: boolean; names: string[] }[] };
   /** The table's menu: Show chart, then Copy table. */
   menu: { name: string; caption: string; shortcut: string }[];
 }
@@ -164,6 +169,8 @@ export interface ChartScene {
   choices: ChartChoice[];
   marker: ChartShape[];
   front: ChartShape[];
+  /** Drawn only while the bars have the focus. */
+  focus: ChartShape[];
 }
 
 export type ChartState = 'closed' | 'no-run' | 'distribution' | 'meeting' | 'replaying' | 'paused';
@@ -177,9 +184,10 @@ export interface ChartView {
   /** What a screen reader calls the drawing, and says of it. */
   name: string;
   description: string;
-  /** The coins marker: from 0 to mostCoins, its text, and what a screen reader says of it. */
-  coins: number;
-  mostCoins: number;
+  /** The coins marker as a slider of -coins, from leastMarkerValue to 0; its text, and what a
+   * screen reader says of it. */
+  markerValue: number;
+  leastMarkerValue: number;
   coinsText: string;
   coinsDescription: string;
   /** -1 for none. */

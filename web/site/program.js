@@ -7,6 +7,7 @@ import { measure } from './chart_drawing.js';
 import { ChartWindow } from './chart_window.js';
 import { Cues } from './cues.js';
 import { Dialogs } from './dialogs.js';
+import { pressOneButtonPerKey } from './keys.js';
 import { MainWindow } from './main_window.js';
 import { fitToWidth } from './screen_fit.js';
 import { buildWindow, control, printLines, showText } from './windows.js';
@@ -46,6 +47,7 @@ export class Program {
     document.documentElement.style.setProperty('--light-cyan', chartWindow.lightCyan);
     this.chart = new ChartWindow(chartWindow, desktop, module);
     this.mainWindow = new MainWindow(this);
+    pressOneButtonPerKey();
     /** @type {{ name: ProgramWindow, window: BuiltWindow } | null} */
     this.loaded = null;
   }

@@ -61,8 +61,45 @@ function makeControl(record) {
 }
 
 /**
+ * How far a text's glyphs must be narrowed, as one, for the widest of its parts to fit the
+ * client area of `box`: the face the windows were laid out for is narrower than the ones a
+ * browser has. 1 for a text that fits, or a box not drawn.
+ * @param {HTMLElement[]} parts
+ * @param {HTMLElement} box
+ */
+function narrowing(parts, box) {
+  // Both as drawn, in a window that may be scaled.
+  const room = box.clientWidth * box.getBoundingClientRect().width / box.offsetWidth;
+  const widest = Math.max(...parts.map((part) => part.getBoundingClientRect().width));
+  return widest > room ? room / widest : 1;
+}
+
+/**
+ * @param {HTMLElement} text
+ * @param {number} scale from narrowing(); a text that fits is left as it is
+ */
+function narrow(text, scale) {
+  if (scale < 1) text.style.transform = `scaleX(${scale})`;
+}
+
+/** @type {Map<HTMLElement, HTMLElement>} labels' shown texts not measured yet */
+const unmeasured = new Map();
+
+/**
+ * Narrows the texts shown in the task now ending, all measured first: one layout for a run's
+ * counts, not one a count.
+ */
+function narrowShown() {
+  /** @type {[HTMLElement, number][]} */
+  const scales = [...unmeasured].map(([label, shown]) => [shown, narrowing([shown], label)]);
+  unmeasured.clear();
+  for (const [shown, scale] of scales) narrow(shown, scale);
+}
+
+/**
  * Shows a label's text. A label with words of its own for a screen reader, which says
- * "shortage -3: 120 experiments" where the eye sees "120", shows its text to the eye alone.
+ * "shortage -3: 120 experiments" where the eye sees "120", shows its text to the eye alone,
+ * narrowed if it is wider than the label: a count of 4 digits in its cell.
  * @param {HTMLElement} label
  * @param {string} text
  * @param {string} spoken its words for a screen reader; empty to say the text
@@ -79,6 +116,8 @@ export function showText(label, text, spoken) {
   said.className = 'spoken';
   said.textContent = spoken;
   label.replaceChildren(shown, said);
+  if (unmeasured.size === 0) queueMicrotask(narrowShown);
+  unmeasured.set(label, shown);
 }
 
 /**
@@ -151,7 +190,7 @@ export function control(window, name) {
 
 /**
  * Prints lines into a picture area, one a line, the glyphs narrowed as one until the widest
- * line fits: the face the text was laid out for is narrower than the ones a browser has.
+ * line fits.
  * @param {HTMLElement} area
  * @param {string[]} lines
  */
@@ -166,9 +205,5 @@ export function printLines(area, lines) {
     text.append(row);
   }
   area.replaceChildren(text);
-  // Both as drawn, in a window that may be scaled: the text spans the area's width.
-  const room = text.getBoundingClientRect().width;
-  const spans = [...text.querySelectorAll('span')];
-  const widest = Math.max(...spans.map((span) => span.getBoundingClientRect().width));
-  if (widest > room) text.style.transform = `scaleX(${room / widest})`;
+  narrow(text, narrowing([...text.querySelectorAll('span')], area));
 }
