@@ -5,7 +5,9 @@
 // chromium at 1024 x 768 (the chart at 1366 x 768). Then on a phone's 390 x 844 touch screen:
 // the main window after a run, the chart and a meeting. Then the chart of the run the
 // desktop's golden images draw (seed 20261206, the clock at noon), with its coins marker at 10
-// coins and as a finished walk, beside those images.
+// coins and as a finished walk, beside those images; and the seeded runs of the walks, the
+// markers and the thin bars those images show too: a 10-guest meeting, a lowest of +1, the
+// marker at 9 coins and 1000 guests in a 498-pixel chart.
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
@@ -87,7 +89,7 @@ try {
   await twin.locator('#Command1').click();
   await twin.keyboard.press('Control+g');
   await twin.locator('.coins-marker').focus();
-  await twin.keyboard.press('Home');
+  await twin.keyboard.press('End');
   for (let coins = 0; coins < 10; ++coins) await twin.keyboard.press('ArrowLeft');
   const client = twin.locator('#Chart .client');
   await client.screenshot({ path: '/tmp/web-seeded-coins-marker.png' });
@@ -98,6 +100,29 @@ try {
     '/tmp/web-seeded-coins-marker.png', '+append', ')', '(', 'tests/golden/chart-window-meeting.png',
     '/tmp/web-seeded-meeting.png', '+append', ')', '-background', 'white', '-splice', '0x8',
     '-append', `${directory}/chart-both-editions.png`]);
+
+  for (const { name, guests, experiments, width, meetingOf, coins } of [
+    { name: '10-guests-meeting', guests: '10', experiments: '100', width: 640, meetingOf: -2 },
+    { name: 'lowest-plus-one', guests: '10', experiments: '100', width: 640, meetingOf: 1 },
+    { name: '9-coins', guests: '100', experiments: '1000', width: 640, coins: 9 },
+    { name: '1000-guests', guests: '1000', experiments: '10000', width: 498, coins: 60 }]) {
+    const run = await open({ timezoneId: 'UTC', viewport: { width: 1366, height: 768 } });
+    await seeded(run);
+    await settle(run, guests, experiments);
+    await run.locator('#Command1').click();
+    await run.keyboard.press('Control+g');
+    await run.locator('#Chart .client').evaluate((client, wide) => {
+      client.style.width = `${wide}px`;
+    }, width);
+    if (coins !== undefined) {
+      await run.locator('.coins-marker').focus();
+      await run.keyboard.press('End');
+      for (let coin = 0; coin < coins; ++coin) await run.keyboard.press('ArrowLeft');
+    } else {
+      await run.locator(`.bar[data-value="${meetingOf}"]`).click();
+    }
+    await run.locator('#Chart').screenshot({ path: `${directory}/web-chart-${name}.png` });
+  }
 } finally {
   await stop();
 }

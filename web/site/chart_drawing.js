@@ -129,10 +129,14 @@ export class ChartDrawing {
     set(this.svg, { viewBox: `0 0 ${scene.width} ${scene.height}`, width: scene.width,
       height: scene.height });
     this.back.replaceChildren(...scene.back.map(draw));
-    // The focus frame is the bars' own, shown while they have the focus.
+    // The focus frame is the bars' own, shown while they have the focus; a pointer goes
+    // through it to the bar's band and tooltip.
     this.bars.replaceChildren(...scene.choices.map((choice) =>
       this.choice(choice, scene.bars[choice.bar], choice.bar === view.chosenBar)),
-    ...scene.focus.map(draw));
+    ...scene.focus.map(draw).map((frame) => {
+      frame.setAttribute('pointer-events', 'none');
+      return frame;
+    }));
     set(this.bars, { 'aria-activedescendant':
       view.chosenBar >= 0 ? `${this.ids}-bar-${view.chosenBar}` : undefined });
     show(this.bars, scene.choices.length > 0);
