@@ -18,7 +18,7 @@ MeetingTexts TextsOf(const MeetingWalk& walk, int experimentCount) {
                  std::to_string(walk.guestCount),
       .name = meeting,
       .description =
-          "The coin balance after each guest, from guest 1 to guest " +
+          "The coin balance from the start, 0 before guest 1, to guest " +
           std::to_string(walk.guestCount) +
           ", as a step line beside the zero line. It is lowest, " + lowest +
           ", first after guest " + guest + ": " +

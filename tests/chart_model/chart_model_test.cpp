@@ -265,7 +265,10 @@ TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
   EXPECT_TRUE(chart.Key(KeyPart::Marker, {"C"}, 0) == ChartOutcome{});
   EXPECT_TRUE(chart.Key(KeyPart::Bars, {"C", true}, 0).copyPicture);
   kFocusBars(chart);
-  EXPECT_EQ(chart.Key(KeyPart::Bars, {"Enter"}, 0).focus, KeyPart::Replay);
+  // A meeting opened says its caption, as the focus comes to Replay.
+  const ChartOutcome opened = chart.Key(KeyPart::Bars, {"Enter"}, 0);
+  EXPECT_EQ(opened.focus, KeyPart::Replay);
+  EXPECT_TRUE(opened.say.starts_with(chart.Name() + ": lowest balance ")) << opened.say;
   EXPECT_EQ(chart.ReplayClicked(0).say, "Before guest 1: balance 0");
   // While it plays, it speaks once a second at most, and at its end.
   EXPECT_EQ(chart.Tick(500).say, "");
