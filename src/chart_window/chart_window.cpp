@@ -9,27 +9,42 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "bars_accessible.h"
 #include "chart_texts.h"
 #include "fonts.h"
 #include "key_names.h"
 #include "meeting_texts.h"
 #include "qt_conversions.h"
 #include "scene_painter.h"
+#include "screen_reader.h"
 
 namespace ombrix {
 
 // The drawing of the chart: it paints the model's scene at its own size, and stands for the
-// bars, whose keys, pointer and tooltips go to the model.
+// bars, whose keys, pointer and tooltips go to the model, and which a screen reader finds as a
+// list (BarsAccessible).
 class ChartDrawing final : public QWidget {
  public:
   explicit ChartDrawing(ChartWindow& window) : window_(window) {
+    static const bool bars = (QAccessible::installFactory(&ChartDrawing::Bars), true);
+    (void)bars;
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAccessibleName(QLatin1String(ChartTexts::kBars));
+  }
+
+  // While the drawing has the focus, a screen reader follows the chosen bar as the focused item
+  // of the bars' list.
+  void FollowChosenBar() {
+    const int chosen = window_.Model().ChosenBar();
+    if (following_ && chosen >= 0 && chosen != followed_)
+      FocusBar(this, chosen);
+    followed_ = chosen;
   }
 
  protected:
@@ -44,8 +59,15 @@ class ChartDrawing final : public QWidget {
   void focusInEvent(QFocusEvent* event) override {
     window_.Carry(window_.Model().FocusBars());
     QWidget::focusInEvent(event);
+    // Qt tells of the whole list's focus once this returns: the chosen bar's comes after it.
+    QTimer::singleShot(0, this, [this] {
+      following_ = hasFocus();
+      followed_ = -1;
+      FollowChosenBar();
+    });
   }
   void focusOutEvent(QFocusEvent* event) override {
+    following_ = false;
     update();  // without the focus frame
     QWidget::focusOutEvent(event);
   }
@@ -79,8 +101,14 @@ class ChartDrawing final : public QWidget {
   static Point PointOf(const QMouseEvent& event) {
     return {event.position().x(), event.position().y()};
   }
+  static QAccessibleInterface* Bars(const QString&, QObject* object) {
+    auto* drawing = dynamic_cast<ChartDrawing*>(object);
+    return drawing ? new BarsAccessible(drawing, drawing->window_.Model()) : nullptr;
+  }
 
   ChartWindow& window_;
+  bool following_ = false;
+  int followed_ = -1;  // the bar a screen reader was last told of
 };
 
 ChartWindow::ChartWindow()
@@ -200,8 +228,12 @@ void ChartWindow::Carry(const ChartOutcome& outcome) {
   Show();
   if (outcome.copyPicture)
     QGuiApplication::clipboard()->setImage(drawing_->grab().toImage());
-  if (!outcome.say.empty())
+  if (!outcome.say.empty()) {
     replay_->setAccessibleDescription(ToQString(outcome.say));
+    // Read out with the focus where it comes to Replay; else told at once.
+    if (!outcome.focus)
+      Announce(ToQString(outcome.say));
+  }
   if (outcome.focus && isVisible()) {
     QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_, step_};
     if (QWidget* part = parts[int(*outcome.focus)])
@@ -222,7 +254,6 @@ void ChartWindow::Show() {
   if (const QString name = ToQString(model_.Name()); accessibleName() != name)
     setAccessibleName(name);
   describe(*this, model_.Description());
-  describe(*drawing_, model_.ChosenBarToolTip());
   drawing_->setFocusPolicy(distribution ? Qt::StrongFocus : Qt::NoFocus);
   {
     const QSignalBlocker quiet(coins_);
@@ -238,6 +269,7 @@ void ChartWindow::Show() {
   for (QWidget* part : std::initializer_list<QWidget*>{replay_, step_, back_})
     part->setFont(WindowFont(ChartPalette::kLabelPixels * 0.75 * scale, false));
   AlignCoinsSlider();
+  drawing_->FollowChosenBar();
   drawing_->update();
 }
 

@@ -8,7 +8,8 @@ namespace ombrix {
 
 // A label whose accessible name is made from its current text, so that a screen reader says
 // what a bare number means ("shortage -3: 120 experiments" rather than "120"). A plain
-// accessible name would stay fixed while the text changes.
+// accessible name would stay fixed while the text changes. A text wider than the label is
+// drawn narrowed to fit, as a count of four digits is in a table's cell.
 class DescribedLabel : public QLabel {
  public:
   using Describe = std::function<QString(const QString& text)>;
@@ -16,6 +17,9 @@ class DescribedLabel : public QLabel {
   DescribedLabel(const QString& text, QWidget* parent, Describe describe);
 
   QString Description() const { return describe_(text()); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   Describe describe_;

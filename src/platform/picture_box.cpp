@@ -2,7 +2,8 @@
 #include "picture_box.h"
 
 #include <QPainter>
-#include <algorithm>
+
+#include "fitted_font.h"
 
 namespace ombrix {
 
@@ -34,35 +35,13 @@ double PictureBox::LineHeight() const {
   return QFontInfo(font()).pixelSize();
 }
 
-QFont PictureBox::FittedFont(double width) const {
-  const auto widest = [this](const QFont& font) {
-    const QFontMetricsF metrics(font, this);
-    double widest = 0;
-    for (const QString& line : lines_)
-      widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
-  };
-  QFont fitted = font();
-  const double natural = widest(fitted);
-  if (natural <= width)
-    return fitted;
-  // The substitute faces are wider than the one the text was laid out for. Narrowing the
-  // glyphs keeps the size and the line pitch; narrowed glyphs round their widths their own
-  // way, so the factor is checked and tightened until the widest line fits.
-  for (int stretch = static_cast<int>(100 * width / natural); stretch >= 50; --stretch) {
-    fitted.setStretch(stretch);
-    if (widest(fitted) <= width)
-      break;
-  }
-  return fitted;
-}
-
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   const QRect area = contentsRect();
   painter.setClipRect(area);
-  painter.setFont(FittedFont(area.width()));
+  // The substitute faces are wider than the one the text was laid out for.
+  painter.setFont(FittedFont(font(), lines_, area.width(), this));
   painter.setPen(palette().color(QPalette::WindowText));
   const double lineHeight = LineHeight();
   double baseline = area.top() + QFontMetricsF(font()).ascent();

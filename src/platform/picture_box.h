@@ -25,8 +25,6 @@ class PictureBox : public QFrame {
  private:
   // Distance between the baselines of two printed lines, in pixels.
   double LineHeight() const;
-  // The widget's font, narrowed where needed so that every printed line fits `width` pixels.
-  QFont FittedFont(double width) const;
 
   QStringList lines_;
 };

@@ -1,27 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_reader.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
-#include <QWidget>
 
 namespace ombrix {
+namespace {
+
+class Announcement final : public QWidget {
+ public:
+  Announcement(const QString& words, QWidget* window) : QWidget(window) {
+    new QLabel(words, this);
+    resize(0, 0);
+  }
+};
+
+QAccessibleInterface* AnnouncementAccessible(const QString&, QObject* object) {
+  if (auto* announcement = dynamic_cast<Announcement*>(object))
+    return new QAccessibleWidget(announcement, QAccessible::Notification);
+  return nullptr;
+}
+
+}  // namespace
 
 void Announce(const QString& words) {
-  QWidget* focused = QApplication::focusWidget();
-  if (!focused)
-    return;
-  // The description it had before, given back when the focus leaves it.
-  const QString own = focused->accessibleDescription();
-  focused->setAccessibleDescription(words);
-  auto* restore = new QObject(focused);
-  QObject::connect(qApp, &QApplication::focusChanged, restore,
-                   [focused = QPointer<QWidget>(focused), own, restore](QWidget* from, QWidget*) {
-                     if (from != focused)
-                       return;
-                     focused->setAccessibleDescription(own);
-                     restore->deleteLater();
-                   });
+  static const bool installed = (QAccessible::installFactory(AnnouncementAccessible), true);
+  (void)installed;
+  // Orca reads a notification out whenever it shows or hides: the last one goes without
+  // hiding, and the words come in a new one.
+  static QPointer<Announcement> last;
+  delete last;
+  if (QWidget* window = QApplication::activeWindow()) {
+    last = new Announcement(words, window);
+    last->show();
+  }
 }
 
 }  // namespace ombrix

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
@@ -124,6 +126,35 @@ TEST(ChartWindowTest, ForwardsKeysAndPointerToTheModel) {
   EXPECT_FALSE(chart.window.IsOpen());
 }
 
+// A screen reader finds the bars as a list with an item for each, named by its tooltip and
+// found where it is drawn, the chosen one selected and focused. The AT-SPI process test hears
+// the focus move from item to item.
+TEST(ChartWindowTest, TheBarsAreAListWhoseChosenItemHasTheFocus) {
+  SeededChart chart;
+  chart.drawing.setFocus();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&chart.drawing);
+  ASSERT_EQ(list->role(), QAccessible::List);
+  EXPECT_EQ(list->childCount(), chart.figures.BarCount());
+  const int highest = chart.window.Model().ChosenBar(), last = chart.figures.BarCount() - 1;
+  // The key pressed (Shift moves nothing), and the bar then chosen.
+  // clang-format off
+  const std::pair<Qt::Key, int> rows[] = {{Qt::Key_Shift, highest}, {Qt::Key_Left, highest - 1},
+                                          {Qt::Key_Home, 0}, {Qt::Key_End, last}};
+  // clang-format on
+  for (const auto& [key, bar] : rows) {
+    QTest::keyClick(&chart.drawing, key);
+    QAccessibleInterface* item = list->child(bar);
+    // Its name; selected, focused, the list's focused item, the one at its middle; bar 0 or 1 not.
+    const QPoint middle = item->rect().center();
+    const auto flag = [](bool on) { return QString::number(on); };
+    EXPECT_EQ(QStringList({item->text(QAccessible::Name), flag(item->state().selected),
+                           flag(item->state().focused), flag(list->focusChild() == item),
+                           flag(list->childAt(middle.x(), middle.y()) == item),
+                           flag(list->child(bar ? 0 : 1)->state().selected)}),
+              QStringList({ToQString(BarToolTip(chart.figures, bar)), "1", "1", "1", "1", "0"}));
+  }
+}
+
 // A meeting's walk from its start and its lowest point's label, the coins marker over the bars
 // beside the 95 % markers, and bars a few pixels wide with what theory expects of them.
 TEST(ChartWindowTest, WalksMarkersAndThinBarsAsDrawn) {
@@ -168,7 +199,8 @@ TEST(KeyNamesTest, QtKeysAsTheModelNamesThem) {
   }
 }
 
-// The window's frame timer drives a replay to its end, and stops with it.
+// The window's frame timer drives a replay to its end, and stops with it. Where it stands at a
+// pause and at its end is told to a screen reader, and held as Replay's description.
 TEST(ChartWindowTest, AReplayPlaysOnTheWindowsClock) {
   SeededChart chart;
   chart.drawing.setFocus();
@@ -176,7 +208,15 @@ TEST(ChartWindowTest, AReplayPlaysOnTheWindowsClock) {
   chart.replay.click();
   EXPECT_EQ(chart.replay.text(), "Pause");
   EXPECT_TRUE(QTest::qWaitFor([&] { return chart.window.Model().GuestsShown() > 10; }));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return chart.replay.text() == "Replay"; }, 6000));
+  for (int click = 0; click < 2; ++click) {  // paused, then played to its end
+    chart.replay.click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart.replay.text() != "Pause"; }, 6000));
+    const QString status = ToQString(chart.window.Model().Status());
+    const auto* told = chart.window.findChild<QLabel*>();  // the notification's words
+    EXPECT_EQ((told ? told->text() : "nothing") + " | " + chart.replay.accessibleDescription(),
+              status + " | " + status);
+  }
+  EXPECT_EQ(chart.replay.text(), "Replay");
   EXPECT_EQ(chart.window.Model().GuestsShown(), 100);
 }
 

@@ -142,6 +142,23 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   EXPECT_EQ(chart(), "closed");
 }
 
+// Counts of four digits, as at 10 guests and 10000 experiments, are drawn narrowed into their
+// cells, clear of the edges, where they ran into each other. A count that fits is drawn as it
+// always was: see the golden pictures.
+TEST_F(MainWindowTest, CountsWiderThanTheirCellsAreNarrowedToFit) {
+  QStringList touching;  // the counts with ink 2 pixels from an edge of their cell
+  for (const QString count : {"2063", "2050", "1153", "2001"}) {
+    Label("dosu(52)")->setText(count);
+    const QImage drawn = Label("dosu(52)")->grab().toImage();
+    const QRect area = Label("dosu(52)")->contentsRect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (const int x : {area.left(), area.left() + 1, area.right() - 1, area.right()})
+        if (qGray(drawn.pixel(x, y)) < 160 && !touching.endsWith(count))
+          touching << count;
+  }
+  EXPECT_EQ(touching.join(' ').toStdString(), "");
+}
+
 // A settings dialog left without a number: the exit message once, which ends the program
 // however it is closed, here through the window manager, as the script closes a dialog it has
 // no step for.
