@@ -162,8 +162,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
   };
   // clang-format off
   const Row rows[] = {
-      {"a run of a closed chart opens nothing", {kRun},
-       {.state = Closed}},
+      {"a run of a closed chart opens nothing", {kRun}, {.state = Closed}},
       {"opens at theory's 95 %, no bar chosen, with the hint", {open},
        {.state = Distribution, .coins = theory, .chosen = -1, .hint = 2}},
       {"Left and Down add a coin, Up takes one, PgUp five",
@@ -189,8 +188,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
        {.state = Distribution, .chosen = 0}},
       {"Esc goes back from a meeting", {open, bars, enter, step("Esc")},
        {.state = Distribution, .chosen = highest}},
-      {"Esc closes the distribution", {open, window("Esc")},
-       {.state = Closed}},
+      {"Esc closes the distribution", {open, window("Esc")}, {.state = Closed}},
       {"Backspace does not close the distribution", {open, window("Backspace")},
        {.state = Distribution}},
       {"a replay plays by the clock", {open, bars, enter, Replay(1000), Tick(3000)},
@@ -211,17 +209,14 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
       {"Exit pauses a replay, which resumes where it stood",
        {open, bars, enter, Replay(0), Tick(400), kExit, Replay(900), Tick(900)},
        {.state = Replaying, .shown = 10}},
-      {"Init shows no run", {open, bars, enter, Replay(0), kInit},
-       {.state = NoRun}},
+      {"Init shows no run", {open, bars, enter, Replay(0), kInit}, {.state = NoRun}},
       {"a run after Init shows again", {open, kInit, kRun},
        {.state = Distribution, .coins = theory}},
       {"a new run starts from theory's 95 % and no bar", {open, bars, marker("Home"), kRun},
        {.state = Distribution, .coins = theory, .chosen = -1}},
-      {"Show chart on an open chart leaves it as it was",
-       {open, marker("End"), bars, enter, open},
+      {"Show chart on an open chart leaves it as it was", {open, marker("End"), bars, enter, open},
        {.state = Meeting, .coins = 0}},
-      {"a drag from the grip",
-       {open, press(onMarker + 10, gripY), drag(atTen + 10)},
+      {"a drag from the grip", {open, press(onMarker + 10, gripY), drag(atTen + 10)},
        {.state = Distribution, .coins = 10}},
       {"the marker follows a drag from its line a whole coin at a time, till it lets go",
        {open, press(onMarker), drag(atTen), kUp, drag(onMarker)},
@@ -235,8 +230,7 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
        {.state = Distribution, .chosen = highest}},
       {"a second tap shows its meeting", {open, tap(onHighest), tap(onHighest)},
        {.state = Meeting, .chosen = highest}},
-      {"a press left of the plot does nothing",
-       {open, press(drawn.Plot().left - 5)},
+      {"a press left of the plot does nothing", {open, press(drawn.Plot().left - 5)},
        {.state = Distribution, .chosen = -1}},
   };
   // clang-format on
@@ -393,48 +387,6 @@ TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
   EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene())), "");
 }
 
-// A walk starts at guest 0, balance 0, never marked as the lowest; the lowest point stands
-// whole in the plot, at either end, and its label on a ground of its own over the lines.
-TEST(MeetingSceneTest, TheWalkStartsAtZeroAndItsLowestStandsClear) {
-  // clang-format off
-  struct Row { const char* name; std::vector<std::int16_t> balances; int lowest, lowestGuest; };
-  const Row rows[] = {
-      {"lowest +1, above the start", {1, 2, 1, 2, 3, 2, 1, 2, 3, 4}, 1, 1},
-      {"lowest after the last guest", {-1, 0, -1, -2, -1, -2, -3, -2, -3, -4}, -4, 10},
-      {"lowest after the first guest", {-1, 0, 1, 0, 1, 2, 1, 0, 1, 0}, -1, 1}};
-  // clang-format on
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    MeetingWalk walk{
-        .experiment = 1, .guestCount = 10, .lowest = row.lowest, .lowestGuest = row.lowestGuest};
-    std::ranges::copy(row.balances, walk.balances.begin());
-    const MeetingGeometry at(walk, 1, kStandardChartSize, FixedWidth);
-    const ChartScene scene = MeetingScene(walk, 1, 10, kStandardChartSize, FixedWidth);
-    std::map<std::string, const Shape*> front;
-    for (const Shape& shape : scene.front)
-      front.emplace(shape.role, &shape);
-    const Shape& walked = *front.at("walk");
-    ASSERT_EQ(walked.points.size(), 21u);
-    for (const auto& [point, guest, balance] : {std::tuple{walked.points[0], 0, 0},
-                                                {walked.points[1], 1, 0},
-                                                {walked.points[2], 1, int(row.balances[0])}}) {
-      EXPECT_DOUBLE_EQ(point.x, at.GuestX(guest)) << "guest " << guest;
-      EXPECT_DOUBLE_EQ(point.y, at.BalanceY(balance)) << "guest " << guest;
-    }
-    const Shape& dot = *front.at("lowest-point");
-    EXPECT_DOUBLE_EQ(dot.at.x, at.GuestX(row.lowestGuest));
-    EXPECT_DOUBLE_EQ(dot.at.y, at.BalanceY(row.lowest));
-    EXPECT_GE(dot.at.x - dot.radius, at.Plot().left);
-    EXPECT_LE(dot.at.x + dot.radius, at.Plot().Right());
-    const Shape &ground = *front.at("lowest-ground"), &label = *front.at("lowest-label");
-    const double half = FixedWidth(label.text, label.pixels, true) / 2;
-    EXPECT_LE(ground.box.left, label.at.x - half) << label.text;
-    EXPECT_GE(ground.box.Right(), label.at.x + half) << label.text;
-    EXPECT_TRUE(ground.box.Contains(label.at) && ground.fill == ChartPalette::kWhite);
-    EXPECT_LT(&ground, &label) << "the ground under the label";
-  }
-}
-
 // From the smallest window to a projector, on a distribution and on a meeting: no text under
 // 11 px nor wider than the drawing, the title whole over its lines, the lines and points as
 // much larger as the texts, and the coins marker and the expected points sized to the bars.
@@ -465,10 +417,10 @@ TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
           const std::map<std::string, double> scaled = {
               {"zero-line", ChartPalette::kZeroLine.width}, {"walk", 2}};
           const double bar = scene.bars.empty() ? 0 : scene.bars.front().box.width;
-          if (role == "coins-line")
-            EXPECT_DOUBLE_EQ(shape.stroke.width, std::clamp(bar, 2.0, 12.0)) << bar;
-          if (role == "expected-point")
-            EXPECT_LE(shape.radius, bar / 3) << bar;
+          EXPECT_DOUBLE_EQ(shape.stroke.width,
+                           role == "coins-line" ? std::clamp(bar, 2.0, 12.0) : shape.stroke.width)
+              << bar;
+          EXPECT_LE(shape.radius, role == "expected-point" ? bar / 3 : shape.radius) << bar;
           EXPECT_DOUBLE_EQ(shape.stroke.width,
                            scaled.contains(role) ? scaled.at(role) * s : shape.stroke.width)
               << role;

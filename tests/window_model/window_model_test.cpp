@@ -52,7 +52,7 @@ TEST(ObjectNamesTest, EachRoleKeepsItsName) {
       {n(InputBoxLayout::kCancel), "Cancel"}, {n(MessageBoxLayout::kOk), "Ok"},
       {ChartWindowSpec().name, "Chart"}, {n(Chart::kDrawing), "Drawing"},
       {n(Chart::kCoins), "CoinsToPrepare"}, {n(Chart::kMeeting), "Meeting"},
-      {n(Chart::kReplay), "Replay"}, {n(Chart::kBack), "Back"}};
+      {n(Chart::kReplay), "Replay"}, {n(Chart::kStep), "Step"}, {n(Chart::kBack), "Back"}};
   // clang-format on
   for (const Row& row : rows)
     EXPECT_EQ(row.constant, row.name);
