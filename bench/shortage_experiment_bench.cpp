@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A run at the largest settings beside the least work such a run requires: one clock read and
-// one reseed per meeting and one draw per guest from the same generator, nothing else; and a
-// meeting replayed beside one meeting of that run. The repetitions are interleaved and the
-// ratios of their medians are printed last.
+// A run at the largest settings beside the least work such a run requires (least_work.cpp):
+// one clock read and one reseed per meeting and one draw per guest from the same generator,
+// nothing else; and a meeting replayed beside one meeting of that run. The repetitions are
+// interleaved and the ratios of their medians are printed last.
 //
 //   ombrix_bench                      (11 repetitions; any Google Benchmark flag overrides)
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -20,21 +19,7 @@
 namespace ombrix {
 namespace {
 
-constexpr int kGuests = ExperimentSettings::MaxGuests;
 constexpr int kExperiments = ExperimentSettings::MaxExperiments;
-
-void LeastWork(benchmark::State& state) {
-  RandomGenerator random(FreshSeed());
-  for (auto _ : state) {
-    std::int64_t heads = 0;
-    for (int k = 0; k < kExperiments; ++k) {
-      random.Reseed(random.Now());
-      for (int i = 0; i < kGuests; ++i)
-        heads += random.NextUniform() < 0.5f;
-    }
-    benchmark::DoNotOptimize(heads);
-  }
-}
 
 // One meeting of a largest run drawn again, as the chart window draws a meeting's walk: set
 // beside LargestRun's time for one meeting.
@@ -53,7 +38,6 @@ void ReplayOneMeeting(benchmark::State& state) {
 
 BENCHMARK(LargestRun)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReplayOneMeeting)->Unit(benchmark::kMillisecond);
-BENCHMARK(LeastWork)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ombrix
