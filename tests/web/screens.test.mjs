@@ -59,7 +59,10 @@ for (const { name, keyboard, ...options } of kScreens) {
     await page.locator('#Command1').click();
     await assertEach(page, '#Form1', acrossView);
     await page.setViewportSize({ width: 1280, height: 800 });  // widened, it is scaled no more
-    assert.equal(await page.locator('#Form1').evaluate((form) => form.getBoundingClientRect().width / form.offsetWidth), 1);
+    assert.equal(await page.locator('#Form1').evaluate(async (form) => {
+      await new Promise(requestAnimationFrame);  // once the page has had its resize
+      return form.getBoundingClientRect().width / form.offsetWidth;
+    }), 1);
     await page.setViewportSize(options.viewport);
     if (options.hasTouch) {
       // Pinched, the tip of the last cell wholly in view, wider than the cell: it would stand
