@@ -7,8 +7,8 @@
 # bars as a list whose chosen item takes the focus as the keys move it; a meeting's caption as
 # Replay's description as it takes the focus; a step's status as a notification. Then the keys
 # go back to the main window and to Exit, and the program must end with status 0 within five
-# seconds, having printed nothing: no sound server here, and the chimes are silent without a
-# word. A missing event fails the test, printing every event that came.
+# seconds, having printed nothing of its own: no sound server here, and the chimes are silent
+# without a word. A missing event fails the test, printing every event that came.
 # Usage: dbus-run-session -- screen_reader_events.sh PROGRAM
 set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
@@ -57,5 +57,7 @@ for _ in $(seq 50); do
 done
 ! kill -0 "$program" 2>/dev/null || { echo "still running 5 seconds after Exit" && exit 1; }
 status=0 && wait "$program" || status=$?
+# Qt's accessibility bridge says so when the registry is slow to take a key: not the program's.
+own="$(grep -v '^QSpiApplication::keyEventError' "$errors" || true)"
 echo "the program ended with status $status, printing $(wc -l <"$errors") lines:" && cat "$errors"
-[[ $status -eq 0 && ! -s "$errors" ]]
+[[ $status -eq 0 && -z "$own" ]]
