@@ -52,10 +52,7 @@ expect '^focus list item \| Shortage ' 3 && xdotool key Escape  # the chart clos
 # Experiment Start, disabled by its run, handed the focus on to Help; two steps back is Exit.
 expect '^focus push button \| Help' 2 && xdotool key shift+Tab shift+Tab space
 expect '^focus push button \| OK' && xdotool key Return
-for _ in $(seq 50); do
-  kill -0 "$program" 2>/dev/null && sleep 0.1
-done
-! kill -0 "$program" 2>/dev/null || { echo "still running 5 seconds after Exit" && exit 1; }
+timeout 5 tail --pid="$program" -f /dev/null || { echo "still running 5 s after Exit" && exit 1; }
 status=0 && wait "$program" || status=$?
 # Qt's accessibility bridge says so when the registry is slow to take a key: not the program's.
 own="$(grep -v '^QSpiApplication::keyEventError' "$errors" || true)"

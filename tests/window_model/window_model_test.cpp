@@ -39,6 +39,7 @@ TEST(ObjectNamesTest, EachRoleKeepsItsName) {
   using Main = MainWindowLayout;
   using Chart = ChartWindowNames;
   const auto n = [](std::string_view name) { return std::string(name); };
+  const auto table = Main::TableRows();  // a row of headers over a row of counts, each named
   // clang-format off
   struct Row { std::string constant, name; };
   const Row rows[] = {
@@ -47,6 +48,7 @@ TEST(ObjectNamesTest, EachRoleKeepsItsName) {
       {n(Main::kExperimentCount), "Label2"}, {n(Main::kAverage), "Label3"},
       {n(Main::kCuePlayer), "MMControl1"}, {Main::CellName(1), "dosu(1)"}, {Main::CellName(63), "dosu(63)"},
       {n(Main::kShowChart.name), "ShowChart"}, {n(Main::kCopyTable.name), "CopyTable"},
+      {table[0].names[1], "Label7"}, {table[1].names[0], "Label6"}, {table[13].names[9], "dosu(63)"},
       {HelpWindowLayout::Window().name, "Form2"}, {n(HelpWindowLayout::kClose), "Command1"},
       {n(HelpWindowLayout::kText), "Picture1"}, {n(InputBoxLayout::kAnswer), "Answer"},
       {n(InputBoxLayout::kCancel), "Cancel"}, {n(MessageBoxLayout::kOk), "Ok"},
