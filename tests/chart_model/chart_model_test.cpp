@@ -2,15 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <functional>
 #include <iomanip>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "chart_model.h"

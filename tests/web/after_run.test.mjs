@@ -161,10 +161,13 @@ function drawnChart(page) {
       name: figure.getAttribute('aria-label'),
       focused: chart.contains(document.activeElement),
       dashed: chart.querySelector('.marker.by-theory')?.hasAttribute('stroke-dasharray'),
-      // The option a screen reader is told is chosen, and the bar drawn chosen.
+      // The option a screen reader is told is chosen, the bar drawn chosen, and the bar a pointer
+      // on its middle reaches, through the focus frame.
       chosen: [document.getElementById(chart.querySelector('.bars')
         .getAttribute('aria-activedescendant') ?? '')?.querySelector('.bar')?.dataset.value,
-      chart.querySelector('.bar.chosen')?.dataset.value],
+      ...[chart.querySelector('.bar.chosen')].map((bar) => [bar?.dataset.value, bar && document
+        .elementFromPoint(bar.getBoundingClientRect().x + 2, bar.getBoundingClientRect().bottom - 2)
+        ?.closest('.choice')?.querySelector('.bar')?.dataset.value]).flat()],
     };
   });
 }
@@ -181,7 +184,7 @@ test('the chart draws the run the table shows, and lives as long as its run and 
     // The bars have the focus, the highest of them chosen; the theory's marker is dashed.
     const highest = table.slice(1, 64).reduce((a, b) => (Number(b[1]) > Number(a[1]) ? b : a));
     assert.deepEqual([chart.focused, chart.chosen, chart.dashed],
-      [true, [highest[0], highest[0]], true]);
+      [true, [highest[0], highest[0], highest[0]], true]);
 
     // Every shape as the module gives it; the bars' tooltips are the table's counts.
     assert.equal(chart.name, 'Chart: 100 guests, 1000 experiments');
