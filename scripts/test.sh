@@ -48,12 +48,14 @@ stage_lint() {
   clang-format --dry-run --Werror "${sources[@]}"
   # -x follows the files a script sources; their directives name them from the script's folder.
   shellcheck -x --source-path=SCRIPTDIR "${scripts[@]}"
+  # The catalogues: the template as the code has it, each translation whole and checked.
+  bash scripts/catalogues.sh check
   # The page's modules: their JSDoc types, checked by TypeScript from the lock file; the
   # service worker apart, against the worker's globals rather than a page's.
   install_node_packages
   npx --no-install tsc -p web/tsconfig.json
   npx --no-install tsc -p web/tsconfig.worker.json
-  printf 'lint: %d C++ files formatted, %d scripts without a finding, the page type-checked\n' \
+  printf 'lint: %d C++ files formatted, %d scripts without a finding, the catalogues checked, the page type-checked\n' \
     "${#sources[@]}" "${#scripts[@]}"
 }
 

@@ -1,44 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints every text that the windows and dialogs can show, one a line, so that a font can be
-// cut down to the glyphs they need.
+// Prints every text that the windows, the dialogs and the chart can show, in every language
+// of the catalogues, one a line, so that a font can be cut down to the glyphs they need.
 //
 //   window_texts
 
 #include <iostream>
 #include <string_view>
-#include <vector>
 
-#include "dialog_layouts.h"
-#include "help_text.h"
-#include "help_window_layout.h"
-#include "main_window_layout.h"
-#include "settings_dialogs.h"
-
-namespace {
-
-using namespace ombrix;
-
-void PrintWindow(const WindowSpec& window, const std::vector<ControlSpec>& controls) {
-  std::cout << window.caption << '\n';
-  for (const ControlSpec& control : controls)
-    std::cout << control.caption << '\n';
-}
-
-}  // namespace
+#include "catalogue.h"
 
 int main() {
-  PrintWindow(MainWindowLayout::Window(), MainWindowLayout::Controls());
-  PrintWindow(HelpWindowLayout::Window(), HelpWindowLayout::Controls());
-  PrintWindow(InputBoxLayout::Window(), InputBoxLayout::Controls());
-  PrintWindow(MessageBoxLayout::Window(), MessageBoxLayout::Controls());
-  for (const CountDialog& dialog : kSettingsDialogs) {
-    std::cout << dialog.Prompt() << '\n';
-    for (std::string_view text : {dialog.defaultText, dialog.activationTitle, dialog.initTitle})
-      std::cout << text << '\n';
+  using namespace ombrix;
+  for (const Catalogue* catalogue : BuiltCatalogues()) {
+    for (const CatalogueEntry& entry : catalogue->entries) {
+      std::cout << entry.id << '\n' << entry.idPlural << '\n';
+      for (std::string_view form : entry.forms)
+        std::cout << form << '\n';
+    }
   }
-  std::cout << kExitPrompt << '\n' << kExitTitle << '\n';
-  for (std::string_view line : kHelpLines)
-    std::cout << line << '\n';
-  // The counts, the average and the answers typed into the settings dialogs.
-  std::cout << "0123456789-.+&HhOoEe \n";
+  // The numbers of the counts, the averages and the chart, the table's headers, and the
+  // answers typed into the settings dialogs.
+  std::cout << "0123456789-.+&HhOoEe%\uFF5E \n";
 }

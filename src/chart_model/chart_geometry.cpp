@@ -212,7 +212,7 @@ DistributionGeometry::DistributionGeometry(const ShortageChart& run, Size size,
     : run_(run),
       scale_(TextScale(size)),
       heading_(HeadingOf(size, TextsOf(run).title, CoinsTexts(run), width)),
-      hint_(hint ? WrappedLines(ChartTexts::kHint, P::kLegendPixels * scale_, false,
+      hint_(hint ? WrappedLines(Tr(ChartTexts::kHint), P::kLegendPixels * scale_, false,
                                 RoomAcross(size), width)
                  : std::vector<std::string>{}),
       plot_(PlotIn(size, kDistributionMargins, heading_,
@@ -279,7 +279,8 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
   }
   scene.back.push_back(
       Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Sized(P::kAxis)));
-  draw.AxisName("count-axis", ChartTexts::kCountAxis, {16 * s, plot.top + plot.height / 2}, true);
+  draw.AxisName("count-axis", Tr(ChartTexts::kCountAxis), {16 * s, plot.top + plot.height / 2},
+                true);
   // The shortage axis: its values on multiples of the label step, under their bars.
   const int step = run.ValueLabelStep();
   for (int value = run.lowestValue - run.lowestValue % step; value <= 1; value += step) {
@@ -289,7 +290,7 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
     draw.Label("value-label", std::to_string(value),
                {middle(value - run.lowestValue), plot.Bottom() + 14 * s});
   }
-  draw.AxisName("value-axis", ChartTexts::kValueAxis,
+  draw.AxisName("value-axis", Tr(ChartTexts::kValueAxis),
                 {plot.left + plot.width / 2, plot.Bottom() + 36 * s}, false);
 
   // The chosen bar's band, behind the bars, so that an empty one is seen chosen too.
@@ -348,8 +349,8 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
   draw.Status("coins-text", at.Head(), CoinsMarkerText(run, marks.coins), true, P::kCoinsText);
 
   const double hintRoom = kHintLine * s * double(at.HintLines().size());
-  draw.Legend({{{.name = ChartTexts::kObserved, .bar = true},
-                {.name = ChartTexts::kExpected, .line = P::kExpected, .dot = radius},
+  draw.Legend({{{.name = Tr(ChartTexts::kObserved), .bar = true},
+                {.name = Tr(ChartTexts::kExpected), .line = P::kExpected, .dot = radius},
                 {.name = texts.coinsByRun, .line = P::kCoinsByRun},
                 {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}}},
               hintRoom);
@@ -427,8 +428,8 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
   const double zero = at.BalanceY(0);
   scene.back.push_back(
       Line("zero-line", {plot.left, zero}, {plot.Right(), zero}, draw.Sized(P::kZeroLine)));
-  draw.AxisName("balance-axis", MeetingTexts::kBalanceAxis, {18 * s, plot.top + plot.height / 2},
-                true);
+  draw.AxisName("balance-axis", Tr(MeetingTexts::kBalanceAxis),
+                {18 * s, plot.top + plot.height / 2}, true);
   // The guest axis: the start, and each multiple of a step.
   for (int guest = 0; guest <= walk.guestCount; guest += at.GuestStep()) {
     draw.Tick(at.GuestX(guest), plot.Bottom());
@@ -438,7 +439,7 @@ ChartScene MeetingScene(const MeetingWalk& walk, int experimentCount, int shown,
        {std::pair{Point{plot.left, plot.Bottom()}, Point{plot.Right(), plot.Bottom()}},
         {Point{plot.left, plot.top}, Point{plot.left, plot.Bottom()}}})
     scene.back.push_back(Line("axis", from, to, draw.Sized(P::kAxis)));
-  draw.AxisName("guest-axis", MeetingTexts::kGuestAxis,
+  draw.AxisName("guest-axis", Tr(MeetingTexts::kGuestAxis),
                 {plot.left + plot.width / 2, plot.Bottom() + 40 * s}, false);
 
   // The balance holds from one guest to the next: a step line from the start, balance 0

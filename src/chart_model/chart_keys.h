@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "translate.h"
 
 namespace ombrix {
 
@@ -99,15 +102,23 @@ inline std::string KeyLabel(Key key) {
          std::string(key.name);
 }
 
-// The keys that give `command` in `part`, as a shortcut's label: "Ctrl+G", "Backspace or Esc".
-inline std::string ShortcutLabel(KeyPart part, Command command) {
+// The keys that give any of `commands` in `part`, as a shortcut's label: "Ctrl+G",
+// "Backspace or Esc".
+inline std::string ShortcutLabel(KeyPart part, std::initializer_list<Command> commands) {
   std::string label;
-  for (const KeyBinding& binding : kKeyMap) {
-    if (binding.part != part || binding.command != command)
-      continue;
-    label += (label.empty() ? "" : " or ") + KeyLabel(binding.key);
+  for (const Command command : commands) {
+    for (const KeyBinding& binding : kKeyMap) {
+      if (binding.part != part || binding.command != command)
+        continue;
+      label = label.empty()
+                  ? KeyLabel(binding.key)
+                  : Tr("{keys} or {key}", {{"keys", label}, {"key", KeyLabel(binding.key)}});
+    }
   }
   return label;
+}
+inline std::string ShortcutLabel(KeyPart part, Command command) {
+  return ShortcutLabel(part, {command});
 }
 
 }  // namespace ombrix

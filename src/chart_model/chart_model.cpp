@@ -329,11 +329,11 @@ std::string ChartModel::ChosenBarToolTip() const {
 std::string ChartModel::ReplayCaption() const {
   switch (state_) {
     case ChartState::Replaying:
-      return MeetingTexts::kPause;
+      return Tr(MeetingTexts::kPause);
     case ChartState::Paused:
-      return MeetingTexts::kResume;
+      return Tr(MeetingTexts::kResume);
     default:
-      return MeetingTexts::kReplay;
+      return Tr(MeetingTexts::kReplay);
   }
 }
 

@@ -35,7 +35,7 @@ class ChartDrawing final : public QWidget {
     (void)bars;
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAccessibleName(QLatin1String(ChartTexts::kBars));
+    setAccessibleName(ToQString(Tr(ChartTexts::kBars)));
   }
 
   // While the drawing has the focus, a screen reader follows the chosen bar as the focused item
@@ -118,8 +118,8 @@ ChartWindow::ChartWindow()
       coinsRow_(new QHBoxLayout),
       commands_(new QWidget),
       replay_(new QPushButton),
-      step_(new QPushButton(QLatin1String(MeetingTexts::kStep))),
-      back_(new QPushButton(QLatin1String(MeetingTexts::kBack))) {
+      step_(new QPushButton(ToQString(Tr(MeetingTexts::kStep)))),
+      back_(new QPushButton(ToQString(Tr(MeetingTexts::kBack)))) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
   // A dialog-type window: X11 window managers keep one above the window it is transient for
@@ -137,14 +137,13 @@ ChartWindow::ChartWindow()
   drawing_->setObjectName(ToQString(ChartWindowNames::kDrawing));
   drawing_->setMinimumSize(int(kSmallestChartSize.width), int(kSmallestChartSize.height));
   coins_->setObjectName(ToQString(ChartWindowNames::kCoins));
-  coins_->setAccessibleName(QLatin1String(ChartTexts::kCoinsMarker));
+  coins_->setAccessibleName(ToQString(Tr(ChartTexts::kCoinsMarker)));
   coinsRow_->addWidget(coins_);
   replay_->setObjectName(ToQString(ChartWindowNames::kReplay));
   step_->setObjectName(ToQString(ChartWindowNames::kStep));
   step_->setToolTip(ToQString(ShortcutLabel(KeyPart::Replay, Command::StepGuest)));
   back_->setObjectName(ToQString(ChartWindowNames::kBack));
-  back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
-                              ShortcutLabel(KeyPart::Chart, Command::Leave)));
+  back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave})));
   commands_->setObjectName(ToQString(ChartWindowNames::kMeeting));
   auto* buttons = new QHBoxLayout(commands_);
   buttons->setContentsMargins(0, 0, 6, 0);

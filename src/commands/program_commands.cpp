@@ -158,7 +158,7 @@ Effects ProgramCommands::Init() {
                                  SetText(Layout::kAverage, ""), SetText(Layout::kGuestCount, "")});
   report_.reset();
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
-    effects.push_back(SetToolTip(Layout::CellName(bin), kTableHint));
+    effects.push_back(SetToolTip(Layout::CellName(bin), Tr(kTableHint)));
   effects.insert(effects.end(),
                  {SetToolTip(Layout::kAverage, ""), Enable(Layout::kShowChart.name, false),
                   Enable(Layout::kCopyTable.name, false), Chart(ChartCall::Init)});
@@ -218,7 +218,7 @@ Effects ProgramCommands::AskCount() const {
   const CountDialog& dialog = kSettingsDialogs[countAsked_];
   return {{.kind = EffectKind::AskText,
            .text = dialog.Prompt(),
-           .title = std::string(dialog.Title(variant_)),
+           .title = dialog.Title(variant_),
            .defaultText = std::string(dialog.defaultText)}};
 }
 
@@ -244,7 +244,7 @@ Effects ProgramCommands::TextAnswered(std::string_view answer) {
 
 Effects ProgramCommands::AskExit(Question reason) {
   question_ = reason;
-  return {AskOk(std::string(kExitPrompt), kExitTitle)};
+  return {AskOk(Tr(kExitPrompt), Tr(kExitTitle))};
 }
 
 Effects ProgramCommands::OkAnswered(std::int16_t button) {
@@ -272,7 +272,7 @@ Effects ProgramCommands::Failed(std::string_view what) {
   if (ended_)
     return {};
   question_ = Question::RunTimeError;
-  return {AskOk(RunTimeErrorPrompt(what), kRunTimeErrorTitle)};
+  return {AskOk(RunTimeErrorPrompt(what), Tr(kRunTimeErrorTitle))};
 }
 
 Effects ProgramCommands::End(int status) {

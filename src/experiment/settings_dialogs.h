@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "experiment_settings.h"
+#include "translate.h"
 
 namespace ombrix {
 
@@ -18,20 +19,20 @@ enum class SettingsVariant { Activation, Init };
 // One settings dialog: what it asks, what it accepts, and where the accepted count goes.
 struct CountDialog {
   std::string_view defaultText;
-  std::string_view activationTitle;
-  std::string_view initTitle;
+  Message activationTitle;
+  Message initTitle;
   std::int16_t lower;
   std::int16_t upper;
   std::int16_t ExperimentSettings::*setting;
   std::string_view label;  // object name of the main window's label that shows the count
 
-  std::string_view Title(SettingsVariant variant) const {
-    return variant == SettingsVariant::Init ? initTitle : activationTitle;
+  std::string Title(SettingsVariant variant) const {
+    return Tr(variant == SettingsVariant::Init ? initTitle : activationTitle);
   }
   // "Please enter an integer between 10 and 1000 ...", from the bounds it keeps.
   std::string Prompt() const {
-    return "Please enter an integer between " + std::to_string(lower) + " and " +
-           std::to_string(upper) + " ...";
+    return Tr("Please enter an integer between {lower} and {upper} ...",
+              {{"lower", lower}, {"upper", upper}});
   }
   // The count an answer gives: the floor of the number it starts with, when that number lies
   // within the bounds; nothing for an answer to ask again.
@@ -39,16 +40,16 @@ struct CountDialog {
 };
 
 inline constexpr CountDialog kGuestsDialog{.defaultText = "100",
-                                           .activationTitle = "Setting the number of guests",
-                                           .initTitle = " Setting the number of guests",
+                                           .activationTitle = Msg("Setting the number of guests"),
+                                           .initTitle = Msg(" Setting the number of guests"),
                                            .lower = ExperimentSettings::MinGuests,
                                            .upper = ExperimentSettings::MaxGuests,
                                            .setting = &ExperimentSettings::GuestCount,
                                            .label = "Label82"};
 inline constexpr CountDialog kExperimentsDialog{
     .defaultText = "1000",
-    .activationTitle = "Setting the number of experiments",
-    .initTitle = " Setting the number of experiment",
+    .activationTitle = Msg("Setting the number of experiments"),
+    .initTitle = Msg(" Setting the number of experiment"),
     .lower = ExperimentSettings::MinExperiments,
     .upper = ExperimentSettings::MaxExperiments,
     .setting = &ExperimentSettings::ExperimentCount,
@@ -57,8 +58,8 @@ inline constexpr CountDialog kExperimentsDialog{
 inline constexpr std::array kSettingsDialogs{kGuestsDialog, kExperimentsDialog};
 
 // The exit message box: OK alone, whose button code is 1.
-inline constexpr std::string_view kExitPrompt = "This software will exit.";
-inline constexpr std::string_view kExitTitle = "Experiment of Ombrix";
+inline constexpr Message kExitPrompt = Msg("This software will exit.");
+inline constexpr Message kExitTitle = Msg("Experiment of Ombrix");
 inline constexpr std::int16_t kButtonOk = 1;
 
 }  // namespace ombrix

@@ -15,7 +15,7 @@ void HelpWindow::Build(QWidget& window) {
 void HelpWindow::PrintText() const {
   auto& text = Find<PictureBox>(HelpWindowLayout::kText);
   text.Clear();
-  for (std::string_view line : kHelpLines)
+  for (const std::string& line : HelpLines())
     text.PrintLine(ToQString(line));
 }
 

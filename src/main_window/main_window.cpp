@@ -32,7 +32,7 @@ void MainWindow::Build(QWidget& window) {
 void MainWindow::AddTableMenu(QWidget& window) {
   menu_ = new QMenu(&window);
   for (const auto& command : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable}) {
-    auto* action = new QAction(ToQString(command.caption), &window);
+    auto* action = new QAction(ToQString(Tr(command.caption)), &window);
     action->setObjectName(ToQString(command.name));
     action->setShortcut(QKeySequence(ToQString(command.Shortcut())));
     action->setEnabled(false);

@@ -6,72 +6,100 @@
 namespace ombrix {
 namespace {
 
-std::string Marker(const char* whose, int coins) {
-  return std::string(whose) + ": " + Plural(coins, "coin") + (coins == 1 ? " covers " : " cover ") +
-         Percent(kCoveredShare);
-}
-
 // A share of meetings in tenths of a percent, never rounded to look certain: a share that
 // is not 0 never shows "0.0 %", and one that is not 1 never shows "100.0 %".
 std::string ShareText(double share) {
   const std::string percent = Fixed(share * 100, 1);
   if (share > 0 && percent == "0.0")
-    return "under 0.1 %";
+    return Tr("under 0.1 %");
   if (share < 1 && percent == "100.0")
-    return "over 99.9 %";
-  return percent + " %";
+    return Tr("over 99.9 %");
+  return PercentText(percent);
 }
 
 }  // namespace
 
 std::string CoinsMarkerText(const ShortageChart& chart, int coins) {
-  return "Prepare " + Plural(coins, "coin") + ": short in " + ShareText(chart.ShortByRun(coins)) +
-         " of these meetings, " + ShareText(chart.shortByTheory.at(coins)) + " by theory";
+  return TrN("Prepare {count} coin: short in {byRun} of these meetings, {byTheory} by theory",
+             "Prepare {count} coins: short in {byRun} of these meetings, {byTheory} by theory",
+             coins,
+             {{"count", coins},
+              {"byRun", ShareText(chart.ShortByRun(coins))},
+              {"byTheory", ShareText(chart.shortByTheory.at(coins))}});
 }
 
 std::string CoinsMarkerDescription(const ShortageChart& chart, int coins) {
-  return CoinsMarkerText(chart, coins) + ". Left adds a coin and Right takes one off, from 0 to " +
-         Plural(chart.MostCoins(), "coin") + ".";
+  const int most = chart.MostCoins();
+  return TrN("{marker}. Left adds a coin and Right takes one off, from 0 to {count} coin.",
+             "{marker}. Left adds a coin and Right takes one off, from 0 to {count} coins.", most,
+             {{"marker", CoinsMarkerText(chart, coins)}, {"count", most}});
 }
 
 std::string BarToolTip(const ShortageChart& chart, int bar) {
   const int count = chart.observed.at(bar);
-  const std::string value = "Shortage " + std::to_string(chart.lowestValue + bar) + ": ";
+  const int value = chart.lowestValue + bar;
   if (count == 0)
-    return value + "no experiment, so no meeting to show";
-  return value + Plural(count, "experiment") + ". Click, tap again or press Enter to see " +
-         (count == 1 ? "its meeting" : "one of these meetings, and again for the next");
+    return Tr("Shortage {value}: no experiment, so no meeting to show", {{"value", value}});
+  if (count == 1)
+    return Tr("Shortage {value}: 1 experiment. Click, tap again or press Enter to see its meeting",
+              {{"value", value}});
+  return TrN(
+      "Shortage {value}: {count} experiment. Click, tap again or press Enter to see one of these "
+      "meetings, and again for the next",
+      "Shortage {value}: {count} experiments. Click, tap again or press Enter to see one of these "
+      "meetings, and again for the next",
+      count, {{"value", value}, {"count", count}});
 }
 
 WindowSpec ChartWindowSpec() {
   return {.name = "Chart",
-          .caption = "Experiment of Ombrix 2\uFF3FChart\u3000Ombrix project 2026",
+          .caption = Tr("Experiment of Ombrix 2\uFF3FChart\u3000Ombrix project 2026"),
           .rect = {.width = 9600, .height = 7200}};
 }
 
 ChartTexts TextsOf(const ShortageChart& chart) {
   const std::string settings =
-      Plural(chart.guestCount, "guest") + ", " + Plural(chart.experimentCount, "experiment");
+      Tr("{guests}, {experiments}",
+         {{"guests",
+           TrN("{count} guest", "{count} guests", chart.guestCount, {{"count", chart.guestCount}})},
+          {"experiments", TrN("{count} experiment", "{count} experiments", chart.experimentCount,
+                              {{"count", chart.experimentCount}})}});
   // Side by side with the same decimals, and a zero before the point.
   const std::string averages =
-      Fixed(chart.average, 2) + ", exact expected average " + Fixed(chart.exactMean, 2);
-  return {.title = settings + ": average " + averages,
-          .name = "Chart: " + settings,
-          .description = "Bars for the shortages (lowest coin balances) from " +
-                         std::to_string(chart.lowestValue) +
-                         " to 1, with how many experiments had each; a line with how many theory "
-                         "expects. Average " +
-                         averages + ". To run short in at most " + Percent(1 - kCoveredShare) +
-                         " of experiments, prepare " + Plural(chart.coinsByRun, "coin") +
-                         " by this run, " + std::to_string(chart.coinsByTheory) + " by theory.",
-          .coinsByRun = Marker("This run", chart.coinsByRun),
-          .coinsByTheory = Marker("Theory", chart.coinsByTheory)};
+      Tr("{average}, exact expected average {exact}",
+         {{"average", Fixed(chart.average, 2)}, {"exact", Fixed(chart.exactMean, 2)}});
+  const auto marker = [](Message whose, int coins) {
+    return Tr(whose,
+              {{"coins", TrN("{count} coin covers {share}", "{count} coins cover {share}", coins,
+                             {{"count", coins}, {"share", Percent(kCoveredShare)}})}});
+  };
+  return {
+      .title =
+          Tr("{settings}: average {averages}", {{"settings", settings}, {"averages", averages}}),
+      .name = Tr("Chart: {settings}", {{"settings", settings}}),
+      .description = TrN(
+          "Bars for the shortages (lowest coin balances) from {lowest} to 1, with how many "
+          "experiments had each; a line with how many theory expects. Average {averages}. To run "
+          "short in at most {share} of experiments, prepare {count} coin by this run, {byTheory} "
+          "by theory.",
+          "Bars for the shortages (lowest coin balances) from {lowest} to 1, with how many "
+          "experiments had each; a line with how many theory expects. Average {averages}. To run "
+          "short in at most {share} of experiments, prepare {count} coins by this run, {byTheory} "
+          "by theory.",
+          chart.coinsByRun,
+          {{"lowest", chart.lowestValue},
+           {"averages", averages},
+           {"share", Percent(1 - kCoveredShare)},
+           {"count", chart.coinsByRun},
+           {"byTheory", chart.coinsByTheory}}),
+      .coinsByRun = marker(Msg("This run: {coins}"), chart.coinsByRun),
+      .coinsByTheory = marker(Msg("Theory: {coins}"), chart.coinsByTheory)};
 }
 
 ChartTexts NoRunTexts() {
-  return {.title = "No run shown: Init cleared the table",
-          .name = "Chart: no run shown",
-          .description = "Experiment Start in the main window draws the chart of the next run.",
+  return {.title = Tr("No run shown: Init cleared the table"),
+          .name = Tr("Chart: no run shown"),
+          .description = Tr("Experiment Start in the main window draws the chart of the next run."),
           .coinsByRun = "",
           .coinsByTheory = ""};
 }

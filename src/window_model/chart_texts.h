@@ -6,6 +6,7 @@
 
 #include "control_layout.h"
 #include "shortage_chart.h"
+#include "translate.h"
 
 namespace ombrix {
 
@@ -18,16 +19,16 @@ struct ChartTexts {
   std::string coinsByRun;   // the legends of the two markers
   std::string coinsByTheory;
 
-  static constexpr const char* kObserved = "Observed";
-  static constexpr const char* kExpected = "Expected";
-  static constexpr const char* kValueAxis = "Shortage (lowest coin balance)";
-  static constexpr const char* kCountAxis = "Experiments";
-  static constexpr const char* kCoinsMarker = "Coins to prepare";
-  static constexpr const char* kBars = "Bars: choose one to see a meeting";
+  static constexpr Message kObserved = Msg("Observed");
+  static constexpr Message kExpected = Msg("Expected");
+  static constexpr Message kValueAxis = Msg("Shortage (lowest coin balance)");
+  static constexpr Message kCountAxis = Msg("Experiments");
+  static constexpr Message kCoinsMarker = Msg("Coins to prepare");
+  static constexpr Message kBars = Msg("Bars: choose one to see a meeting");
   // Under the plot until a bar is chosen.
-  static constexpr const char* kHint =
-      "Click a bar to watch one of its meetings; drag the green "
-      "line, or use the arrow keys, to choose the coins";
+  static constexpr Message kHint =
+      Msg("Click a bar to watch one of its meetings; drag the green line, or use the arrow "
+          "keys, to choose the coins");
 };
 
 // What the coins marker says at `coins`, 0 to chart.MostCoins(); of a run of 100 guests and

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_layouts.h"
 
+#include "translate.h"
+
 #include <string>
 
 namespace ombrix {
@@ -36,8 +38,8 @@ std::vector<ControlSpec> InputBoxLayout::Controls() {
   // Rectangles are left, top, width, height in twips.
   return {
       Prompt(kPrompt, {180, 180, 4440, 1200}),
-      Button(kOk, "OK", {4800, 180, 1020, 375}),
-      Button(kCancel, "Cancel", {4800, 660, 1020, 375}),
+      Button(kOk, Tr("OK"), {4800, 180, 1020, 375}),
+      Button(kCancel, Tr("Cancel"), {4800, 660, 1020, 375}),
       {.kind = ControlKind::TextBox,
        .name = std::string(kAnswer),
        .rect = {180, 1620, 5640, 375},
@@ -55,7 +57,7 @@ WindowSpec MessageBoxLayout::Window() {
 std::vector<ControlSpec> MessageBoxLayout::Controls() {
   return {
       Prompt(kPrompt, {360, 300, 3480, 300}),
-      Button(kOk, "OK", {1590, 840, 1020, 375}),
+      Button(kOk, Tr("OK"), {1590, 840, 1020, 375}),
   };
 }
 

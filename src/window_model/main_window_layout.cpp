@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "table_texts.h"
+#include "translate.h"
 
 namespace ombrix {
 namespace {
@@ -43,9 +44,10 @@ std::string HeaderName(int row, int column) {
 }
 
 // A value label that a screen reader announces with what it is the value of.
-ControlSpec::Describe ValueOf(std::string meaning) {
-  return [meaning = std::move(meaning)](std::string_view text) {
-    return meaning + ": " + std::string(text.empty() ? "none" : text);
+ControlSpec::Describe ValueOf(Message meaning) {
+  return [meaning](std::string_view text) {
+    return text.empty() ? Tr("{meaning}: none", {{"meaning", Tr(meaning)}})
+                        : Tr("{meaning}: {value}", {{"meaning", Tr(meaning)}, {"value", text}});
   };
 }
 
@@ -53,7 +55,7 @@ ControlSpec::Describe ValueOf(std::string meaning) {
 
 WindowSpec MainWindowLayout::Window() {
   return {.name = "Form1",
-          .caption = "Experiment of Ombrix 2\u3000Ombrix project 2026",
+          .caption = Tr("Experiment of Ombrix 2\u3000Ombrix project 2026"),
           .rect = {3660, 1485, 9195, 7680},
           .points = 9,
           .bold = true,
@@ -99,36 +101,36 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
   // Rectangles are left, top, width, height in twips.
   // clang-format off
   std::vector<ControlSpec> controls = {
-      {.kind = PushButton, .name = std::string(kExit), .caption = "Exit",
+      {.kind = PushButton, .name = std::string(kExit), .caption = Tr("Exit"),
        .rect = {0, 0, 855, 375}, .points = kButtonPoints},
-      {.kind = Label, .name = "Label84", .caption = "Experiment of Ombrix (Part 2)",
+      {.kind = Label, .name = "Label84", .caption = Tr("Experiment of Ombrix (Part 2)"),
        .rect = {1080, 0, 5295, 375}, .points = 12.75, .bold = true,
        .background = Background::LightCyan, .border = Border::Flat},
-      {.kind = PushButton, .name = std::string(kHelp), .caption = "Help",
+      {.kind = PushButton, .name = std::string(kHelp), .caption = Tr("Help"),
        .rect = {6600, 0, 855, 375}, .points = kButtonPoints},
-      {.kind = PushButton, .name = std::string(kInit), .caption = "Init",
+      {.kind = PushButton, .name = std::string(kInit), .caption = Tr("Init"),
        .rect = {7440, 0, 855, 375}, .points = kButtonPoints},
       {.kind = Line, .name = "Line1", .rect = {0, 360, 8280, 0}},
-      {.kind = Label, .name = "Label83", .caption = "Number of guests",
+      {.kind = Label, .name = "Label83", .caption = Tr("Number of guests"),
        .rect = {240, 6600, 2535, 375}, .points = 9.75, .bold = true,
        .background = Background::White},
       {.kind = Label, .name = std::string(kGuestCount),
        .rect = {2760, 6600, 1095, 375}, .points = kValuePoints,
-       .background = Background::White, .describe = ValueOf("Number of guests")},
-      {.kind = Label, .name = "Label4", .caption = "Average of shortage",
+       .background = Background::White, .describe = ValueOf(Msg("Number of guests"))},
+      {.kind = Label, .name = "Label4", .caption = Tr("Average of shortage"),
        .rect = {3960, 6720, 2415, 375}, .points = kButtonPoints, .bold = true,
        .background = Background::White},
       {.kind = Label, .name = std::string(kAverage),
        .rect = {6360, 6720, 1095, 375}, .points = kValuePoints,
-       .background = Background::White, .describe = ValueOf("Average of shortage")},
-      {.kind = PushButton, .name = std::string(kStart), .caption = "Experiment Start",
+       .background = Background::White, .describe = ValueOf(Msg("Average of shortage"))},
+      {.kind = PushButton, .name = std::string(kStart), .caption = Tr("Experiment Start"),
        .rect = {7680, 6720, 1455, 615}, .points = kButtonPoints, .bold = true},
-      {.kind = Label, .name = "Label1", .caption = "Number of experiments",
+      {.kind = Label, .name = "Label1", .caption = Tr("Number of experiments"),
        .rect = {240, 7080, 2535, 375}, .points = 9.75, .bold = true,
        .background = Background::White},
       {.kind = Label, .name = std::string(kExperimentCount),
        .rect = {2760, 7080, 1095, 375}, .points = kValuePoints,
-       .background = Background::White, .describe = ValueOf("Number of experiments")},
+       .background = Background::White, .describe = ValueOf(Msg("Number of experiments"))},
       {.kind = MediaControl, .name = std::string(kCuePlayer), .rect = {3720, 7320, 3540, 330}},
   };
   // clang-format on
@@ -138,12 +140,12 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
     const int countTop = kCountTop + kPairPitch * row;
     controls.push_back({.kind = Label,
                         .name = LabelName(kShortageLabel[row]),
-                        .caption = "Shortage",
+                        .caption = Tr("Shortage"),
                         .rect = {kCaptionLeft, headerTop, 1335, kCellHeight},
                         .points = kValuePoints});
     controls.push_back({.kind = Label,
                         .name = LabelName(kFrequencyLabel[row]),
-                        .caption = "Frequency",
+                        .caption = Tr("Frequency"),
                         .rect = {kCaptionLeft, countTop, 1335, kCellHeight},
                         .points = 12});
     for (int column = 0; column < kColumns; ++column) {
@@ -165,7 +167,7 @@ std::vector<ControlSpec> MainWindowLayout::Controls() {
            .rect = {left, countTop, kCellWidth, kCellHeight},
            .points = kValuePoints,
            .background = Background::White,
-           .toolTip = kTableHint,
+           .toolTip = Tr(kTableHint),
            .describe = [bin](std::string_view text) { return SpokenCell(bin, text); }});
     }
   }

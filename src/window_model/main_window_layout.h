@@ -9,6 +9,7 @@
 #include "control_layout.h"
 #include "frequency_table.h"
 #include "settings_dialogs.h"
+#include "translate.h"
 
 namespace ombrix {
 
@@ -33,14 +34,14 @@ struct MainWindowLayout {
   // whole window too.
   struct MenuCommand {
     std::string_view name;
-    std::string_view caption;
+    Message caption;
     Command command;
 
     // Its keys, from the key map: "Ctrl+G".
     std::string Shortcut() const { return ShortcutLabel(KeyPart::Table, command); }
   };
-  static constexpr MenuCommand kShowChart{"ShowChart", "Show chart", Command::ShowChart};
-  static constexpr MenuCommand kCopyTable{"CopyTable", "Copy table", Command::CopyTable};
+  static constexpr MenuCommand kShowChart{"ShowChart", Msg("Show chart"), Command::ShowChart};
+  static constexpr MenuCommand kCopyTable{"CopyTable", Msg("Copy table"), Command::CopyTable};
 
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;
@@ -64,7 +65,7 @@ struct MainWindowLayout {
     bool headers;  // the values' headers; else their counts
     std::vector<std::string> names;
   };
-  static constexpr std::string_view kTableName = "Frequency table";
+  static constexpr Message kTableName = Msg("Frequency table");
   static std::vector<TableRow> TableRows();
 
   // The fixed controls, then the table row pair by row pair.

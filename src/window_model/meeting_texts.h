@@ -4,6 +4,7 @@
 #include <string>
 
 #include "meeting_walk.h"
+#include "translate.h"
 
 namespace ombrix {
 
@@ -15,13 +16,13 @@ struct MeetingTexts {
   std::string description;
   std::string lowestLabel;  // beside the lowest point: "Lowest -12, after guest 83"
 
-  static constexpr const char* kGuestAxis = "Guest";
-  static constexpr const char* kBalanceAxis = "Coin balance";
-  static constexpr const char* kReplay = "Replay";
-  static constexpr const char* kPause = "Pause";
-  static constexpr const char* kResume = "Resume";
-  static constexpr const char* kStep = "Step";
-  static constexpr const char* kBack = "Back to the distribution";
+  static constexpr Message kGuestAxis = Msg("Guest");
+  static constexpr Message kBalanceAxis = Msg("Coin balance");
+  static constexpr Message kReplay = Msg("Replay");
+  static constexpr Message kPause = Msg("Pause");
+  static constexpr Message kResume = Msg("Resume");
+  static constexpr Message kStep = Msg("Step");
+  static constexpr Message kBack = Msg("Back to the distribution");
 };
 
 // The words of `walk`, one of a run of `experimentCount` experiments.

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "translate.h"
+
 namespace ombrix {
 
 std::string Fixed(double value, int decimals) {
@@ -34,11 +36,11 @@ std::string PlainDecimal(double value, int significant) {
 }
 
 std::string Percent(double share) {
-  return PlainDecimal(share * 100, 3) + " %";
+  return PercentText(PlainDecimal(share * 100, 3));
 }
 
-std::string Plural(long long count, std::string_view word) {
-  return std::to_string(count) + " " + std::string(word) + (count == 1 ? "" : "s");
+std::string PercentText(std::string_view number) {
+  return Tr("{number} %", {{"number", number}});
 }
 
 }  // namespace ombrix

@@ -17,8 +17,7 @@ std::string PlainDecimal(double value, int significant);
 // A share of 1 as a percentage to three significant digits, so that tiny ones still differ:
 // "95 %", "0.0977 %".
 std::string Percent(double share);
-
-// "1 experiment", "0 experiments", "2 experiments".
-std::string Plural(long long count, std::string_view word);
+// A number of percent as the language writes it: "95 %".
+std::string PercentText(std::string_view number);
 
 }  // namespace ombrix

@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_texts.h"
 
+#include <cstdlib>
+
 #include "frequency_table.h"
+#include "translate.h"
 
 namespace ombrix {
 
 std::string BinName(int bin) {
   const BinValues values = FrequencyTable::ValuesOf(bin);
-  const std::string value = std::to_string(values.value);
   switch (values.extent) {
     case BinValues::Extent::OrLess:
-      return value + " or less";
+      return Tr("{value} or less", {{"value", values.value}});
     case BinValues::Extent::OrMore:
-      return value + " or more";
+      return Tr("{value} or more", {{"value", values.value}});
     case BinValues::Extent::Single:
       break;
   }
-  return value;
+  return std::to_string(values.value);
 }
 
 std::string HeaderCaption(int bin) {
@@ -33,14 +35,16 @@ std::string HeaderCaption(int bin) {
 }
 
 std::string SpokenHeader(int bin) {
-  return "shortage " + BinName(bin);
+  return Tr("shortage {values}", {{"values", BinName(bin)}});
 }
 
 std::string SpokenCell(int bin, std::string_view text) {
   if (text.empty())
-    return SpokenHeader(bin) + ": no count";
-  return SpokenHeader(bin) + ": " + std::string(text) +
-         (text == "1" ? " experiment" : " experiments");
+    return Tr("shortage {values}: no count", {{"values", BinName(bin)}});
+  // The cell shows a count in plain digits.
+  const long long count = std::strtoll(std::string(text).c_str(), nullptr, 10);
+  return TrN("shortage {values}: {count} experiment", "shortage {values}: {count} experiments",
+             count, {{"values", BinName(bin)}, {"count", text}});
 }
 
 }  // namespace ombrix

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "translate.h"
+
 namespace ombrix {
 
 // The words for a bin of the frequency table, all made from FrequencyTable::ValuesOf.
@@ -20,9 +22,9 @@ std::string SpokenHeader(int bin);
 
 // Where the table's extras are found: a count cell's tooltip before a run, and the end of its
 // tooltip after one.
-inline constexpr const char* kTableHint =
-    "After a run: right-click (or Menu) for the chart and the copy";
-inline constexpr const char* kTableHintAfterRun = "Right-click (or Menu): the chart, the copy";
+inline constexpr Message kTableHint =
+    Msg("After a run: right-click (or Menu) for the chart and the copy");
+inline constexpr Message kTableHintAfterRun = Msg("Right-click (or Menu): the chart, the copy");
 
 // What a screen reader says of its cell showing `text`: "shortage -3: 120 experiments", or
 // "shortage -3: no count" before a run.

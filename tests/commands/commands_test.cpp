@@ -24,7 +24,7 @@ std::string Lines(const Effects& effects) {
         EXPECT_EQ(effects[i].control, "dosu(" + std::to_string(bin) + ")");
         sum += std::atoi(effects[i].text.c_str());
         filled += !effects[i].text.empty();
-        hinted += effects[i].text == kTableHint;
+        hinted += effects[i].text == Tr(kTableHint);
       }
       --i;
       const bool counts = e.kind == EffectKind::SetText;

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "media_player_control.h"
+#include "qt_conversions.h"
 #include "qt_printers.h"
 #include "table_texts.h"
 
@@ -129,7 +130,7 @@ inline QString Table() {
     QLabel* cell = Label(QStringLiteral("dosu(%1)").arg(i));
     filled += !cell->text().isEmpty();
     sum += cell->text().toInt();
-    notes += cell->toolTip() != QLatin1String(kTableHint);
+    notes += cell->toolTip() != ToQString(Tr(kTableHint));
   }
   const bool average = !Label("Label3")->text().isEmpty();
   if (filled == 0 && notes == 0 && !average)

@@ -143,8 +143,7 @@ val ChartWindowRecord() {
   record.set("back", std::string(MeetingTexts::kBack));
   record.set("step", std::string(MeetingTexts::kStep));
   record.set("stepKeys", ShortcutLabel(KeyPart::Replay, Command::StepGuest));
-  record.set("backKeys", ShortcutLabel(KeyPart::Chart, Command::Back) + " or " +
-                             ShortcutLabel(KeyPart::Chart, Command::Leave));
+  record.set("backKeys", ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave}));
   record.set("closeKeys", ShortcutLabel(KeyPart::Chart, Command::Leave));
   record.set("lightCyan", CssColour(ChartPalette::kLightCyan));
   record.set("buttonPixels", ChartPalette::kLabelPixels);

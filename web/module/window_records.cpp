@@ -126,14 +126,14 @@ val MainWindowRecord() {
     rows.call<void>("push", record);
   }
   val table = val::object();
-  table.set("name", std::string(Layout::kTableName));
+  table.set("name", Tr(Layout::kTableName));
   table.set("rows", rows);
   window.set("table", table);
   val menu = val::array();
   for (const auto& command : {Layout::kShowChart, Layout::kCopyTable}) {
     val item = val::object();
     item.set("name", std::string(command.name));
-    item.set("caption", std::string(command.caption));
+    item.set("caption", Tr(command.caption));
     item.set("shortcut", command.Shortcut());
     menu.call<void>("push", item);
   }
@@ -146,8 +146,8 @@ val HelpWindowRecord() {
   val window = Window(Layout::Window(), Layout::Controls());
   window.set("roles", Roles({{"text", Layout::kText}}));
   val lines = val::array();
-  for (std::string_view line : kHelpLines)
-    lines.call<void>("push", std::string(line));
+  for (const std::string& line : HelpLines())
+    lines.call<void>("push", line);
   window.set("lines", lines);
   return window;
 }

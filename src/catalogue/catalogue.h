@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ombrix {
+
+// One message of a catalogue: its English text (and English plural, for a message with a
+// count), and its translations, one for each plural form of the catalogue's language. English
+// itself has no translations: its messages are their own words.
+struct CatalogueEntry {
+  std::string_view id;
+  std::string_view idPlural;
+  std::span<const std::string_view> forms;
+};
+
+// A language's messages, sorted by id, as the build makes them from its PO file, with the
+// PO file's own plural rule: which form a count takes.
+struct Catalogue {
+  std::string_view language;  // a BCP 47 tag: "en", "ja"
+  std::span<const CatalogueEntry> entries;
+  int (*pluralForm)(unsigned long count);
+
+  // The entry of `id`, or null when the catalogue has none.
+  const CatalogueEntry* Find(std::string_view id) const;
+};
+
+// The languages built into the program, English first.
+std::span<const Catalogue* const> BuiltCatalogues();
+
+// The catalogue the words come from: English until another is chosen.
+const Catalogue& CurrentCatalogue();
+void UseCatalogue(const Catalogue& catalogue);
+
+}  // namespace ombrix
