@@ -37,7 +37,13 @@ build_site() {
 
   rm -rf "$site"
   mkdir -p "$site"
-  cp web/site/*.html web/site/*.css web/site/*.js web/site/*.webmanifest "$site/"
+  cp web/site/*.css web/site/*.js "$site/"
+  # The page's notices and the installed app's description, in their words.
+  "$web_dir/native/tools/page_texts" en html <web/site/index.html >"$site/index.html"
+  "$web_dir/native/tools/page_texts" en json <web/site/manifest.webmanifest \
+    >"$site/manifest.webmanifest"
+  ! grep -n '@[A-Z_]*@' "$site/index.html" "$site/manifest.webmanifest" ||
+    { echo "web: a key of the page's words has no text" >&2; exit 1; }
   cp "$web_dir/module/bin/ombrix.js" "$web_dir/module/bin/ombrix.wasm" "$site/"
   cp assets/ombrix.svg "$site/"
   # The chimes as MP3, which every browser decodes, at a tenth of the WAV files' size.

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "translate.h"
+
 namespace ombrix {
 namespace {
 
@@ -24,7 +26,8 @@ void HandleStartUpMessage(QtMsgType type, const QMessageLogContext& context,
                                .trimmed();
     std::fprintf(stderr, "ombrix: %s\n", qUtf8Printable(reason));
     if (reason.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive))
-      std::fputs("ombrix: start Ombrix from a desktop session, or under xvfb-run\n", stderr);
+      std::fprintf(stderr, "ombrix: %s\n",
+                   Tr("start Ombrix from a desktop session, or under xvfb-run").c_str());
     std::_Exit(1);
   }
   if (fromPlatform) {

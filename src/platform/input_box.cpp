@@ -3,6 +3,9 @@
 
 #include <QInputDialog>
 
+#include "dialog_layouts.h"
+#include "qt_conversions.h"
+
 namespace ombrix {
 
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
@@ -14,6 +17,9 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
   dialog.setWindowTitle(title);
   dialog.setLabelText(prompt);
   dialog.setTextValue(defaultText);
+  const std::vector<ControlSpec> controls = InputBoxLayout::Controls();
+  dialog.setOkButtonText(ToQString(CaptionOf(controls, InputBoxLayout::kOk)));
+  dialog.setCancelButtonText(ToQString(CaptionOf(controls, InputBoxLayout::kCancel)));
   if (dialog.exec() != QDialog::Accepted)
     return QString();
   return dialog.textValue();

@@ -25,6 +25,8 @@ struct ChartTexts {
   static constexpr Message kCountAxis = Msg("Experiments");
   static constexpr Message kCoinsMarker = Msg("Coins to prepare");
   static constexpr Message kBars = Msg("Bars: choose one to see a meeting");
+  // The page's own close button, drawn as a cross.
+  static constexpr Message kClose = Msg("Close chart");
   // Under the plot until a bar is chosen.
   static constexpr Message kHint =
       Msg("Click a bar to watch one of its meetings; drag the green line, or use the arrow "

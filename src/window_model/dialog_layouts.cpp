@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_layouts.h"
 
+#include <algorithm>
+
 #include "translate.h"
 
 #include <string>
@@ -59,6 +61,11 @@ std::vector<ControlSpec> MessageBoxLayout::Controls() {
       Prompt(kPrompt, {360, 300, 3480, 300}),
       Button(kOk, Tr("OK"), {1590, 840, 1020, 375}),
   };
+}
+
+std::string CaptionOf(const std::vector<ControlSpec>& controls, std::string_view name) {
+  const auto control = std::ranges::find(controls, name, &ControlSpec::name);
+  return control == controls.end() ? std::string() : control->caption;
 }
 
 }  // namespace ombrix

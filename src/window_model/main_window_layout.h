@@ -40,6 +40,7 @@ struct MainWindowLayout {
     // Its keys, from the key map: "Ctrl+G".
     std::string Shortcut() const { return ShortcutLabel(KeyPart::Table, command); }
   };
+  static constexpr Message kMenuName = Msg("Table");
   static constexpr MenuCommand kShowChart{"ShowChart", Msg("Show chart"), Command::ShowChart};
   static constexpr MenuCommand kCopyTable{"CopyTable", Msg("Copy table"), Command::CopyTable};
 

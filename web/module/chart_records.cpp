@@ -138,13 +138,15 @@ val ChartWindowRecord() {
   };
   record.set("size", sizeRecord(window.rect.Pixels().width, window.rect.Pixels().height));
   record.set("smallest", sizeRecord(kSmallestChartSize.width, kSmallestChartSize.height));
-  record.set("coinsMarker", std::string(ChartTexts::kCoinsMarker));
-  record.set("bars", std::string(ChartTexts::kBars));
-  record.set("back", std::string(MeetingTexts::kBack));
-  record.set("step", std::string(MeetingTexts::kStep));
+  record.set("coinsMarker", Tr(ChartTexts::kCoinsMarker));
+  record.set("bars", Tr(ChartTexts::kBars));
+  record.set("back", Tr(MeetingTexts::kBack));
+  record.set("step", Tr(MeetingTexts::kStep));
   record.set("stepKeys", ShortcutLabel(KeyPart::Replay, Command::StepGuest));
   record.set("backKeys", ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave}));
-  record.set("closeKeys", ShortcutLabel(KeyPart::Chart, Command::Leave));
+  record.set("close", Tr(ChartTexts::kClose));
+  record.set("closeTip",
+             Tr("Close ({keys})", {{"keys", ShortcutLabel(KeyPart::Chart, Command::Leave)}}));
   record.set("lightCyan", CssColour(ChartPalette::kLightCyan));
   record.set("buttonPixels", ChartPalette::kLabelPixels);
   return record;

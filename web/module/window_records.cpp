@@ -138,6 +138,7 @@ val MainWindowRecord() {
     menu.call<void>("push", item);
   }
   window.set("menu", menu);
+  window.set("menuName", Tr(Layout::kMenuName));
   return window;
 }
 

@@ -79,8 +79,8 @@ export class ChartWindow {
     this.commands.append(this.replay, this.step, this.back, this.said);
     this.client.append(this.figure, this.commands, this.description, this.coinsDescription);
     const close = made('button', 'close', '×');
-    close.setAttribute('aria-label', 'Close chart');
-    close.title = `Close (${record.closeKeys})`;
+    close.setAttribute('aria-label', record.close);
+    close.title = record.closeTip;
     this.frame.querySelector('.caption-bar')?.append(close);
     this.frame.append(this.client);
     /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where a key arrives */

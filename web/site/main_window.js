@@ -55,7 +55,7 @@ export class MainWindow {
     this.menu = new TableMenu(this.layout.menu.map((item) => ({
       ...item,
       run: () => program.forward(() => program.module.menuChosen(item.name)),
-    })), (item) => this.enabled.has(item.name), program.desktop);
+    })), this.layout.menuName, (item) => this.enabled.has(item.name), program.desktop);
     /** @type {HTMLElement | null} the loaded window's client area */
     this.client = null;
     document.addEventListener('keydown', (event) => this.onKeyDown(event));

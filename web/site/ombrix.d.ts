@@ -57,6 +57,8 @@ export interface MainWindowLayout extends WindowLayout {
   table: { name: string; rows: { headers: boolean; names: string[] }[] };
   /** The table's menu: Show chart, then Copy table. */
   menu: { name: string; caption: string; shortcut: string }[];
+  /** What a screen reader calls the table's menu. */
+  menuName: string;
 }
 
 export interface HelpWindowLayout extends RoledLayout<'text'> {
@@ -79,8 +81,9 @@ export interface ChartWindowRecord {
   /** A meeting's Step button, and the key that does as it does: "Right". */
   step: string;
   stepKeys: string;
-  /** The keys that close it: "Esc". */
-  closeKeys: string;
+  /** The page's close button: its name, and its tooltip with the keys that close it. */
+  close: string;
+  closeTip: string;
   /** The bars' fill, which the main window's table shares, as CSS writes a colour. */
   lightCyan: string;
   /** The size of the replay's buttons' words, in CSS pixels. */

@@ -14,11 +14,13 @@ import { popUpAt } from './screen_fit.js';
 export class TableMenu {
   /**
    * @param {MenuItem[]} items
+   * @param {string} name what a screen reader calls it
    * @param {(item: MenuItem) => boolean} isEnabled whether a command can be carried out now
    * @param {HTMLElement} page where it stands, over the windows, placed in the document
    */
-  constructor(items, isEnabled, page) {
+  constructor(items, name, isEnabled, page) {
     this.items = items;
+    this.name = name;
     this.page = page;
     this.isEnabled = isEnabled;
     /** @type {HTMLElement | null} the menu while it is open */
@@ -45,7 +47,7 @@ export class TableMenu {
     const menu = document.createElement('div');
     menu.className = 'menu';
     menu.setAttribute('role', 'menu');
-    menu.setAttribute('aria-label', 'Table');
+    menu.setAttribute('aria-label', this.name);
     const buttons = this.items.map((item) => {
       const enabled = this.isEnabled(item);
       const button = document.createElement('button');

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fills a file of the page with the words of one language: each @KEY@ of kPageTexts, and
+// @LANGUAGE@, replaced by its text, escaped for HTML or for JSON.
+//
+//   page_texts LANGUAGE html|json < TEMPLATE > FILE
+
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+#include "page_texts.h"
+
+namespace {
+
+using namespace ombrix;
+
+std::string Escaped(std::string_view text, bool json) {
+  std::string escaped;
+  for (const char c : text) {
+    if (json && (c == '"' || c == '\\'))
+      escaped += std::string("\\") + c;
+    else if (!json && c == '&')
+      escaped += "&amp;";
+    else if (!json && c == '<')
+      escaped += "&lt;";
+    else if (!json && c == '>')
+      escaped += "&gt;";
+    else if (!json && c == '"')
+      escaped += "&quot;";
+    else
+      escaped += c;
+  }
+  return escaped;
+}
+
+void Replace(std::string& text, std::string_view key, std::string_view value) {
+  const std::string marker = "@" + std::string(key) + "@";
+  for (std::size_t at; (at = text.find(marker)) != std::string::npos;)
+    text.replace(at, marker.size(), value);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view format = argc == 3 ? argv[2] : "";
+  if (format != "html" && format != "json") {
+    std::cerr << "usage: page_texts LANGUAGE html|json < TEMPLATE > FILE\n";
+    return 2;
+  }
+  const std::string_view language = argv[1];
+  const Catalogue* chosen = nullptr;
+  for (const Catalogue* catalogue : BuiltCatalogues())
+    if (catalogue->language == language)
+      chosen = catalogue;
+  if (!chosen) {
+    std::cerr << "page_texts: no catalogue for " << language << '\n';
+    return 1;
+  }
+  UseCatalogue(*chosen);
+  std::string text{std::istreambuf_iterator<char>(std::cin), {}};
+  for (const PageText& page : kPageTexts)
+    Replace(text, page.key, Escaped(Tr(page.message), format == "json"));
+  Replace(text, "LANGUAGE", language);
+  std::cout << text;
+  return 0;
+}
