@@ -13,23 +13,33 @@ set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 template=po/ombrix.pot
+mapfile -t languages < <(grep -v '^#' po/LINGUAS)
 
 extract() {
   local -a sources
   mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
     'src/*.cpp' 'src/*.h' 'app/*.cpp' 'web/module/*.cpp' | LC_ALL=C sort)
   # Locations by file alone, so that the template changes with the messages, not their lines.
-  xgettext --language=C++ --from-code=UTF-8 --keyword --keyword=Tr:1 --keyword=TrN:1,2 \
-    --keyword=Msg:1 --add-comments=TRANSLATORS: --add-location=file --package-name=Ombrix \
-    --msgid-bugs-address=maintainers@users.noreply.c-seed-df3c0d20.example --output=- "${sources[@]}" |
-    sed '/^"POT-Creation-Date: /d'
+  local -a options=(--from-code=UTF-8 --add-location=file --package-name=Ombrix
+    --msgid-bugs-address=maintainers@users.noreply.c-seed-df3c0d20.example)
+  local code entries
+  code="$(mktemp)" entries="$(mktemp)"
+  xgettext "${options[@]}" --language=C++ --keyword --keyword=Tr:1 --keyword=TrN:1,2 \
+    --keyword=Msg:1 --add-comments=TRANSLATORS: --output="$code" "${sources[@]}"
+  # The menu entry's and the AppStream data's words, by xgettext's own rules for them.
+  xgettext "${options[@]}" --output="$entries" packaging/org.ombrix.Ombrix.desktop \
+    packaging/org.ombrix.Ombrix.metainfo.xml
+  # All ASCII, they leave the charset unnamed, which msgcat refuses.
+  sed -i 's/charset=CHARSET/charset=UTF-8/' "$entries"
+  msgcat --use-first --add-location=file "$code" "$entries" | sed '/^"POT-Creation-Date: /d'
+  rm -f "$code" "$entries"
 }
 
 case "${1:-}" in
   update)
     extract >"$template"
-    for po in po/*.po; do
-      [[ -e $po ]] || continue
+    for language in "${languages[@]}"; do
+      po="po/$language.po"
       msgmerge --quiet --update --backup=none --add-location=file "$po" "$template"
     done
     printf 'catalogues: %s messages in %s\n' "$(grep -c '^msgid ' "$template")" "$template"
@@ -40,8 +50,8 @@ case "${1:-}" in
       exit 1
     fi
     count=0
-    for po in po/*.po; do
-      [[ -e $po ]] || continue
+    for language in "${languages[@]}"; do
+      po="po/$language.po"
       msgfmt --check --output-file=/dev/null "$po"
       msgcmp "$po" "$template"
       count=$((count + 1))

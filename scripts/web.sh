@@ -40,7 +40,10 @@ build_site() {
   cp web/site/*.css web/site/*.js "$site/"
   # The page's notices and the installed app's description, in their words.
   "$web_dir/native/tools/page_texts" en html <web/site/index.html >"$site/index.html"
-  "$web_dir/native/tools/page_texts" en json <web/site/manifest.webmanifest \
+  local summary
+  summary="$(python3 -c 'import sys, xml.etree.ElementTree as tree
+print(tree.parse(sys.argv[1]).find("summary").text)' packaging/org.ombrix.Ombrix.metainfo.xml)"
+  "$web_dir/native/tools/page_texts" en json "SUMMARY=$summary" <web/site/manifest.webmanifest \
     >"$site/manifest.webmanifest"
   ! grep -n '@[A-Z_]*@' "$site/index.html" "$site/manifest.webmanifest" ||
     { echo "web: a key of the page's words has no text" >&2; exit 1; }

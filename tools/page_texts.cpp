@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fills a file of the page with the words of one language: each @KEY@ of kPageTexts, and
-// @LANGUAGE@, replaced by its text, escaped for HTML or for JSON.
+// @LANGUAGE@, replaced by its text, escaped for HTML or for JSON; then each further
+// KEY=TEXT given, as "@SUMMARY@" from the package's summary.
 //
-//   page_texts LANGUAGE html|json < TEMPLATE > FILE
+//   page_texts LANGUAGE html|json [KEY=TEXT...] < TEMPLATE > FILE
 
 #include <iostream>
 #include <iterator>
@@ -44,9 +45,9 @@ void Replace(std::string& text, std::string_view key, std::string_view value) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string_view format = argc == 3 ? argv[2] : "";
+  const std::string_view format = argc >= 3 ? argv[2] : "";
   if (format != "html" && format != "json") {
-    std::cerr << "usage: page_texts LANGUAGE html|json < TEMPLATE > FILE\n";
+    std::cerr << "usage: page_texts LANGUAGE html|json [KEY=TEXT...] < TEMPLATE > FILE\n";
     return 2;
   }
   const std::string_view language = argv[1];
@@ -63,6 +64,12 @@ int main(int argc, char** argv) {
   for (const PageText& page : kPageTexts)
     Replace(text, page.key, Escaped(Tr(page.message), format == "json"));
   Replace(text, "LANGUAGE", language);
+  for (int k = 3; k < argc; ++k) {
+    const std::string_view given = argv[k];
+    const std::size_t equals = given.find('=');
+    if (equals != std::string_view::npos)
+      Replace(text, given.substr(0, equals), Escaped(given.substr(equals + 1), format == "json"));
+  }
   std::cout << text;
   return 0;
 }

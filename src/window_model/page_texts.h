@@ -8,8 +8,9 @@
 namespace ombrix {
 
 // The words the page's own files carry: its notices, which show when the module could not
-// start or has ended, and the installed app's description. tools/page_texts fills each
-// @KEY@ of those files with its message in one language.
+// start or has ended. tools/page_texts fills each @KEY@ of those files with its message in
+// one language. The installed app's description is the package's summary, from its AppStream
+// data (scripts/web.sh).
 struct PageText {
   std::string_view key;
   Message message;
@@ -20,7 +21,6 @@ inline constexpr PageText kPageTexts[] = {
     {"ENDED", Msg("Ombrix has ended.")},
     {"HOW_TO_START_AGAIN", Msg("To start it again, reload this page, or:")},
     {"START_AGAIN", Msg("Start again")},
-    {"DESCRIPTION", Msg("Learn probability by experiment: how many coins to prepare as change")},
 };
 
 }  // namespace ombrix
