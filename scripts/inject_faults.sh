@@ -4,8 +4,8 @@
 # untracked ones git does not ignore) into a scratch directory, builds it and runs the suite
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
 # rebuilds, runs the suite and puts the file back. A fault in the browser edition's own files
-# (web/, scripts/web.sh, the dialogs' layouts, window_texts) meets test.sh's web stage instead
-# of ctest. A maintainer's tool, run on demand; it never touches the checkout.
+# (web/, scripts/web.sh, the page's tools) meets test.sh's web stage instead of ctest; one in
+# what both editions build from the same file (the catalogues, the dialogs' layouts) meets both. A maintainer's tool, run on demand; it never touches the checkout.
 #
 # Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
 #   --commit REV  test the tree of commit REV instead of the working tree
@@ -51,14 +51,19 @@ suite() { ctest --test-dir build --timeout 120 -j2 --no-tests=error "${@:2}" >"$
 # Faults in the browser edition's own files meet the web stage instead: the site and the
 # module rebuilt by web.sh, then the core's WebAssembly tests and the page's tests.
 is_web() {
-  [[ $1 == web/* || $1 == scripts/web.sh || $1 == src/window_model/dialog_layouts.cpp ||
-    $1 == tools/window_texts.cpp ]]
+  [[ $1 == web/* || $1 == scripts/web.sh || $1 == tools/window_texts.cpp ||
+    $1 == tools/page_texts.cpp ]]
+}
+is_shared() {
+  [[ $1 == src/catalogue/* || $1 == po/* || $1 == tools/catalogue_source.py ||
+    $1 == src/window_model/dialog_layouts.cpp ]]
 }
 # The web stage runs tests of the desktop build too, which a desktop fault put back leaves
 # built with that fault: it is rebuilt first.
 web_build() { build "$1" && bash scripts/web.sh >>"$scratch/logs/$1.build" 2>&1; }
 web_suite() { bash scripts/test.sh web >"$scratch/logs/$1.test" 2>&1; }
 desktop_suite() { suite "$1" --stop-on-failure; }
+both_suites() { desktop_suite "$1" && web_suite "$1"; }
 web_checked=false
 check_web_pristine() {
   $web_checked && return
@@ -81,8 +86,9 @@ while IFS=$'\t' read -r -u 3 id file expr effect; do
   [[ -z "$id" || "$id" == \#* ]] && continue
   ((${#selected[@]} == 0)) || [[ " ${selected[*]} " == *" $id "* ]] || continue
   builder=build tester=desktop_suite
-  if is_web "$file"; then
+  if is_web "$file" || is_shared "$file"; then
     builder=web_build tester=web_suite
+    is_shared "$file" && tester=both_suites
     $dry_run || check_web_pristine
   fi
   if [[ ! -f "$file" ]] || ! perl -0pi -e "$expr" "$file" || cmp -s "$file" "../pristine/$file"; then

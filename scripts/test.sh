@@ -181,6 +181,8 @@ stage_web() {
   # native build too, so both builds are held to them side by side.
   local dir="${OMBRIX_WEB_DIR:-build-web}"
   bash scripts/web.sh
+  # The module in the test language, for the page's test of it.
+  NODE_PATH=/usr/share/nodejs cmake --build "$dir/module" --target ombrix_web_en_XA
   configure_and_build_wasm "$dir/core-tests" -DCMAKE_CXX_FLAGS=-fexceptions \
     -DCMAKE_EXE_LINKER_FLAGS=-fexceptions
   ctest --test-dir "$dir/core-tests" --output-on-failure --no-tests=error --timeout 300

@@ -11,7 +11,9 @@ const Catalogue* current = nullptr;
 }  // namespace
 
 const CatalogueEntry* Catalogue::Find(std::string_view id) const {
-  const auto found = std::ranges::lower_bound(entries, id, {}, &CatalogueEntry::id);
+  const auto found = std::lower_bound(
+      entries.begin(), entries.end(), id,
+      [](const CatalogueEntry& entry, std::string_view wanted) { return entry.id < wanted; });
   return found != entries.end() && found->id == id ? &*found : nullptr;
 }
 

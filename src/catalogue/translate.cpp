@@ -21,7 +21,8 @@ std::string FillPlaceholders(std::string_view text, MessageArgs args) {
     const std::size_t close = text.find('}');
     const std::string_view name =
         close == std::string_view::npos ? std::string_view{} : text.substr(1, close - 1);
-    const auto arg = std::ranges::find(args, name, &MessageArg::name);
+    const auto arg = std::find_if(args.begin(), args.end(),
+                                  [name](const MessageArg& given) { return given.name == name; });
     if (arg == args.end()) {
       filled += '{';
       text.remove_prefix(1);

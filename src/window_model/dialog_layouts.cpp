@@ -64,7 +64,8 @@ std::vector<ControlSpec> MessageBoxLayout::Controls() {
 }
 
 std::string CaptionOf(const std::vector<ControlSpec>& controls, std::string_view name) {
-  const auto control = std::ranges::find(controls, name, &ControlSpec::name);
+  const auto control = std::find_if(controls.begin(), controls.end(),
+                                    [name](const ControlSpec& spec) { return spec.name == name; });
   return control == controls.end() ? std::string() : control->caption;
 }
 

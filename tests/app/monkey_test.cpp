@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A user who never tires: seeded random clicks, dialog answers and window closings against the
 // real windows, with the program's invariants checked after every action. The seed is printed;
-// OMBRIX_MONKEY_SEED replays a run.
+// OMBRIX_MONKEY_SEED replays a run. It runs in the test language, en-XA, and finds no word on
+// any window or dialog it meets that did not come from the catalogue.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "dialog_script.h"
 #include "program.h"
 #include "program_windows.h"
+#include "pseudo_language.h"
 #include "settings_dialogs.h"
 
 namespace ombrix::testing {
@@ -53,6 +55,22 @@ class Monkey {
     return std::discrete_distribution<int>(weights.begin(), weights.end())(random_);
   }
   QString Text(const char* label) { return Label(label)->text(); }
+  // Every text of `window` and its shown controls that a user sees or a screen reader says.
+  void CheckWords(const QWidget& window) {
+    QList<const QWidget*> widgets{&window};
+    for (const QWidget* child : window.findChildren<QWidget*>())
+      if (child->isVisibleTo(&window))
+        widgets << child;
+    for (const QWidget* widget : widgets) {
+      const auto* label = qobject_cast<const QLabel*>(widget);
+      const auto* button = qobject_cast<const QAbstractButton*>(widget);
+      for (const QString& text : {widget->windowTitle(), widget->toolTip(),
+                                  widget->accessibleName(), widget->accessibleDescription(),
+                                  label ? label->text() : "", button ? button->text() : ""})
+        if (!UnmarkedWords(text.toStdString()).empty())
+          return Fail(widget->objectName() + " says words not from the catalogue: " + text);
+    }
+  }
   void Fail(const QString& what) {
     if (failure_.isEmpty())
       failure_ = what + "\nlast actions:" + log_;
@@ -89,13 +107,16 @@ class Monkey {
   }
 
   void AnswerDialog(QWidget& dialog) {
+    CheckWords(dialog);
     auto* input = qobject_cast<QInputDialog*>(&dialog);
     if (!input && !ending_)
       Fail("a message box, though nothing asked to end the program");
     if (!input)
       return QTest::keyClick(&dialog, Pick({1, 1}) ? Qt::Key_Escape : Qt::Key_Return);
     // Mostly counts, often just outside the bounds or not numbers at all, rarely nothing.
-    const bool guests = dialog.windowTitle().contains("guests");
+    const bool guests =
+        dialog.windowTitle().toStdString() == kGuestsDialog.Title(SettingsVariant::Activation) ||
+        dialog.windowTitle().toStdString() == kGuestsDialog.Title(SettingsVariant::Init);
     const CountDialog& asked = guests ? kGuestsDialog : kExperimentsDialog;
     const double low = asked.lower, high = asked.upper;
     // clang-format off
@@ -121,6 +142,9 @@ class Monkey {
   void Check() {
     if (!Shown("Form1") == !Shown("Form2") || (Shown("Chart") && !Shown("Form1")))
       return Fail("not exactly one window shown, or the chart without the main window");
+    for (const char* window : {"Form1", "Form2", "Chart"})
+      if (Shown(window))
+        CheckWords(*Shown(window));
     if (!Shown("Form1"))
       return;
     const int guests = Text("Label82").toInt(), experiments = Text("Label2").toInt();
@@ -146,6 +170,7 @@ class Monkey {
 TEST(MonkeyTest, TwoThousandRandomActionsKeepTheWindowsConsistent) {
   const QString seed = qEnvironmentVariable("OMBRIX_MONKEY_SEED", "20261206");
   std::printf("[ monkey   ] seed %s (replay with OMBRIX_MONKEY_SEED)\n", qPrintable(seed));
+  const PseudoLanguage language;
   const QString failure = Monkey(seed.toULongLong()).Run(2000);
   EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
 }

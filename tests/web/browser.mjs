@@ -8,6 +8,8 @@ import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
 
 export const site = process.env.OMBRIX_WEB_SITE ?? 'build-web/site';
+/** The module in the test language, en-XA, beside the site's (test.sh web builds it). */
+export const testLanguageModule = `${site}/../module/bin/en-XA`;
 
 /** Serves a folder on a free loopback port. */
 async function serve(directory) {
@@ -75,12 +77,17 @@ export async function openInProfile(profile, options = {}) {
  * every cue it starts (page.cues()): a cue started while its audio context is not running
  * (a page may start sound only once the user has acted) is recorded as silent. `options` are
  * the context's, such as a touch screen; with `keepModule`, the module the page makes is kept
- * as window.ombrix, for chartAgainstRecords().
+ * as window.ombrix, for chartAgainstRecords(); with `moduleFrom`, the page loads the module
+ * built in that folder instead of its own (testLanguageModule).
  */
-export async function open({ keepModule = false, ...options } = {}) {
+export async function open({ keepModule = false, moduleFrom = '', ...options } = {}) {
   // The table's copies are read back from the clipboard.
   const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
     ...options });
+  if (moduleFrom) {
+    await context.route(/\/ombrix\.(js|wasm)$/, (route) => route.fulfill(
+      { path: `${moduleFrom}/${new URL(route.request().url()).pathname.split('/').at(-1)}` }));
+  }
   if (keepModule) {
     await context.route('**/ombrix.js', async (route) => {
       const response = await route.fetch();
