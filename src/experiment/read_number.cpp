@@ -10,16 +10,48 @@
 namespace ombrix {
 namespace {
 
-// Walks the text one significant character at a time, skipping blanks, tabs and line feeds
-// wherever they stand.
+// One character of the text as the reader sees it: its ASCII counterpart and the bytes it
+// takes. A character with no counterpart, a malformed or a cut-off UTF-8 sequence among them,
+// reads '\0', which nothing continues.
+struct Symbol {
+  char ascii;
+  std::size_t size;
+  bool fullWidthLetter;  // E, H or O typed in full width: a letter, never a hex digit
+};
+
+Symbol Decode(std::string_view rest) {
+  const auto byte = [rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
+  if (byte(0) < 0x80)
+    return {rest[0], 1, false};
+  if (rest.starts_with("\u3000"))  // the ideographic space
+    return {' ', 3, false};
+  if (rest.starts_with("\u2212"))  // the minus sign
+    return {'-', 3, false};
+  // U+FF01 to U+FF5E stand for '!' to '~': EF BC 81..BF, then EF BD 80..9E.
+  if (rest.size() >= 3 && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD) &&
+      (byte(2) & 0xC0) == 0x80) {
+    const char ascii = static_cast<char>((((byte(1) & 1) << 6) | (byte(2) & 0x3F)) + 0x20);
+    constexpr std::string_view kRead = "0123456789+-.&";
+    constexpr std::string_view kLetters = "EeHhOo";
+    if (kRead.find(ascii) != std::string_view::npos)
+      return {ascii, 3, false};
+    if (kLetters.find(ascii) != std::string_view::npos)
+      return {ascii, 3, true};
+  }
+  return {'\0', 1, false};
+}
+
+// Walks the text one significant character at a time, skipping blanks, tabs, line feeds and
+// ideographic spaces wherever they stand.
 class Cursor {
  public:
   explicit Cursor(std::string_view text) : text_(text) { SkipBlanks(); }
 
-  bool AtEnd() const { return pos_ >= text_.size(); }
-  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+  // The current character as ASCII, '\0' at the end; full-width letters read '\0' here and
+  // count only through TakeLetter.
+  char Peek() const { return current_.fullWidthLetter ? '\0' : current_.ascii; }
   void Advance() {
-    ++pos_;
+    pos_ += current_.size;
     SkipBlanks();
   }
   bool Take(char c) {
@@ -28,17 +60,27 @@ class Cursor {
     Advance();
     return true;
   }
-  bool TakeEither(char a, char b) { return Take(a) || Take(b); }
+  // Takes `upper` or its lower case, in ASCII or in full width.
+  bool TakeLetter(char upper) {
+    if (current_.ascii != upper && current_.ascii != upper - 'A' + 'a')
+      return false;
+    Advance();
+    return true;
+  }
 
  private:
   void SkipBlanks() {
-    while (pos_ < text_.size() &&
-           (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
-      ++pos_;
+    for (;;) {
+      current_ = pos_ < text_.size() ? Decode(text_.substr(pos_)) : Symbol{'\0', 0, false};
+      if (current_.ascii != ' ' && current_.ascii != '\t' && current_.ascii != '\n')
+        return;
+      pos_ += current_.size;
+    }
   }
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  Symbol current_{};
 };
 
 bool IsDigit(char c) {
@@ -104,7 +146,7 @@ double ReadDecimalNumber(Cursor& cursor) {
   // digits can overflow it.
   long long exponent = 0;
   constexpr long long kExponentLimit = 1'000'000'000'000LL;
-  if (cursor.TakeEither('e', 'E')) {
+  if (cursor.TakeLetter('E')) {
     bool negativeExponent = false;
     if (cursor.Take('-')) {
       negativeExponent = true;
@@ -146,9 +188,9 @@ double ReadDecimalNumber(Cursor& cursor) {
 double ReadNumber(std::string_view text) {
   Cursor cursor(text);
   if (cursor.Take('&')) {
-    if (cursor.TakeEither('h', 'H'))
+    if (cursor.TakeLetter('H'))
       return ReadRadixNumber(cursor, 16);
-    if (cursor.TakeEither('o', 'O'))
+    if (cursor.TakeLetter('O'))
       return ReadRadixNumber(cursor, 8);
     return 0;
   }

@@ -30,13 +30,21 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
       {"100", 100}, {"12abc", 12}, {"  5", 5}, {"1e3", 1000}, {"-3", -3}, {"10.7", 10.7},
       {"1,000", 1}, {"abc", 0}, {"", 0}, {"1 0\t0\n", 100}, {"- .5", -0.5}, {"1.2.3", 1.2},
       {"2.5E-1", 0.25}, {"1e", 1}, {"1d3", 1}, {"--5", 0}, {"&H3E8", 1000}, {"&hff", 255},
-      {"&O17", 15}, {"&O8", 0}, {"-&H10", 0}, {"&H10064", 65636}, {"\uFF11\uFF10", 0},
-      {"1\u3000000", 1}, {"1e309", HUGE_VAL}, {"-1e99999999999", -HUGE_VAL}, {"1e-400", 0},
+      {"&O17", 15}, {"&O8", 0}, {"-&H10", 0}, {"&H10064", 65636}, {"\uFF11\uFF10", 10},
+      {"1\u3000000", 1000}, {"1e309", HUGE_VAL}, {"-1e99999999999", -HUGE_VAL}, {"1e-400", 0},
       {huge, HUGE_VAL}, {std::string(huge.size(), ' ') + "7", 7}, {"+50", 50}, {"1e305", 1e305},
-      {"0.105", 0.105}, {std::string("0.").append(500, '0') + "1e501", 1}};
+      {"0.105", 0.105}, {std::string("0.").append(500, '0') + "1e501", 1},
+      // Full width, as an input method types, and UTF-8 cut off or malformed.
+      {"－３．５", -3.5}, {"＋５０", 50}, {"−２", -2}, {"２Ｅ−１", 0.2}, {"１ｅ＋３", 1000},
+      {"＆ｈ１０", 16}, {"＆\u3000Ｏ１７", 15}, {"＆Ｈ1f", 31}, {"＆Ｈ１Ｅ", 1}, {"ｅ３", 0},
+      {"１，０００", 1}, {"１Ａ", 1}, {"９\t\u3000\n８", 98}, {"\uFF10x", 0}, {"1\xEF\xBC", 1},
+      {"1\xE3\x80" "5", 1}, {"2\xEF\xBC" "5", 2}, {"\x99" "3", 0}, {"\xEF", 0},
+      {[] { std::string s; while (s.size() < 4'000'000) s += "\u3000"; return s + "９"; }(), 9}};
   // clang-format on
   for (const auto& [text, value] : rows)
     EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 30);
+  // A sequence that the text's end cuts off is not completed by the bytes beyond it.
+  EXPECT_EQ(ReadNumber(std::string_view("2\xEF\xBC\x95", 3)), 2);
 }
 
 TEST(CountDialogTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
@@ -48,7 +56,10 @@ TEST(CountDialogTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
       {"10", 10, 10}, {"1000", 1000, 1000}, {"9.999", kAgain, 9}, {"1000.01", kAgain, 1000},
       {"999.9", 999, 999}, {"1", kAgain, 1}, {"10000", kAgain, 10000}, {"0.999", kAgain, kAgain},
       {"10000.01", kAgain, kAgain}, {"-3", kAgain, kAgain}, {"&H3E9", kAgain, 1001},
-      {"65636", kAgain, kAgain}, {"   ", kAgain, kAgain}};
+      {"65636", kAgain, kAgain}, {"   ", kAgain, kAgain}, {"１０", 10, 10},
+      {"９．９９９", kAgain, 9}, {"１，０００", kAgain, 1}, {"＆ｈ６４", 100, 100},
+      {"＆Ｏ１４５０", 808, 808}, {"１\u3000０００", 1000, 1000}, {"１０００ｅ−１", 100, 100},
+      {"＆ｈＦＦ", kAgain, kAgain}, {"Ｘ５０", kAgain, kAgain}};
   // clang-format on
   for (const auto& [answer, guests, experiments] : rows) {
     for (const auto& [dialog, accepted] :

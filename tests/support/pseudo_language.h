@@ -29,18 +29,20 @@ struct PseudoLanguage {
 // word came from the catalogue. Marks nest where a message fills in another; the keys' own
 // names ("Ctrl+G", "Esc"), printed on the keys, stay as they are in every language.
 inline std::string UnmarkedWords(std::string text) {
+  // Each innermost ⟦…⟧ and each key's name gives way to a blank, until none is left.
+  const auto blank = [&text](std::size_t from, std::size_t to) {
+    text = text.substr(0, from) + " " + text.substr(to);
+  };
   const std::string open = "\u27E6", close = "\u27E7";
-  for (std::size_t end; (end = text.find(close)) != std::string::npos;) {
-    const std::size_t start = text.rfind(open, end);
-    if (start == std::string::npos)
-      break;
-    text.replace(start, end + close.size() - start, " ");
-  }
+  for (std::size_t end, start; (end = text.find(close)) != std::string::npos &&
+                               (start = text.rfind(open, end)) != std::string::npos;)
+    blank(start, end + close.size());
   for (const KeyBinding& binding : kKeyMap)
     for (std::size_t at; (at = text.find(KeyLabel(binding.key))) != std::string::npos;)
-      text.replace(at, KeyLabel(binding.key).size(), " ");
-  const bool letters =
-      std::ranges::any_of(text, [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+      blank(at, at + KeyLabel(binding.key).size());
+  const bool letters = std::any_of(text.begin(), text.end(), [](char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+  });
   return letters ? text : "";
 }
 

@@ -116,6 +116,30 @@ test('the settings dialogs read answers as the desktop does and ask again out of
   assert.equal(await dialogTitle(page), ` ${kGuests}`);
 });
 
+test('an input method\'s Enter or Esc ends its conversion, not the dialog; full width reads', async () => {
+  const page = await open();
+  const cdp = await page.context().newCDPSession(page);
+  const box = dialog(page).locator('#Answer');
+  const stillAsked = async (after) => assert.equal(await dialogTitle(page), kGuests, after);
+  await cdp.send('Input.imeSetComposition', { text: '１０', selectionStart: 2, selectionEnd: 2 });
+  await page.keyboard.press('Enter');  // as chromium sends it: while composing
+  await stillAsked('Enter while composing');
+  await page.keyboard.press('Escape');
+  await stillAsked('Esc while composing');
+  await cdp.send('Input.insertText', { text: '１０' });
+  for (const type of ['keyDown', 'keyUp'])  // as Safari sends it: once the composition has ended
+    await cdp.send('Input.dispatchKeyEvent', { type, key: 'Enter', windowsVirtualKeyCode: 229 });
+  await stillAsked('Enter with key code 229');
+  // An Esc whose keydown is not marked, between compositionstart and compositionend.
+  await box.dispatchEvent('compositionstart');
+  await page.keyboard.press('Escape');
+  await stillAsked('Esc during a composition');
+  await box.dispatchEvent('compositionend');
+  await closeDialog(page, () => page.keyboard.press('Enter'));
+  await answer(page, '２\u3000０００');
+  assert.deepEqual([await text(page, 'Label82'), await text(page, 'Label2')], ['10', '2000']);
+});
+
 test('Help shows the whole help text in its area; Close brings back a fresh main window', async () => {
   const page = await open();
   await settle(page);

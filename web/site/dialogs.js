@@ -30,18 +30,19 @@ export class Dialogs {
     const answer = /** @type {HTMLInputElement} */ (control(window, roles.answer));
     answer.value = defaultText;
     answer.setAttribute('aria-label', prompt);
+    const inputMethodKey = watchInputMethod(answer);
     return this.show(window, answer, (close) => {
       control(window, roles.ok).addEventListener('click', () => close(answer.value));
       control(window, roles.cancel).addEventListener('click', () => close(''));
       answer.addEventListener('keydown', (event) => {
-        if (event.key !== 'Enter') return;
+        if (event.key !== 'Enter' || inputMethodKey()) return;
         // Handled here alone: left to go on, the key would press the button that gets the
         // focus back once the dialog has closed. A held Enter answers one dialog, not the next.
         event.preventDefault();
         if (!event.repeat) close(answer.value);
       });
       answer.select();
-    }, '');
+    }, '', inputMethodKey);
   }
 
   /**
@@ -66,9 +67,10 @@ export class Dialogs {
    * @param {HTMLElement} focus the control that takes the focus
    * @param {(close: (result: T) => void) => void} wire connects the controls to close
    * @param {T} onEscape the result of Esc
+   * @param {() => boolean} inputMethodKey whether the key now pressed is an input method's
    * @returns {Promise<T>}
    */
-  show(window, focus, wire, onEscape) {
+  show(window, focus, wire, onEscape, inputMethodKey = () => false) {
     const dialog = document.createElement('dialog');
     dialog.className = 'modal';
     dialog.setAttribute('aria-labelledby', `${window.frame.id}-title`);
@@ -93,9 +95,37 @@ export class Dialogs {
       };
       dialog.addEventListener('cancel', (event) => {
         event.preventDefault();
-        close(onEscape);
+        if (!inputMethodKey()) close(onEscape);  // an input method's Esc ends its conversion
+      });
+      // A browser lets a page refuse one cancel, not the next until the user acts: the
+      // dialog it closes for an input method's Esc opens again.
+      dialog.addEventListener('close', () => {
+        if (!dialog.isConnected) return;  // closed above
+        dialog.showModal();
+        focus.focus();
       });
       wire(close);
     });
   }
+}
+
+/**
+ * Follows the keys that an input method takes in `box`: the Enter or Esc that ends a
+ * conversion is the input method's, not the dialog's. Chromium and Firefox send its keydown
+ * while composing (isComposing); Safari ends the composition first and sends a keydown with
+ * key code 229. Esc's cancel event comes after its keydown, before its keyup.
+ * @param {HTMLInputElement} box
+ * @returns {() => boolean} whether the key now pressed is the input method's
+ */
+function watchInputMethod(box) {
+  let composing = false;
+  let inputMethodKey = false;
+  box.addEventListener('compositionstart', () => { composing = true; });
+  box.addEventListener('compositionend', () => { composing = false; });
+  box.addEventListener('keydown', (event) => {
+    inputMethodKey = event.isComposing || event.keyCode === 229;
+  });
+  // Cleared, so that a cancel without a key (a back gesture) is not taken for one.
+  box.addEventListener('keyup', () => { inputMethodKey = false; });
+  return () => composing || inputMethodKey;
 }
