@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Turns the message catalogues into C++ that both editions compile in.
 
@@ -134,6 +134,10 @@ def pseudo(text):
 def write_pseudo(path, out):
     catalogue = polib.pofile(path)
     catalogue.metadata["Language"] = "en-XA"
+    catalogue.metadata["PO-Revision-Date"] = "2026-01-01 00:00+0000"
+    catalogue.metadata["Last-Translator"] = "tools/catalogue_source.py"
+    catalogue.metadata["Language-Team"] = "the tests"
+    catalogue.metadata_is_fuzzy = False
     catalogue.metadata["Content-Type"] = "text/plain; charset=UTF-8"
     catalogue.metadata["Plural-Forms"] = "nplurals=2; plural=(n != 1);"
     for entry in catalogue:
