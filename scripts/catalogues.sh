@@ -7,8 +7,8 @@
 #                                       translation (msgmerge), for a translator to go on from
 #        scripts/catalogues.sh check    fails when the template is not what the code says, or a
 #                                       translation fails msgfmt --check, lacks a message of
-#                                       the template or has a fuzzy one (msgcmp); the build
-#                                       itself refuses a translation whose placeholders differ
+#                                       the template or has a fuzzy one (msgcmp), or names
+#                                       other placeholders than its message (as the build does)
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -54,6 +54,8 @@ case "${1:-}" in
       po="po/$language.po"
       msgfmt --check --output-file=/dev/null "$po"
       msgcmp "$po" "$template"
+      # Its placeholders, plural forms and rule, as the build takes them.
+      /usr/bin/python3 tools/catalogue_source.py catalogue "$po" "$language" /dev/null
       count=$((count + 1))
     done
     printf 'catalogues: the template is current, %d translations complete\n' "$count"
