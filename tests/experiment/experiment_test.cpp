@@ -50,16 +50,14 @@ TEST(ReadNumberTest, ReadsTheNumberAtTheStartOfAnyText) {
 TEST(CountDialogTest, AcceptsTheFloorOfAnAnswerWithinTheInclusiveBounds) {
   constexpr int kAgain = 77;
   // clang-format off
-  // The answer, and the count each dialog accepts, or kAgain when it asks again.
+  // The answer, and the count each dialog accepts, or kAgain when it asks again. The number is
+  // ReadNumber's, full-width answers too: its rows above hold the reading, these the bounds.
   struct Row { const char* answer; int guests, experiments; };
   const Row rows[] = {
       {"10", 10, 10}, {"1000", 1000, 1000}, {"9.999", kAgain, 9}, {"1000.01", kAgain, 1000},
       {"999.9", 999, 999}, {"1", kAgain, 1}, {"10000", kAgain, 10000}, {"0.999", kAgain, kAgain},
       {"10000.01", kAgain, kAgain}, {"-3", kAgain, kAgain}, {"&H3E9", kAgain, 1001},
-      {"65636", kAgain, kAgain}, {"   ", kAgain, kAgain}, {"１０", 10, 10},
-      {"９．９９９", kAgain, 9}, {"１，０００", kAgain, 1}, {"＆ｈ６４", 100, 100},
-      {"＆Ｏ１４５０", 808, 808}, {"１\u3000０００", 1000, 1000}, {"１０００ｅ−１", 100, 100},
-      {"＆ｈＦＦ", kAgain, kAgain}, {"Ｘ５０", kAgain, kAgain}};
+      {"65636", kAgain, kAgain}, {"   ", kAgain, kAgain}};
   // clang-format on
   for (const auto& [answer, guests, experiments] : rows) {
     for (const auto& [dialog, accepted] :
@@ -119,14 +117,11 @@ TEST(ShortageExperimentTest, EachMeetingYieldsTheLowestBalanceAfterAnyGuest) {
     EXPECT_THROW(engine.Run({.GuestCount = 9, .ExperimentCount = 3}), std::out_of_range);
     EXPECT_THROW(engine.Run({.GuestCount = 10, .ExperimentCount = 0}), std::out_of_range);
 
-    // The second meeting drawn again, on a copy: the engine's own generator is not drawn on.
-    const MeetingWalk walk = engine.Replay(run, 2);
+    // The second meeting drawn again, on a copy: the engine's own generator is not drawn on,
+    // and the lowest point comes first after this guest. That a replay gives the recorded
+    // balance, a step a guest, the seeded test below checks on every meeting of three runs.
+    EXPECT_EQ(engine.Replay(run, 2).lowestGuest, lowestGuest) << guests;
     EXPECT_EQ(random.log, meeting + meeting + meeting);
-    EXPECT_EQ(walk.lowest, shortage);
-    EXPECT_EQ(walk.lowestGuest, lowestGuest) << guests;
-    ASSERT_EQ(walk.Balances().size(), draws.size());
-    EXPECT_EQ(walk.Balances().back(),
-              2 * std::ranges::count_if(draws, [](float draw) { return draw < 0.5f; }) - guests);
   }
 }
 

@@ -9,7 +9,10 @@
 namespace ombrix::testing {
 namespace {
 
-// The help window as the user sees it is compared with its golden image on the way.
+// The help window as the user sees it is compared with its golden image on the way. What Help
+// and Close do besides (the chime, the chart closed, the settings asked again) the commands'
+// table holds; that the windows carry it out, the monkey and the display test, which go
+// through Help and Close again and again.
 TEST(HelpWindowGoldenTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow) {
   Program program;
   ProgramWindows windows(program, 7);
@@ -17,21 +20,14 @@ TEST(HelpWindowGoldenTest, HelpAndCloseSwitchWindowsAndBringBackAFreshMainWindow
   script.Type("100").Type("1000");
   windows.StartUp();
   ASSERT_TRUE(script.Finish());
-  Button("Command1")->click();
-  Press("Form1", Qt::Key_G, Qt::ControlModifier);
-  ASSERT_TRUE(Shown("Chart"));
-  QString writes;
-  Listen(writes);
   Button("Command4")->click();
-  EXPECT_EQ(writes, kPinpon);
-  ASSERT_TRUE(Shown("Form2") && !Shown("Chart"));
+  ASSERT_TRUE(Shown("Form2"));
 
   // Close before the help text is printed: a fresh main window asks for the settings again.
   script.Type("60").Type("5");
   Find<QPushButton>("Form2", "Command1")->click();
   ASSERT_TRUE(script.Finish());
   ASSERT_TRUE(Shown("Form1") && !Shown("Form2"));
-  EXPECT_EQ(Settings() + " " + Table() + " " + Buttons(), "60/5 empty 1111");
   Button("Command4")->click();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
   QTest::qWait(20);  // the activation's handler prints the text

@@ -172,6 +172,55 @@ export async function settle(page, guests = '100', experiments = '1000') {
   await answer(page, experiments);
 }
 
+/** The copied table's lines, each split at its tabs. */
+export const rows = (copied) => copied.trimEnd().split('\n').map((line) => line.split('\t'));
+
+/**
+ * A fresh page (open()'s `options`) with a run of `guests` and 1000 experiments, its table
+ * copied and its chart open: the page and the copied table's rows.
+ */
+export async function chartedRun(options = {}, guests = '100') {
+  const page = await open(options);
+  await settle(page, guests, '1000');
+  await page.locator('#Command1').click();
+  await page.keyboard.press('Control+c');
+  const table = rows(await page.evaluate(() => navigator.clipboard.readText()));
+  await page.keyboard.press('Control+g');
+  return { page, table };
+}
+
+/**
+ * The chart's words as drawn and said (its title, a replay's status and the lowest point's
+ * label, each of its lines joined), its bars' values and tooltips; null without it.
+ */
+export function drawnChart(page) {
+  return page.evaluate(() => {
+    const chart = document.getElementById('Chart');
+    if (!chart) return null;
+    const texts = (selector) => [...chart.querySelectorAll(selector)].map((shown) =>
+      shown.textContent);
+    const lines = (role) => texts(`svg .${role}`).join(' ') || undefined;
+    const figure = chart.querySelector('.chart-figure');
+    return {
+      title: lines('chart-title'), status: lines('replay-status'), label: lines('lowest-label'),
+      values: [...chart.querySelectorAll('.bar')].map((bar) => Number(bar.dataset.value)),
+      tips: texts('.choice title'),
+      name: figure.getAttribute('aria-label'),
+      close: [chart.querySelector('.close')?.getAttribute('aria-label'),
+        chart.querySelector('.close')?.title],
+      focused: chart.contains(document.activeElement),
+      dashed: chart.querySelector('.marker.by-theory')?.hasAttribute('stroke-dasharray'),
+      // The option a screen reader is told is chosen, the bar drawn chosen, and the bar a pointer
+      // on its middle reaches, through the focus frame.
+      chosen: [document.getElementById(chart.querySelector('.bars')
+        .getAttribute('aria-activedescendant') ?? '')?.querySelector('.bar')?.dataset.value,
+      ...[chart.querySelector('.bar.chosen')].map((bar) => [bar?.dataset.value, bar && document
+        .elementFromPoint(bar.getBoundingClientRect().x + 2, bar.getBoundingClientRect().bottom - 2)
+        ?.closest('.choice')?.querySelector('.bar')?.dataset.value]).flat()],
+    };
+  });
+}
+
 /**
  * The chart as drawn and as the module's records give it (a page opened with keepModule):
  * each shape as its element, role and the attributes its kind shows, in order, and the

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site as an app: after one visit it runs with the server gone and the network off, a new
 // build replacing the old one's cache on the next visit, its Content-Security-Policy letting
-// in everything of a lesson and no inline script; and chromium finds it installable, with the
-// icons it names.
+// in no inline script; and chromium finds it installable, with the icons it names.
 
 import assert from 'node:assert/strict';
 import { appendFileSync, cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync }
@@ -58,16 +57,10 @@ test('after one visit the site runs offline, its policy refusing nothing; a new 
   assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
   assert.match(await page.evaluate(async () => (await fetch('style.css')).text()), /rebuilt/);
 
-  // The page's policy refuses nothing of a lesson: the chart, a meeting replayed and copied as
-  // a picture, Help and Close; and it refuses an inline script.
-  await page.keyboard.press('Control+g');
-  for (const key of ['Enter', 'Space', 'Control+c']) await page.keyboard.press(key);
-  await page.waitForFunction(async () =>
-    (await navigator.clipboard.read())[0]?.types.includes('image/png'));
-  await page.locator('#Command4').click();
-  await page.locator('#Form2 #Command1').click();
-  await settle(page);
-  assert.deepEqual(await page.evaluate(() => window.policyViolations), []);
+  // The page's policy refuses an inline script, and nothing of the run before it. Chromium
+  // reports what the policy refuses as an error on the console, which every page's test finds
+  // in page.errors: the one in the test language goes through a whole lesson (the chart, a
+  // meeting replayed, Help and Close), the chart's test copies the chart as a picture.
   assert.deepEqual(await page.evaluate(() => new Promise((resolve) => {
     const said = () => resolve(['inlineRan' in window, window.policyViolations]);
     document.addEventListener('securitypolicyviolation', said);
@@ -92,9 +85,10 @@ test('chromium finds the site installable, with the manifest and icons it names'
   const { url, errors, data } = await cdp.send('Page.getAppManifest');
   assert.deepEqual(errors, []);
   const manifest = JSON.parse(data);
-  assert.deepEqual([manifest.name, manifest.display, manifest.start_url, manifest.scope,
-    manifest.icons.map((icon) => icon.purpose).join()], ['Ombrix', 'standalone', './', './',
-    'any,any,maskable']);
+  assert.deepEqual([manifest.name, manifest.description, manifest.lang, manifest.display,
+    manifest.start_url, manifest.scope, manifest.icons.map((icon) => icon.purpose).join()],
+  ['Ombrix', 'Learn probability by experiment: how many coins to prepare as change', 'en',
+    'standalone', './', './', 'any,any,maskable']);
 
   const appleIcon = await page.locator('link[rel="apple-touch-icon"]').getAttribute('href');
   const icons = [...manifest.icons, { src: appleIcon, sizes: '180x180', type: 'image/png' }];
