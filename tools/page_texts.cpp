@@ -37,9 +37,14 @@ std::string Escaped(std::string_view text, bool json) {
 }
 
 void Replace(std::string& text, std::string_view key, std::string_view value) {
-  const std::string marker = "@" + std::string(key) + "@";
-  for (std::size_t at; (at = text.find(marker)) != std::string::npos;)
-    text.replace(at, marker.size(), value);
+  std::string marker = "@";  // appended: GCC 12 wrongly warns of "@" + std::string at -O3
+  marker.append(key).append("@");
+  std::string replaced;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(marker, from)) != std::string::npos;
+       from = at + marker.size())
+    replaced.append(text, from, at - from).append(value);
+  text = replaced.append(text, from);
 }
 
 }  // namespace
