@@ -5,6 +5,7 @@
 #include "display_guard.h"
 #include "program.h"
 #include "program_windows.h"
+#include "user_language.h"
 
 int main() {
   // Ombrix takes no command line: the toolkit gets the program's name alone, so that its own
@@ -13,6 +14,8 @@ int main() {
   char name[] = "ombrix";
   char* arguments[] = {name, nullptr};
 
+  // Before the toolkit starts, whose failure to reach a display is explained in its words.
+  ombrix::UseUserLanguage();
   auto displayGuard = std::make_unique<ombrix::DisplayGuard>();
   QApplication app(argumentCount, arguments);
   displayGuard.reset();

@@ -6,11 +6,13 @@
 #include <QIcon>
 #include <exception>
 
+#include "catalogue.h"
 #include "fonts.h"
 #include "input_box.h"
 #include "message_box.h"
 #include "program.h"
 #include "screen_reader.h"
+#include "user_language.h"
 
 namespace ombrix {
 
@@ -22,6 +24,7 @@ void SetUpApplication() {
   // Only the program decides when it ends: Help unloads the main window before it shows help.
   QApplication::setQuitOnLastWindowClosed(false);
   RegisterFaceSubstitutes();
+  UseQtWords(CurrentCatalogue().language);
 }
 
 ProgramWindows::ProgramWindows(Program& program, std::uint64_t randomSeed,
@@ -147,6 +150,10 @@ Effects ProgramWindows::CarryOne(const Effect& effect) {
       break;
     case EffectKind::End:
       program_.End(effect.status);
+      break;
+    case EffectKind::Relabel:
+      UseQtWords(effect.text);
+      Main().Relabel();
       break;
   }
   return {};

@@ -15,7 +15,8 @@ namespace ombrix {
 class Program;
 
 // Sets up the application object before the first window: its desktop identity, the program's
-// own rule for ending, and the faces that stand in for the window font.
+// own rule for ending, the faces that stand in for the window font, and Qt's own words in the
+// current catalogue's language.
 void SetUpApplication();
 
 // The desktop's program: forwards what happens on its windows to the commands, and carries out

@@ -17,3 +17,8 @@ ls -1 "$repo_root"/tests/golden/*.png
 for picture in coins-marker meeting 10-guests-meeting lowest-plus-one 9-coins 1000-guests; do
   cp "tests/golden/chart-window-$picture.png" "docs/chart-$picture.png"
 done
+# And the windows in Japanese.
+cp tests/golden/main-window-after-run-ja.png docs/main-window-ja.png
+for picture in help-window chart-window chart-window-meeting settings-dialog; do
+  cp "tests/golden/$picture-ja.png" "docs/${picture/chart-window-meeting/chart-meeting}-ja.png"
+done

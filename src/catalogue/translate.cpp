@@ -34,10 +34,21 @@ std::string FillPlaceholders(std::string_view text, MessageArgs args) {
   return filled;
 }
 
+namespace {
+
+std::string_view Translated(const Catalogue& catalogue, std::string_view id) {
+  const CatalogueEntry* entry = catalogue.Find(id);
+  return entry && !entry->forms.empty() ? entry->forms.front() : id;
+}
+
+}  // namespace
+
 std::string Tr(std::string_view id, MessageArgs args) {
-  const CatalogueEntry* entry = CurrentCatalogue().Find(id);
-  const bool translated = entry && !entry->forms.empty();
-  return FillPlaceholders(translated ? entry->forms.front() : id, args);
+  return FillPlaceholders(Translated(CurrentCatalogue(), id), args);
+}
+
+std::string TrIn(const Catalogue& catalogue, Message message) {
+  return std::string(Translated(catalogue, message.id));
 }
 
 std::string Tr(Message message, MessageArgs args) {

@@ -6,11 +6,13 @@
 #include <string_view>
 
 // Every word the program shows or says goes through Tr or TrN, or is marked with Msg where it
-// is declared, so that the catalogue's template lists it (scripts/update_catalogues.sh).
+// is declared, so that the catalogue's template lists it (scripts/catalogues.sh update).
 // A message names its values in braces, "{count} experiments", and the translation places
 // them where its own grammar wants them.
 
 namespace ombrix {
+
+struct Catalogue;
 
 // An English text marked for the catalogue where it is declared, translated where it is used.
 struct Message {
@@ -38,6 +40,8 @@ using MessageArgs = std::initializer_list<MessageArg>;
 // `id` in the current catalogue's language, with its values filled in.
 std::string Tr(std::string_view id, MessageArgs args = {});
 std::string Tr(Message message, MessageArgs args = {});
+// `message` in the language of `catalogue`, whichever is current: a language's own name.
+std::string TrIn(const Catalogue& catalogue, Message message);
 // The form for `count` of a message with a count, as the language's plural rule picks it.
 std::string TrN(std::string_view id, std::string_view idPlural, long long count,
                 MessageArgs args = {});

@@ -44,6 +44,7 @@ enum class Command {
   NoCoins,
   AllCoins,
   StepGuest,
+  SwitchLanguage,  // the next built language, until the program ends
 };
 
 struct KeyBinding {

@@ -118,15 +118,14 @@ ChartWindow::ChartWindow()
       coinsRow_(new QHBoxLayout),
       commands_(new QWidget),
       replay_(new QPushButton),
-      step_(new QPushButton(ToQString(Tr(MeetingTexts::kStep)))),
-      back_(new QPushButton(ToQString(Tr(MeetingTexts::kBack)))) {
+      step_(new QPushButton),
+      back_(new QPushButton) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
   // A dialog-type window: X11 window managers keep one above the window it is transient for
   // only then. It keeps a normal window's title bar and buttons.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(ToQString(window.caption));
   resize(ToQRect(window.rect.Pixels()).size());
   // White around the chart, as in it.
   QPalette white = palette();
@@ -137,13 +136,10 @@ ChartWindow::ChartWindow()
   drawing_->setObjectName(ToQString(ChartWindowNames::kDrawing));
   drawing_->setMinimumSize(int(kSmallestChartSize.width), int(kSmallestChartSize.height));
   coins_->setObjectName(ToQString(ChartWindowNames::kCoins));
-  coins_->setAccessibleName(ToQString(Tr(ChartTexts::kCoinsMarker)));
   coinsRow_->addWidget(coins_);
   replay_->setObjectName(ToQString(ChartWindowNames::kReplay));
   step_->setObjectName(ToQString(ChartWindowNames::kStep));
-  step_->setToolTip(ToQString(ShortcutLabel(KeyPart::Replay, Command::StepGuest)));
   back_->setObjectName(ToQString(ChartWindowNames::kBack));
-  back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave})));
   commands_->setObjectName(ToQString(ChartWindowNames::kMeeting));
   auto* buttons = new QHBoxLayout(commands_);
   buttons->setContentsMargins(0, 0, 6, 0);
@@ -170,6 +166,16 @@ ChartWindow::ChartWindow()
   frames_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&frames_, &QTimer::timeout, this, [this] { Carry(model_.Tick(Now())); });
   clock_.start();
+  Relabel();
+}
+
+void ChartWindow::Relabel() {
+  setWindowTitle(ToQString(ChartWindowSpec().caption));
+  coins_->setAccessibleName(ToQString(Tr(ChartTexts::kCoinsMarker)));
+  step_->setText(ToQString(Tr(MeetingTexts::kStep)));
+  step_->setToolTip(ToQString(ShortcutLabel(KeyPart::Replay, Command::StepGuest)));
+  back_->setText(ToQString(Tr(MeetingTexts::kBack)));
+  back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave})));
   Show();
 }
 

@@ -35,6 +35,8 @@ class ChartWindow final : public QWidget {
   void ShowNoRun();
   // Before the exit message: a replay pauses.
   void StopReplay();
+  // Its words shown afresh in the current language, its state as it was.
+  void Relabel();
 
   // The parts of the window that events come from.
   void Forward(KeyPart part, QKeyEvent& event);

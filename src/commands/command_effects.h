@@ -10,7 +10,7 @@ namespace ombrix {
 enum class ProgramWindow { Main, Help };
 
 // What the chart window is told of the main window's commands.
-enum class ChartCall { Open, Run, Init, Exit, Close };
+enum class ChartCall { Open, Run, Init, Exit, Close, Relabel };
 
 enum class EffectKind {
   Load,           // window: loaded afresh from its layout, shown and made active
@@ -30,6 +30,8 @@ enum class EffectKind {
   OpenTableMenu,  // the table's menu, at the table's centre
   Announce,       // text: told to a screen reader now, whatever has the focus
   End,            // status: the program ends at once; nothing follows
+  Relabel,        // window: its words shown afresh from its layout, in the language of text
+                  // (a BCP 47 tag); the texts commands set stay
 };
 
 // The names of the kinds and calls, as the page and the tests read them.
@@ -37,12 +39,12 @@ inline const char* KindName(EffectKind kind) {
   static const char* const kNames[] = {
       "Load",    "Unload",     "AskText",       "AskOk",    "Yield",   "RunExperiment",
       "SetText", "SetToolTip", "Enable",        "Busy",     "PlayCue", "PrintHelp",
-      "Chart",   "CopyText",   "OpenTableMenu", "Announce", "End"};
+      "Chart",   "CopyText",   "OpenTableMenu", "Announce", "End",     "Relabel"};
   return kNames[static_cast<int>(kind)];
 }
 
 inline const char* CallName(ChartCall call) {
-  static const char* const kNames[] = {"Open", "Run", "Init", "Exit", "Close"};
+  static const char* const kNames[] = {"Open", "Run", "Init", "Exit", "Close", "Relabel"};
   return kNames[static_cast<int>(call)];
 }
 

@@ -197,6 +197,8 @@ Effects ProgramCommands::TableCommand(Command command) {
     return {};
   if (command == Command::OpenTableMenu)
     return {{.kind = EffectKind::OpenTableMenu}};
+  if (command == Command::SwitchLanguage)
+    return SwitchLanguage();
   // Both wait for a run, as their menu items do.
   if (!report_)
     return {};
@@ -205,6 +207,18 @@ Effects ProgramCommands::TableCommand(Command command) {
   if (command == Command::CopyTable)
     return {{.kind = EffectKind::CopyText, .text = RunNotes(*report_).TabSeparated()}};
   return {};
+}
+
+// The words change; the run, its numbers and the chart's state stay on the screen.
+Effects ProgramCommands::SwitchLanguage() {
+  UseCatalogue(NextCatalogue());
+  Effects effects{{.kind = EffectKind::Relabel,
+                   .window = ProgramWindow::Main,
+                   .text = std::string(CurrentCatalogue().language)}};
+  if (report_)
+    ShowRun(effects);
+  effects.push_back(Chart(ChartCall::Relabel));
+  return effects;
 }
 
 Effects ProgramCommands::AskSettings(SettingsVariant variant) {

@@ -68,6 +68,7 @@ class ProgramCommands {
   Effects Init();
   Effects Help();
   Effects Close();
+  Effects SwitchLanguage();
   Effects AskSettings(SettingsVariant variant);
   Effects AskCount() const;
   Effects AskExit(Question reason);

@@ -31,11 +31,11 @@ void MainWindow::Build(QWidget& window) {
 // for a run before they are enabled.
 void MainWindow::AddTableMenu(QWidget& window) {
   menu_ = new QMenu(&window);
-  for (const auto& command : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable}) {
-    auto* action = new QAction(ToQString(Tr(command.caption)), &window);
+  for (const auto& command : MainWindowLayout::kMenuCommands) {
+    auto* action = new QAction(ToQString(command.Caption()), &window);
     action->setObjectName(ToQString(command.name));
     action->setShortcut(QKeySequence(ToQString(command.Shortcut())));
-    action->setEnabled(false);
+    action->setEnabled(!command.waitsForRun);
     QObject::connect(action, &QAction::triggered,
                      [this, command = command.command] { tableCommand_(command); });
     window.addAction(action);
@@ -61,6 +61,13 @@ void MainWindow::OpenTableMenu() const {
   menu_->popup(Widget()->mapToGlobal(table.center()));
 }
 
+void MainWindow::Relabel() {
+  QWidget& window = *Widget();
+  RelabelWindow(window, MainWindowLayout::Window(), MainWindowLayout::Controls());
+  for (const auto& command : MainWindowLayout::kMenuCommands)
+    window.findChild<QAction*>(ToQString(command.name))->setText(ToQString(command.Caption()));
+}
+
 void MainWindow::PlayCue(std::string_view file) const {
   ombrix::PlayCue(Find<MediaPlayerControl>(MainWindowLayout::kCuePlayer), ToQString(file));
 }
@@ -84,6 +91,8 @@ void MainWindow::TellChart(ChartCall call, const ProgramCommands& commands) {
     chart_->StopReplay();
   } else if (call == ChartCall::Close) {
     chart_.reset();
+  } else if (call == ChartCall::Relabel) {
+    chart_->Relabel();
   }
 }
 

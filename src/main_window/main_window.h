@@ -25,6 +25,8 @@ class MainWindow final : public LoadableWindow {
 
   void PlayCue(std::string_view file) const;
   void OpenTableMenu() const;
+  // Its words, and its menu's, shown afresh in the current language.
+  void Relabel();
   // Tells the chart window, opened beside this one on first use, of a command.
   void TellChart(ChartCall call, const ProgramCommands& commands);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "build_window.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -136,6 +137,22 @@ void BuildWindow(QWidget& window, const WindowSpec& frame,
     else
       next->setFocus();
     before = next;
+  }
+}
+
+void RelabelWindow(QWidget& window, const WindowSpec& frame,
+                   const std::vector<ControlSpec>& controls) {
+  window.setWindowTitle(ToQString(frame.caption));
+  for (const ControlSpec& control : controls) {
+    auto* widget = window.findChild<QWidget*>(ToQString(control.name), Qt::FindDirectChildrenOnly);
+    if (!control.caption.empty()) {
+      if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(ToQString(control.caption));
+      else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(ToQString(control.caption));
+    }
+    if (!control.toolTip.empty())
+      widget->setToolTip(ToQString(control.toolTip));
   }
 }
 

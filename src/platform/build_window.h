@@ -14,4 +14,10 @@ namespace ombrix {
 void BuildWindow(QWidget& window, const WindowSpec& frame,
                  const std::vector<ControlSpec>& controls);
 
+// Shows the words of the records afresh on the window `BuildWindow` built from them: its title,
+// and each control's fixed caption and tooltip. A control with neither keeps what commands
+// set on it.
+void RelabelWindow(QWidget& window, const WindowSpec& frame,
+                   const std::vector<ControlSpec>& controls);
+
 }  // namespace ombrix

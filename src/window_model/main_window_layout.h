@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "chart_keys.h"
 #include "control_layout.h"
 #include "frequency_table.h"
@@ -12,6 +13,23 @@
 #include "translate.h"
 
 namespace ombrix {
+
+// A command of the main window's table menu.
+struct TableMenuCommand {
+  std::string_view name;
+  Message caption;
+  Command command;
+  // Enabled by a run, disabled by Init; the others are enabled from the start.
+  bool waitsForRun = true;
+  // Said in the language it switches to, which a reader of the current one may not read.
+  bool inNextLanguage = false;
+
+  std::string Caption() const {
+    return inNextLanguage ? TrIn(NextCatalogue(), caption) : Tr(caption);
+  }
+  // Its keys, from the key map: "Ctrl+G"; empty for a command of the menu alone.
+  std::string Shortcut() const { return ShortcutLabel(KeyPart::Table, command); }
+};
 
 // The main window: its caption, client area, position, and every control on it.
 struct MainWindowLayout {
@@ -32,17 +50,20 @@ struct MainWindowLayout {
 
   // The table's menu, opened by a right click on the table. Its commands are shortcuts of the
   // whole window too.
-  struct MenuCommand {
-    std::string_view name;
-    Message caption;
-    Command command;
-
-    // Its keys, from the key map: "Ctrl+G".
-    std::string Shortcut() const { return ShortcutLabel(KeyPart::Table, command); }
-  };
+  using MenuCommand = TableMenuCommand;
   static constexpr Message kMenuName = Msg("Table");
-  static constexpr MenuCommand kShowChart{"ShowChart", Msg("Show chart"), Command::ShowChart};
-  static constexpr MenuCommand kCopyTable{"CopyTable", Msg("Copy table"), Command::CopyTable};
+  static constexpr MenuCommand kShowChart{
+      .name = "ShowChart", .caption = Msg("Show chart"), .command = Command::ShowChart};
+  static constexpr MenuCommand kCopyTable{
+      .name = "CopyTable", .caption = Msg("Copy table"), .command = Command::CopyTable};
+  static constexpr MenuCommand kSwitchLanguage{
+      .name = "SwitchLanguage",
+      // TRANSLATORS: the name of this catalogue's language, in that language.
+      .caption = Msg("English"),
+      .command = Command::SwitchLanguage,
+      .waitsForRun = false,
+      .inNextLanguage = true};
+  static constexpr MenuCommand kMenuCommands[] = {kShowChart, kCopyTable, kSwitchLanguage};
 
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;

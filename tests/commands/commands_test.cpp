@@ -35,7 +35,8 @@ std::string Lines(const Effects& effects) {
                                     : counts       ? std::to_string(sum)
                                                    : "noted");
     } else {
-      line.append(e.kind == EffectKind::Load || e.kind == EffectKind::Unload
+      line.append(e.kind == EffectKind::Load || e.kind == EffectKind::Unload ||
+                          e.kind == EffectKind::Relabel
                       ? (e.window == ProgramWindow::Main ? " Main" : " Help")
                       : "");
       line.append(e.kind == EffectKind::Chart ? std::string(" ") + CallName(e.chart) : "");
@@ -73,6 +74,7 @@ Event Ok(std::int16_t button = kButtonOk) {
 Event Closed(ProgramWindow window = ProgramWindow::Main) {
   return [=](ProgramCommands& c) { return c.ClosedByUser(window); };
 }
+const Event kSwitch = [](ProgramCommands& c) { return c.TableCommand(Command::SwitchLanguage); };
 const Event kStartUp = [](ProgramCommands& c) { return c.StartUp(); };
 const Event kResume = [](ProgramCommands& c) { return c.Resumed(); };
 const Event kRun = [](ProgramCommands& c) { return c.RunExperiment(); };
@@ -136,8 +138,8 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
        {kInit, Type(""), Ok(0)},
        kInitEffects + "; " + kExitMessage + "; End 0"},
       {"while a dialog waits, every other input is dropped; after Init no run is left",
-       {kStart, kResume, kRun, kInit, kStart, kHelp, Press("G", true), Activate(), Closed(), Ok(),
-        kResume, kRun, Type("50"), Type("70"), Press("G", true), Press("C", true)},
+       {kStart, kResume, kRun, kInit, kStart, kHelp, Press("G", true), kSwitch, Activate(),
+        Closed(), Ok(), kResume, kRun, Type("50"), Type("70"), Press("G", true), Press("C", true)},
        kRunEffects + "; " + kInitEffects + "; SetText Label82 50; " + kInitExperiments +
            "; SetText Label2 70"},
       {"the table's keys wait for a run; the menu keys do not",
@@ -155,6 +157,14 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
       {"a window closed from its title bar: unloaded, and the end without a word",
        {kStart, kResume, kRun, Closed(ProgramWindow::Help), Closed(), kStart, Activate()},
        kRunEffects + "; Chart Close; Unload Main; End 0"},
+      {"the language switches with or without a run, which shows again with its numbers",
+       {kSwitch, kSwitch, kStart, kResume, kRun, kSwitch, kSwitch},
+       "Relabel Main ja; Chart Relabel; Relabel Main en; Chart Relabel; " + kRunEffects +
+           "; Relabel Main ja; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
+           "SetToolTip Label3 参加者 100 人の理論上の平均：-7.46; Chart Relabel; Relabel Main en; "
+           "SetText Label3 -7.1; "
+           "SetText cells 20; SetToolTip cells noted; SetToolTip Label3 Expected average for 100 "
+           "guests: -7.46; Chart Relabel"},
       {"a run-time error is told, then the program ends with 70",
        {[](ProgramCommands& c) { return c.Failed("Overflow"); }, kExit, Ok(), kInit},
        "AskOk Experiment of Ombrix|Run-time error: Overflow; End 70"},

@@ -4,14 +4,22 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolTip>
 
+#include "build_window.h"
+#include "catalogue.h"
 #include "chart_texts.h"
 #include "dialog_script.h"
 #include "golden_image.h"
+#include "help_text.h"
+#include "help_window_layout.h"
 #include "main_window_layout.h"
+#include "meeting_texts.h"
 #include "program.h"
 #include "program_windows.h"
+#include "qt_printers.h"
 
 namespace ombrix::testing {
 namespace {
@@ -78,12 +86,15 @@ QString RightClick(QWidget* control, int click = -1, QPoint at = {}) {
 // follows it too.
 TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesWithTheWindow) {
   const auto chart = [] { return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed"; };
-  EXPECT_EQ(RightClick(Label("Label5")), "Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  // The language is for any time, named in its own words.
+  EXPECT_EQ(RightClick(Label("Label5")),
+            "Show chart Ctrl+G 0, Copy table Ctrl+C 0, \u65e5\u672c\u8a9e  1");
   Button("Command1")->click();
   EXPECT_EQ(RightClick(Button("Command1")), "");  // off the table
   // Off the table too: the average, and the first pixel right of the last column.
   EXPECT_EQ(RightClick(Label("Label3")) + RightClick(Label("dosu(9)"), -1, {49, 9}), "");
-  EXPECT_EQ(RightClick(Label("dosu(63)"), 0), "Show chart Ctrl+G 1, Copy table Ctrl+C 1");
+  EXPECT_TRUE(
+      RightClick(Label("dosu(63)"), 0).startsWith("Show chart Ctrl+G 1, Copy table Ctrl+C 1,"));
   EXPECT_EQ(chart(), "Chart: 100 guests, 1000 experiments");
   // Above the main window, as its transient, and the table's notes show while it is active.
   EXPECT_EQ(Shown("Chart")->windowHandle()->transientParent(), Shown("Form1")->windowHandle());
@@ -110,8 +121,8 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
                                              " Setting the number of experiment|Please enter an "
                                              "integer between 1 and 10000 ...|1000|200/ empty "}));
   ASSERT_EQ(Settings() + " " + Table() + " " + Buttons(), "200/50 empty 1111");
-  EXPECT_EQ(chart() + " " + RightClick(Label("dosu(1)")),
-            "Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0");
+  EXPECT_TRUE((chart() + " " + RightClick(Label("dosu(1)")))
+                  .startsWith("Chart: no run shown Show chart Ctrl+G 0, Copy table Ctrl+C 0,"));
   Button("Command1")->click();
   EXPECT_EQ(Table(), "50");  // nothing of the first run is added in
   EXPECT_EQ(chart(), "Chart: 200 guests, 50 experiments");
@@ -223,6 +234,120 @@ TEST_F(MainWindowGoldenTest, BeforeAndAfterASeededRun) {
   EXPECT_TRUE(Label("dosu(52)")->toolTip().startsWith("Shortage -7\nObserved: " + count + " "));
   QTest::keyClick(Shown("Form1"), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n')[52], "-7\t" + count + "\t57.9584");
+}
+
+// Switched to Japanese mid-run with a meeting on the chart, every number and the chart's state
+// stay, and the words are the Japanese catalogue's, Qt's own among them; the windows and a
+// dialog as they look in Japanese; switching back brings every English word back.
+TEST_F(MainWindowGoldenTest, InJapaneseMidRunTheNumbersStayAndTheWordsChange) {
+  Button("Command1")->click();
+  RightClick(Label("dosu(63)"), 0);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Chart")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the highest bar's meeting
+  const ChartModel& model = static_cast<ChartWindow*>(Shown("Chart"))->Model();
+  const auto numbers = [&model] {
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(Table(), Settings(), Label("Label3")->text())
+        .arg(int(model.State()))
+        .arg(model.ChosenBar())
+        .arg(model.GuestsShown());
+  };
+  const auto words = [] {
+    return QStringList{Shown("Form1")->windowTitle(),
+                       Button("Command1")->text(),
+                       Label("dosu(52)")->toolTip(),
+                       Shown("Chart")->windowTitle(),
+                       Shown("Chart")->accessibleName(),
+                       Find<QPushButton>("Chart", "Back")->text(),
+                       QCoreApplication::translate("QLineEdit", "&Copy")};
+  };
+  const QString before = numbers();
+  const QStringList english = words();
+  EXPECT_EQ(RightClick(Label("dosu(1)"), 2),
+            "Show chart Ctrl+G 1, Copy table Ctrl+C 1, \u65e5\u672c\u8a9e  1");
+  ASSERT_EQ(CurrentCatalogue().language, "ja");
+  EXPECT_EQ(numbers(), before);
+  const QStringList japanese = words();
+  const QStringList expected{ToQString(MainWindowLayout::Window().caption),
+                             ToQString(Tr("Experiment Start")),
+                             japanese[2],
+                             ToQString(ChartWindowSpec().caption),
+                             ToQString(model.Name()),
+                             ToQString(Tr(MeetingTexts::kBack))};
+  EXPECT_EQ(japanese.mid(0, 6), expected);
+  EXPECT_EQ(japanese[2].section('\n', 0, 0),
+            ToQString(Tr("Shortage {values}", {{"values", "-7"}})));
+  for (int k = 0; k < english.size(); ++k)
+    EXPECT_NE(japanese[k], english[k]) << "not translated: " << english[k].toStdString();
+  EXPECT_EQ(CompareWithGolden("main-window-after-run-ja", *Shown("Form1")), "");
+  EXPECT_EQ(CompareWithGolden("chart-window-meeting-ja", *Shown("Chart")), "");
+  Press("Chart", Qt::Key_Backspace);
+  EXPECT_EQ(CompareWithGolden("chart-window-ja", *Shown("Chart")), "");
+
+  bool pictured = false;  // the first dialog, of the guests
+  script.note = [&pictured] {
+    return std::exchange(pictured, true)
+               ? QString()
+               : CompareWithGolden("settings-dialog-ja", *QApplication::activeModalWidget());
+  };
+  script.Type("100").Type("1000");
+  Button("Command3")->click();
+  ASSERT_TRUE(script.Finish());
+  EXPECT_EQ(script.seen.mid(3, 1), QStringList{ToQString(Tr(kGuestsDialog.initTitle)) + "|" +
+                                               ToQString(kGuestsDialog.Prompt()) + "|100|"});
+  Button("Command4")->click();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Shown("Form2")));
+  QTest::qWait(20);  // the activation's handler prints the text
+  EXPECT_EQ(CompareWithGolden("help-window-ja", *Shown("Form2")), "");
+  script.Type("100").Type("1000");
+  Find<QPushButton>("Form2", "Command1")->click();
+  ASSERT_TRUE(script.Finish());
+
+  Button("Command1")->click();
+  RightClick(Label("dosu(63)"), 0);
+  RightClick(Label("dosu(1)"), 2);
+  ASSERT_EQ(CurrentCatalogue().language, "en");
+  EXPECT_EQ(Shown("Form1")->windowTitle(), english[0]);
+  EXPECT_EQ(Shown("Chart")->windowTitle(), english[3]);
+  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), english.back());
+}
+
+// Every caption of the main window fits its control at its font, in every language, and each
+// line of a translated help text fits the help window's text area, without being narrowed.
+TEST(TextFitTest, EveryCaptionAndHelpLineFitsItsPlace) {
+  for (const Catalogue* catalogue : BuiltCatalogues()) {
+    UseCatalogue(*catalogue);
+    QWidget main, help;
+    BuildWindow(main, MainWindowLayout::Window(), MainWindowLayout::Controls());
+    BuildWindow(help, HelpWindowLayout::Window(), HelpWindowLayout::Controls());
+    for (auto* label : main.findChildren<QLabel*>())
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                label->contentsRect().width())
+          << catalogue->language << " " << label->objectName().toStdString() << ": "
+          << label->text().toStdString();
+    for (auto* button : main.findChildren<QPushButton*>()) {
+      QStyleOptionButton option;  // the buttons wrap their words in their contents' area
+      option.initFrom(button);
+      const QRect area =
+          button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+      const QRect needed = button->fontMetrics().boundingRect(
+          area, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+      EXPECT_TRUE(area.contains(needed))
+          << catalogue->language << " " << button->text().toStdString() << " needs "
+          << ::testing::PrintToString(needed) << " in " << ::testing::PrintToString(area);
+    }
+    const QWidget& area = *help.findChild<QWidget*>(ToQString(HelpWindowLayout::kText));
+    if (catalogue == BuiltCatalogues().front())
+      continue;  // English's lines may be narrowed: the font they were laid out for is lacking
+    const std::vector<std::string> lines = HelpLines();
+    EXPECT_LE(int(lines.size()) * QFontInfo(area.font()).pixelSize(), area.contentsRect().height())
+        << catalogue->language;
+    for (const std::string& line : lines)
+      EXPECT_LE(QFontMetricsF(area.font()).horizontalAdvance(ToQString(line)),
+                area.contentsRect().width())
+          << catalogue->language << ": " << line;
+  }
+  UseCatalogue(*BuiltCatalogues().front());
 }
 
 }  // namespace

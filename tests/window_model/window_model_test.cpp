@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "chart_texts.h"
 #include "dialog_layouts.h"
 #include "golden_text.h"
@@ -31,6 +32,28 @@ ShortageRun RunOf(int guests, const std::vector<std::int16_t>& values) {
   }
   run.average = static_cast<float>(run.sum) / run.experimentCount;
   return run;
+}
+
+// The language of the first of the user's languages that a catalogue is built for, named as a
+// locale or a BCP 47 tag; else English. Switching goes through every built one and back.
+TEST(CatalogueTest, TheFirstBuiltOfTheUsersLanguagesIsChosenElseEnglish) {
+  const struct {
+    std::vector<std::string_view> wanted;
+    std::string_view chosen;
+  } rows[] = {
+      {{"ja_JP.UTF-8"}, "ja"}, {{"ja-JP"}, "ja"},       {{"JA"}, "ja"},
+      {{"fr", "ja"}, "ja"},    {{"en-GB", "ja"}, "en"}, {{"ja@euro"}, "ja"},
+      {{"jav", "fr"}, "en"},   {{"C"}, "en"},           {{}, "en"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(PreferredCatalogue(row.wanted).language, row.chosen)
+        << ::testing::PrintToString(row.wanted);
+  std::vector<std::string_view> visited;
+  for (const Catalogue* built [[maybe_unused]] : BuiltCatalogues()) {
+    UseCatalogue(NextCatalogue());
+    visited.push_back(CurrentCatalogue().language);
+  }
+  EXPECT_EQ(visited, (std::vector<std::string_view>{"ja", "en"}));
 }
 
 // Every object name that a screen reader, a tool or a test sees, as the constants the code

@@ -7,7 +7,10 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "catalogue.h"
 #include "main_window_layout.h"
 #include "session.h"
 #include "window_records.h"
@@ -100,7 +103,7 @@ val Clicked(const std::string& window, const std::string& button) {
 
 // A command of the table's menu, by its object name.
 val MenuChosen(const std::string& name) {
-  for (const auto& menu : {MainWindowLayout::kShowChart, MainWindowLayout::kCopyTable})
+  for (const auto& menu : MainWindowLayout::kMenuCommands)
     if (menu.name == name)
       return Records(Commands().TableCommand(menu.command));
   return Records({});
@@ -130,6 +133,17 @@ val Failed(const std::string& what) {
   return Records(Commands().Failed(what));
 }
 
+// The words' language from here on: the first of `languages` (BCP 47 tags, as a link's
+// ?lang= and navigator.languages give them) that a catalogue is built for, else English.
+// Answers the chosen one's tag.
+std::string UseLanguage(const val& languages) {
+  const auto tags = emscripten::vecFromJSArray<std::string>(languages);
+  const std::vector<std::string_view> wanted(tags.begin(), tags.end());
+  const Catalogue& catalogue = PreferredCatalogue(wanted);
+  UseCatalogue(catalogue);
+  return std::string(catalogue.language);
+}
+
 }  // namespace
 }  // namespace ombrix
 
@@ -150,4 +164,5 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("resumed", &Resumed);
   emscripten::function("runExperiment", &RunExperiment);
   emscripten::function("failed", &Failed);
+  emscripten::function("useLanguage", &UseLanguage);
 }

@@ -130,11 +130,12 @@ val MainWindowRecord() {
   table.set("rows", rows);
   window.set("table", table);
   val menu = val::array();
-  for (const auto& command : {Layout::kShowChart, Layout::kCopyTable}) {
+  for (const auto& command : Layout::kMenuCommands) {
     val item = val::object();
     item.set("name", std::string(command.name));
-    item.set("caption", Tr(command.caption));
+    item.set("caption", command.Caption());
     item.set("shortcut", command.Shortcut());
+    item.set("waitsForRun", command.waitsForRun);
     menu.call<void>("push", item);
   }
   window.set("menu", menu);
