@@ -24,6 +24,8 @@ source scripts/build_dir.sh
 web_dir="${OMBRIX_WEB_DIR:-build-web}"
 site="$web_dir/site"
 face=/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
+# English, the template's language, and each translation po/LINGUAS lists.
+mapfile -t languages < <(echo en; grep -v '^#' po/LINGUAS)
 
 build_site() {
   bash scripts/setup.sh --for web --packages-only
@@ -37,15 +39,24 @@ build_site() {
 
   rm -rf "$site"
   mkdir -p "$site"
-  cp web/site/*.css web/site/*.js "$site/"
-  # The page's notices and the installed app's description, in their words.
-  "$web_dir/native/tools/page_texts" en html <web/site/index.html >"$site/index.html"
-  local summary
-  summary="$(python3 -c 'import sys, xml.etree.ElementTree as tree
-print(tree.parse(sys.argv[1]).find("summary").text)' packaging/org.ombrix.Ombrix.metainfo.xml)"
-  "$web_dir/native/tools/page_texts" en json "SUMMARY=$summary" <web/site/manifest.webmanifest \
-    >"$site/manifest.webmanifest"
-  ! grep -n '@[A-Z_]*@' "$site/index.html" "$site/manifest.webmanifest" ||
+  cp web/site/*.css web/site/*.js web/site/index.html "$site/"
+  # The page's notices in every language, and a manifest a language: the installed app's name
+  # and description in the language it was installed in, its description the AppStream
+  # summary in that language.
+  "$web_dir/native/tools/page_texts" words >"$site/page_words.js"
+  msgfmt --xml --template packaging/org.ombrix.Ombrix.metainfo.xml -d po \
+    -o "$web_dir/metainfo.xml"
+  local language summary
+  for language in "${languages[@]}"; do
+    summary="$(python3 -c 'import sys, xml.etree.ElementTree as tree
+lang = "{http://www.w3.org/XML/1998/namespace}lang"
+summaries = tree.parse(sys.argv[1]).findall("summary")
+print(next((s.text for s in summaries if s.get(lang) == sys.argv[2]),
+           next(s.text for s in summaries if s.get(lang) is None)))' "$web_dir/metainfo.xml" "$language")"
+    "$web_dir/native/tools/page_texts" "$language" json "SUMMARY=$summary" \
+      <web/site/manifest.webmanifest >"$site/manifest-$language.webmanifest"
+  done
+  ! grep -n '@[A-Z_]*@' "$site"/manifest-*.webmanifest ||
     { echo "web: a key of the page's words has no text" >&2; exit 1; }
   cp "$web_dir/module/bin/ombrix.js" "$web_dir/module/bin/ombrix.wasm" "$site/"
   cp assets/ombrix.svg "$site/"
@@ -54,11 +65,18 @@ print(tree.parse(sys.argv[1]).find("summary").text)' packaging/org.ombrix.Ombrix
     sndfile-convert "$web_dir/native/bin/$cue.wav" "$site/$cue.mp3"
   done
 
-  # The face with the glyphs of the windows' texts and of printable ASCII (the page's own
-  # words), renamed as its licence asks of a changed font, with that licence beside it.
-  "$web_dir/native/tools/window_texts" >"$web_dir/window-texts.txt"
-  pyftsubset "$face" --text-file="$web_dir/window-texts.txt" --unicodes=U+0020-007E \
-    --name-IDs= --flavor=woff2 --output-file="$site/ombrix-gothic.woff2"
+  # A face a language, with the glyphs of its windows' texts and of printable ASCII, renamed
+  # as its licence asks of a changed font, with that licence beside it. The page loads only
+  # the face of the language it shows: faces.css gives each its own (--own-face) by :lang().
+  : >"$site/faces.css"
+  for language in "${languages[@]}"; do
+    "$web_dir/native/tools/window_texts" "$language" >"$web_dir/window-texts-$language.txt"
+    pyftsubset "$face" --text-file="$web_dir/window-texts-$language.txt" \
+      --unicodes=U+0020-007E --name-IDs= --flavor=woff2 \
+      --output-file="$site/ombrix-gothic-$language.woff2"
+    printf '@font-face { font-family: "Ombrix Gothic %s"; src: url(ombrix-gothic-%s.woff2) format("woff2"); }\n:lang(%s) { --own-face: "Ombrix Gothic %s"; }\n' \
+      "$language" "$language" "$language" "$language" >>"$site/faces.css"
+  done
   cp /usr/share/doc/fonts-ipafont-gothic/copyright "$site/font-license.txt"
 
   render_app_icons
@@ -67,6 +85,29 @@ print(tree.parse(sys.argv[1]).find("summary").text)' packaging/org.ombrix.Ombrix
 
   printf 'web: site built in %s (%s files, %s KB)\n' "$site" "$(find "$site" -type f | wc -l)" \
     "$(du -sk "$site" | cut -f1)"
+  check_page_sizes
+}
+
+# Each language's page, as a browser fetches it gzipped, is at most 300 KB: every file but the
+# faces, the other languages' manifests, the installed app's icons and the fonts' licence, which
+# a visit does not fetch. The faces are told apart.
+check_page_sizes() {
+  local language file size total failed=0
+  local -a shared
+  mapfile -t shared < <(cd "$site" && find . -type f ! -name '*.woff2' ! -name 'manifest-*' \
+    ! -name '*.png' ! -name font-license.txt -printf '%P\n' | LC_ALL=C sort)
+  gzipped() { gzip -9 -c "$site/$1" | wc -c; }
+  for language in "${languages[@]}"; do
+    total=0
+    for file in "${shared[@]}" "manifest-$language.webmanifest"; do
+      total=$((total + $(gzipped "$file")))
+    done
+    size="$(gzipped "ombrix-gothic-$language.woff2")"
+    printf 'web: the page in %s is %d KB gzipped, its face %d KB\n' "$language" \
+      $((total / 1024)) $((size / 1024))
+    ((total <= 300 * 1024)) || { echo "web: the page in $language is over 300 KB" >&2; failed=1; }
+  done
+  return $failed
 }
 
 # The installed app's icons, from the desktop's: 192 and 512 pixels as they are; the maskable

@@ -7,7 +7,8 @@
 // desktop's golden images draw (seed 20261206, the clock at noon), with its coins marker at 10
 // coins and as a finished walk, beside those images; and the seeded runs of the walks, the
 // markers and the thin bars those images show too: a 10-guest meeting, a lowest of +1, the
-// marker at 9 coins and 1000 guests in a 498-pixel chart.
+// marker at 9 coins and 1000 guests in a 498-pixel chart. In a Japanese browser: the first
+// dialog, the main window after a run, the chart, a meeting and the help window.
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
@@ -69,6 +70,25 @@ try {
   await page.locator('#Command1').click();
   await closeDialog(page, () => dialog(page).locator('#Cancel').click());
   await page.screenshot({ path: `${directory}/web-exit-message.png` });
+
+  // The same in a Japanese browser: the first dialog, the main window after a run, the chart
+  // beside it, the tallest bar's meeting and the help window.
+  const japanese = await open({ locale: 'ja-JP', viewport: { width: 1024, height: 768 } });
+  await japanese.screenshot({ path: `${directory}/web-ja-settings-dialog.png` });
+  await settle(japanese, '100', '1000');
+  await japanese.locator('#Command1').click();
+  await japanese.screenshot({ path: `${directory}/web-ja-main-window.png` });
+  await japanese.setViewportSize({ width: 1366, height: 768 });
+  await japanese.keyboard.press('Control+g');
+  await japanese.screenshot({ path: `${directory}/web-ja-chart.png` });
+  await japanese.locator('.bars').focus();
+  await japanese.keyboard.press('Enter');
+  await japanese.screenshot({ path: `${directory}/web-ja-meeting.png` });
+  await japanese.keyboard.press('Escape');
+  await japanese.keyboard.press('Escape');
+  await japanese.setViewportSize({ width: 1024, height: 768 });
+  await japanese.locator('#Command4').click();
+  await japanese.screenshot({ path: `${directory}/web-ja-help-window.png` });
 
   // A phone, at twice its CSS pixels as its screen shows them; the meeting of the tallest bar,
   // which the bars choose first, by a tap.

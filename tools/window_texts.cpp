@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints every text that the windows, the dialogs and the chart can show, in every language
-// of the catalogues, one a line, so that a font can be cut down to the glyphs they need.
+// Prints every text that the windows, the dialogs and the chart can show in one language of
+// the catalogues, one a line, so that a font can be cut down to the glyphs it needs.
 //
-//   window_texts
+//   window_texts LANGUAGE
 
 #include <iostream>
 #include <string_view>
 
 #include "catalogue.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace ombrix;
-  for (const Catalogue* catalogue : BuiltCatalogues()) {
-    for (const CatalogueEntry& entry : catalogue->entries) {
+  const std::string_view language = argc == 2 ? argv[1] : "";
+  const Catalogue* chosen = nullptr;
+  for (const Catalogue* catalogue : BuiltCatalogues())
+    if (catalogue->language == language)
+      chosen = catalogue;
+  if (!chosen) {
+    std::cerr << "usage: window_texts LANGUAGE, a language a catalogue is built for\n";
+    return 2;
+  }
+  for (const CatalogueEntry& entry : chosen->entries) {
+    // A message without a translation shows in English, the catalogue's own language's.
+    if (entry.forms.empty())
       std::cout << entry.id << '\n' << entry.idPlural << '\n';
-      for (std::string_view form : entry.forms)
-        std::cout << form << '\n';
-    }
+    for (std::string_view form : entry.forms)
+      std::cout << form << '\n';
   }
   // The numbers of the counts, the averages and the chart, the table's headers, and the
   // answers typed into the settings dialogs.

@@ -27,16 +27,21 @@ void UseCatalogue(const Catalogue& catalogue) {
 }
 
 const Catalogue& PreferredCatalogue(std::span<const std::string_view> languages) {
-  const auto sameLetters = [](std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) ==
-             std::tolower(static_cast<unsigned char>(y));
-    });
+  const auto same = [](std::string_view a, std::string_view b) {
+    const auto letter = [](char c) {
+      return c == '_' ? '-' : std::tolower(static_cast<unsigned char>(c));
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return letter(x) == letter(y); });
   };
   for (std::string_view language : languages) {
-    language = language.substr(0, language.find_first_of("-_.@"));
+    language = language.substr(0, language.find_first_of(".@"));
+    // The catalogue in use stays when it is the very one asked for, such as a regional one.
+    if (same(language, CurrentCatalogue().language))
+      return CurrentCatalogue();
+    const std::string_view primary = language.substr(0, language.find_first_of("-_"));
     for (const Catalogue* catalogue : BuiltCatalogues()) {
-      if (sameLetters(language, catalogue->language))
+      if (same(primary, catalogue->language))
         return *catalogue;
     }
   }

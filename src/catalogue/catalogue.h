@@ -35,7 +35,7 @@ void UseCatalogue(const Catalogue& catalogue);
 
 // The catalogue of the first of the user's languages that one is built for, English when
 // none is. A language is named as a locale ("ja_JP.UTF-8") or as a BCP 47 tag ("ja-JP"); its
-// first part decides.
+// first part decides, but that the catalogue in use stays when it is the one named whole.
 const Catalogue& PreferredCatalogue(std::span<const std::string_view> languages);
 
 // The catalogue after the current one, in the built order: where switching the language

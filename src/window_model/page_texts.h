@@ -8,9 +8,9 @@
 namespace ombrix {
 
 // The words the page's own files carry: its notices, which show when the module could not
-// start or has ended. tools/page_texts fills each @KEY@ of those files with its message in
-// one language. The installed app's description is the package's summary, from its AppStream
-// data (scripts/web.sh).
+// start or has ended. tools/page_texts writes them in every built language into the page's
+// page_words.js, whose keys index.html names. The installed app's description is the
+// package's summary, from its AppStream data (scripts/web.sh).
 struct PageText {
   std::string_view key;
   Message message;

@@ -78,9 +78,9 @@ export async function openInProfile(profile, options = {}) {
  * (a page may start sound only once the user has acted) is recorded as silent. `options` are
  * the context's, such as a touch screen; with `keepModule`, the module the page makes is kept
  * as window.ombrix, for chartAgainstRecords(); with `moduleFrom`, the page loads the module
- * built in that folder instead of its own (testLanguageModule).
+ * built in that folder instead of its own (testLanguageModule); `query` follows the address.
  */
-export async function open({ keepModule = false, moduleFrom = '', ...options } = {}) {
+export async function open({ keepModule = false, moduleFrom = '', query = '', ...options } = {}) {
   // The table's copies are read back from the clipboard.
   const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'],
     ...options });
@@ -121,7 +121,7 @@ export async function open({ keepModule = false, moduleFrom = '', ...options } =
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
   page.cues = () => page.evaluate(() => window.cuesStarted);
-  await page.goto(server.url);
+  await page.goto(server.url + query);
   await dialog(page).waitFor();
   return page;
 }

@@ -69,6 +69,13 @@ test('after one visit the site runs offline, its policy refusing nothing; a new 
     script.textContent = 'window.inlineRan = true;';
     document.head.append(script);
   })), [false, ['script-src-elem inline']]);
+
+  // A teacher's link in Japanese opens offline too, in Japanese, with its face.
+  await page.goto(`${base}?lang=ja`);
+  await dialog(page).waitFor();
+  assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, [...document.fonts]
+    .filter((face) => face.status === 'loaded').map((face) => face.family.replaceAll('"', ''))]),
+  ['ja', ['Ombrix Gothic ja']]);
 });
 
 test('chromium finds the site installable, with the manifest and icons it names', async (t) => {
@@ -88,7 +95,14 @@ test('chromium finds the site installable, with the manifest and icons it names'
   assert.deepEqual([manifest.name, manifest.description, manifest.lang, manifest.display,
     manifest.start_url, manifest.scope, manifest.icons.map((icon) => icon.purpose).join()],
   ['Ombrix', 'Learn probability by experiment: how many coins to prepare as change', 'en',
-    'standalone', './', './', 'any,any,maskable']);
+    'standalone', './?lang=en', './', 'any,any,maskable']);
+  // Installed from a page in Japanese, the app is named and described in Japanese, and starts
+  // in it.
+  await page.goto(`${url.replace(/[^/]*$/, '')}?lang=ja`);
+  await dialog(page).waitFor();
+  const japanese = JSON.parse((await cdp.send('Page.getAppManifest')).data);
+  assert.deepEqual([japanese.description, japanese.lang, japanese.start_url],
+    [readFileSync('po/ja.po', 'utf8').match(/msgid "Learn probability by experiment: how many coins to prepare as change"\nmsgstr "(.*)"/)?.[1], 'ja', './?lang=ja']);
 
   const appleIcon = await page.locator('link[rel="apple-touch-icon"]').getAttribute('href');
   const icons = [...manifest.icons, { src: appleIcon, sizes: '180x180', type: 'image/png' }];

@@ -52,6 +52,10 @@ val Records(const Effects& effects) {
       case EffectKind::End:
         record.set("status", effect.status);
         break;
+      case EffectKind::Relabel:
+        record.set("window", Name(effect.window));
+        record.set("text", effect.text);
+        break;
       case EffectKind::AskText:
         record.set("defaultText", effect.defaultText);
         [[fallthrough]];

@@ -136,6 +136,8 @@ val MainWindowRecord() {
     item.set("caption", command.Caption());
     item.set("shortcut", command.Shortcut());
     item.set("waitsForRun", command.waitsForRun);
+    item.set("language",
+             command.inNextLanguage ? std::string(NextCatalogue().language) : std::string());
     menu.call<void>("push", item);
   }
   window.set("menu", menu);

@@ -13,7 +13,22 @@
 /** @typedef {Record<string, string | number | undefined>} Attributes */
 
 const kNamespace = 'http://www.w3.org/2000/svg';
-const kFace = '"Ombrix Gothic", IPAPGothic, "IPA Pゴシック", sans-serif';
+/** @type {{ language: string, face: string }} */
+let faced = { language: '', face: '' };
+
+/**
+ * The chart's face, named whole, as a canvas measuring it and an SVG copied alone need it: the
+ * page's own for its language (faces.css), then IPAPGothic.
+ */
+function chartFace() {
+  const root = document.documentElement;
+  if (faced.language !== root.lang) {
+    const own = getComputedStyle(root).getPropertyValue('--own-face').trim();
+    faced = { language: root.lang,
+      face: `${own ? `${own}, ` : ''}IPAPGothic, "IPA Pゴシック", sans-serif` };
+  }
+  return faced.face;
+}
 
 /**
  * Sets each attribute, taking away those that are undefined.
@@ -49,7 +64,7 @@ const context = /** @type {CanvasRenderingContext2D} */ (
  * @param {boolean} bold
  */
 export function measure(text, pixels, bold) {
-  context.font = `${bold ? 'bold ' : ''}${pixels}px ${kFace}`;
+  context.font = `${bold ? 'bold ' : ''}${pixels}px ${chartFace()}`;
   return context.measureText(text).width;
 }
 
@@ -110,24 +125,29 @@ export class ChartDrawing {
   /** @param {ChartWindowRecord} window its names; bar k gets the id `${name}-bar-k` */
   constructor(window) {
     this.ids = window.name;
-    this.svg = /** @type {SVGSVGElement} */ (element('svg', { class: 'chart',
-      'font-family': kFace }));
+    this.svg = /** @type {SVGSVGElement} */ (element('svg', { class: 'chart' }));
     const art = () => element('g', { 'aria-hidden': 'true', 'pointer-events': 'none' });
     this.back = art();
-    this.bars = element('g', { role: 'listbox', tabindex: 0, 'aria-label': window.bars,
-      class: 'bars' });
-    this.marker = element('g', { role: 'slider', tabindex: 0, 'aria-label': window.coinsMarker,
+    this.bars = element('g', { role: 'listbox', tabindex: 0, class: 'bars' });
+    this.marker = element('g', { role: 'slider', tabindex: 0,
       'aria-valuemax': 0, 'aria-orientation': 'horizontal',
       'aria-describedby': `${window.name}-coins-description`, class: 'coins-marker' });
     this.front = art();
     this.svg.append(this.back, this.bars, this.marker, this.front);
+    this.relabel(window);
+  }
+
+  /** @param {ChartWindowRecord} window its words, in the current language */
+  relabel(window) {
+    set(this.bars, { 'aria-label': window.bars });
+    set(this.marker, { 'aria-label': window.coinsMarker });
   }
 
   /** @param {ChartView} view */
   draw(view) {
     const { scene } = view;
     set(this.svg, { viewBox: `0 0 ${scene.width} ${scene.height}`, width: scene.width,
-      height: scene.height });
+      height: scene.height, 'font-family': chartFace() });
     this.back.replaceChildren(...scene.back.map(draw));
     // The focus frame is the bars' own, shown while they have the focus; a pointer goes
     // through it to the bar's band and tooltip.

@@ -7,7 +7,7 @@
 // scaled down as a window wider than the page is: it opens at a size the page has room for,
 // never under the smallest the model lays its texts out at, and the model lays it out anew.
 
-import { ChartDrawing } from './chart_drawing.js';
+import { ChartDrawing, measure } from './chart_drawing.js';
 import { moduleKey } from './keys.js';
 import { pageRoom } from './screen_fit.js';
 import { showTip } from './touch.js';
@@ -48,7 +48,7 @@ export class ChartWindow {
     /** @type {{ width: number, height: number } | null} a new size, till the model has it */
     this.resized = null;
     this.drawing = new ChartDrawing(record);
-    this.frame = windowFrame(record.name, record.caption);
+    this.frame = windowFrame(record.name, '');
     this.client = made('div', 'client chart-client');
     this.figure = made('div', 'chart-figure');
     this.figure.setAttribute('role', 'group');
@@ -69,24 +69,40 @@ export class ChartWindow {
     this.commands = made('div', 'chart-commands');
     this.commands.style.font = `${record.buttonPixels}px var(--window-face)`;
     this.replay = made('button', 'replay');
-    this.step = made('button', 'step', record.step);
-    this.step.title = record.stepKeys;
-    this.back = made('button', 'back', record.back);
-    this.back.title = record.backKeys;
+    this.step = made('button', 'step');
+    this.back = made('button', 'back');
     this.said = spoken('replay-said');
     this.said.classList.add('replay-said');
     this.said.setAttribute('aria-live', 'polite');
     this.commands.append(this.replay, this.step, this.back, this.said);
     this.client.append(this.figure, this.commands, this.description, this.coinsDescription);
-    const close = made('button', 'close', '×');
-    close.setAttribute('aria-label', record.close);
-    close.title = record.closeTip;
-    this.frame.querySelector('.caption-bar')?.append(close);
+    this.closer = made('button', 'close', '×');
+    this.frame.querySelector('.caption-bar')?.append(this.closer);
     this.frame.append(this.client);
     /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where a key arrives */
     this.parts = { Bars: this.drawing.bars, Marker: this.drawing.marker, Replay: this.replay,
       Step: this.step };
-    this.listen(close);
+    this.listen(this.closer);
+    this.relabel(record);
+  }
+
+  /**
+   * Takes the record's words, in the current language, and shows what the chart shows in them.
+   * @param {ChartWindowRecord} record
+   */
+  relabel(record) {
+    this.record = record;
+    this.frame.setAttribute('aria-label', record.caption);
+    const title = /** @type {HTMLElement} */ (this.frame.querySelector('.caption-bar h1'));
+    title.textContent = record.caption;
+    this.step.textContent = record.step;
+    this.step.title = record.stepKeys;
+    this.back.textContent = record.back;
+    this.back.title = record.backKeys;
+    this.closer.setAttribute('aria-label', record.close);
+    this.closer.title = record.closeTip;
+    this.drawing.relabel(record);
+    this.draw();
   }
 
   /** @param {HTMLElement} close */
@@ -163,6 +179,7 @@ export class ChartWindow {
     else if (call === 'Run') this.carry(module.chartRun(), false);
     else if (call === 'Init') this.carry(module.chartInit(), false);
     else if (call === 'Exit') this.carry(module.chartExit(), false);
+    else if (call === 'Relabel') this.relabel(module.chartWindow(measure));
     else this.close();
   }
 

@@ -11,8 +11,16 @@ import { buildWindow, control } from './windows.js';
 export class Dialogs {
   /** @param {OmbrixModule} module */
   constructor(module) {
-    this.inputLayout = module.inputBox();
-    this.messageLayout = module.messageBox();
+    this.module = module;
+  }
+
+  /** The settings dialog's layout, with its words in the current language. */
+  get inputLayout() {
+    return this.module.inputBox();
+  }
+
+  get messageLayout() {
+    return this.module.messageBox();
   }
 
   /**
@@ -24,8 +32,9 @@ export class Dialogs {
    * @returns {Promise<string>}
    */
   inputBox(prompt, title, defaultText) {
-    const { roles } = this.inputLayout;
-    const window = buildWindow(this.inputLayout, title);
+    const layout = this.inputLayout;
+    const { roles } = layout;
+    const window = buildWindow(layout, title);
     control(window, roles.prompt).textContent = prompt;
     const answer = /** @type {HTMLInputElement} */ (control(window, roles.answer));
     answer.value = defaultText;
@@ -52,8 +61,9 @@ export class Dialogs {
    * @returns {Promise<number>}
    */
   messageBox(prompt, title) {
-    const { roles } = this.messageLayout;
-    const window = buildWindow(this.messageLayout, title);
+    const layout = this.messageLayout;
+    const { roles } = layout;
+    const window = buildWindow(layout, title);
     control(window, roles.prompt).textContent = prompt;
     const ok = control(window, roles.ok);
     return this.show(window, ok, (close) => {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts Ombrix in the page.
+// Starts Ombrix in the page, in the language of its link (?lang=ja) or else of the browser.
 
+import { chooseLanguage, loadFace, showLanguage } from './languages.js';
 import createOmbrix from './ombrix.js';
 import { Program } from './program.js';
 import { showTitlesOnTouch } from './touch.js';
@@ -10,12 +11,17 @@ const ended = /** @type {HTMLElement} */ (document.getElementById('ended'));
 const failed = /** @type {HTMLElement} */ (document.getElementById('failed'));
 for (const notice of [ended, failed])
   notice.querySelector('button')?.addEventListener('click', () => location.reload());
+const linked = new URLSearchParams(location.search).get('lang');
+const wanted = [...(linked ? [linked] : []), ...navigator.languages];
+const language = chooseLanguage(wanted);
+showLanguage(language);
 
 try {
-  // The windows are measured as they are built, so the face must be there first.
-  await document.fonts.load('12px "Ombrix Gothic"');
+  await loadFace(language);
   showTitlesOnTouch();
-  new Program(await createOmbrix(), desktop, ended).start();
+  const module = await createOmbrix();
+  module.useLanguage(wanted);
+  new Program(module, desktop, ended).start();
 } catch (error) {
   // A program that cannot start says why: a module that could not be fetched (a first visit
   // without the network) or compiled (a browser without WebAssembly).

@@ -5,6 +5,7 @@
 // module's.
 
 import { moduleKey } from './keys.js';
+import { loadFace } from './languages.js';
 import { scaleOf } from './screen_fit.js';
 import { TableMenu } from './table_menu.js';
 import { onLongPress } from './touch.js';
@@ -52,21 +53,40 @@ export class MainWindow {
     this.layout = program.layouts.Main;
     /** @type {Set<string>} the menu's commands enabled now */
     this.enabled = new Set();
-    this.menu = new TableMenu(this.layout.menu.map((item) => ({
-      ...item,
-      run: () => program.forward(() => program.module.menuChosen(item.name)),
-    })), this.layout.menuName, (item) => this.enabled.has(item.name), program.desktop);
+    this.menu = new TableMenu([], '', (item) => this.enabled.has(item.name), program.desktop);
+    this.relabel(this.layout);
     /** @type {HTMLElement | null} the loaded window's client area */
     this.client = null;
     document.addEventListener('keydown', (event) => this.onKeyDown(event));
   }
 
   /**
-   * Takes a freshly built window: its table's menu waits for a run.
+   * Takes the layout's words for the table's menu. A command that switches the language
+   * fetches that language's face first, which the windows are measured in.
+   * @param {import('./ombrix.js').MainWindowLayout} layout
+   */
+  relabel(layout) {
+    const { program } = this;
+    this.layout = layout;
+    this.menu.name = layout.menuName;
+    this.menu.items = layout.menu.map((item) => ({
+      ...item,
+      run: () => {
+        const chosen = () => program.forward(() => program.module.menuChosen(item.name));
+        if (item.language) loadFace(item.language).catch(() => {}).then(chosen);
+        else chosen();
+      },
+    }));
+  }
+
+  /**
+   * Takes a freshly built window: its table's menu waits for a run, but for the commands that
+   * never wait.
    * @param {BuiltWindow} window
    */
   attach(window) {
-    this.enabled.clear();
+    this.enabled = new Set(this.layout.menu.filter((item) => !item.waitsForRun)
+      .map((item) => item.name));
     readAsTable(window, this.layout.table);
     const client = /** @type {HTMLElement} */ (window.frame.querySelector('.client'));
     this.client = client;

@@ -55,8 +55,12 @@ export interface MainWindowLayout extends WindowLayout {
    * labels' object names, the row's caption first.
    */
   table: { name: string; rows: { headers: boolean; names: string[] }[] };
-  /** The table's menu: Show chart, then Copy table. */
-  menu: { name: string; caption: string; shortcut: string }[];
+  /**
+   * The table's menu: Show chart, Copy table, and the next language in its own words. A
+   * command that switches the language names it (`language`); the others wait for a run.
+   */
+  menu: { name: string; caption: string; shortcut: string; waitsForRun: boolean;
+    language: string }[];
   /** What a screen reader calls the table's menu. */
   menuName: string;
 }
@@ -208,13 +212,15 @@ export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay' | 'Step
 
 export type ProgramWindow = 'Main' | 'Help';
 
-export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close';
+export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close' | 'Relabel';
 
 /** One thing a command asks of the page, carried out in its order, with the fields its kind uses. */
 export type Effect =
   | { kind: 'Load' | 'Unload'; window: ProgramWindow }
   | { kind: 'Chart'; call: ChartCall }
   | { kind: 'End'; status: number }
+  /** The loaded window's words shown afresh in the language `text` (a BCP 47 tag). */
+  | { kind: 'Relabel'; window: ProgramWindow; text: string }
   | { kind: 'AskText'; text: string; title: string; defaultText: string }
   | { kind: 'AskOk'; text: string; title: string }
   /** A cue's file name, the text put on the clipboard, or words for a screen reader. */
@@ -264,6 +270,11 @@ export interface OmbrixModule {
   runExperiment(): Effect[];
   /** An error escaped the page's carrying of an event. */
   failed(what: string): Effect[];
+  /**
+   * Takes the words' language: the first of `languages` (BCP 47 tags) a catalogue is built
+   * for, else English. Answers the chosen one's tag.
+   */
+  useLanguage(languages: string[]): string;
   /** The chart's events. Open gives null without a run, and opens nothing then. */
   chartOpen(): ChartOutcome | null;
   chartRun(): ChartOutcome;

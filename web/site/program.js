@@ -9,8 +9,9 @@ import { Cues } from './cues.js';
 import { Dialogs } from './dialogs.js';
 import { pressOneButtonPerKey } from './keys.js';
 import { MainWindow } from './main_window.js';
+import { showLanguage } from './languages.js';
 import { fitToWidth } from './screen_fit.js';
-import { buildWindow, control, printLines, showText } from './windows.js';
+import { buildWindow, control, printLines, relabelWindow, showText } from './windows.js';
 
 /** @typedef {import('./ombrix.js').OmbrixModule} OmbrixModule */
 /** @typedef {import('./ombrix.js').Effect} Effect */
@@ -39,7 +40,7 @@ export class Program {
     this.desktop = desktop;
     this.endedNotice = endedNotice;
     this.dialogs = new Dialogs(module);
-    this.layouts = { Main: module.mainWindow(), Help: module.helpWindow() };
+    this.layouts = Program.layoutsOf(module);
     const { cues } = this.layouts.Main;
     this.cues = new Cues([cues.command, cues.exit]);
     const chartWindow = module.chartWindow(measure);
@@ -50,6 +51,14 @@ export class Program {
     pressOneButtonPerKey();
     /** @type {{ name: ProgramWindow, window: BuiltWindow } | null} */
     this.loaded = null;
+  }
+
+  /**
+   * The windows' layouts, with their words in the current language.
+   * @param {OmbrixModule} module
+   */
+  static layoutsOf(module) {
+    return { Main: module.mainWindow(), Help: module.helpWindow() };
   }
 
   start() {
@@ -139,6 +148,9 @@ export class Program {
       case 'End':
         this.end();
         break;
+      case 'Relabel':
+        this.relabel(effect.text);
+        break;
     }
     return [];
   }
@@ -188,6 +200,21 @@ export class Program {
     const next = [...order.slice(at + 1), ...order.slice(0, at)]
       .find((element) => !(element instanceof HTMLButtonElement) || !element.disabled);
     next?.focus();
+  }
+
+  /**
+   * Shows the words afresh in `language`, which the commands have switched to: the page's
+   * own, the loaded window's and the table menu's. A run's texts and the chart follow.
+   * @param {string} language
+   */
+  relabel(language) {
+    showLanguage(language);
+    this.layouts = Program.layoutsOf(this.module);
+    this.mainWindow.relabel(this.layouts.Main);
+    if (!this.loaded) return;
+    const layout = this.layouts[this.loaded.name];
+    relabelWindow(this.loaded.window, layout);
+    document.title = layout.caption;
   }
 
   /** Ends the program: every window and sound goes, and the page says how to start again. */

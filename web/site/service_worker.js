@@ -40,7 +40,9 @@ worker.addEventListener('activate', (event) => {
 worker.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   event.respondWith((async () => {
-    const cached = await (await caches.open(kCacheName)).match(event.request);
+    // The page is one whatever its link's ?lang= says; a file is the file asked for.
+    const cached = await (await caches.open(kCacheName))
+      .match(event.request, { ignoreSearch: event.request.mode === 'navigate' });
     return cached ?? fetch(event.request);
   })());
 });

@@ -7,8 +7,10 @@
 import { popUpAt } from './screen_fit.js';
 
 /**
- * A command of the menu, by its object name.
- * @typedef {{ name: string, caption: string, shortcut: string, run: () => void }} MenuItem
+ * A command of the menu, by its object name; one that switches the language is named in that
+ * language, which a screen reader is told.
+ * @typedef {{ name: string, caption: string, shortcut: string, language?: string,
+ *   run: () => void }} MenuItem
  */
 
 export class TableMenu {
@@ -56,6 +58,7 @@ export class TableMenu {
       button.tabIndex = -1;
       button.setAttribute('aria-keyshortcuts', item.shortcut.replace('Ctrl', 'Control'));
       if (!enabled) button.setAttribute('aria-disabled', 'true');
+      if (item.language) button.lang = item.language;
       const shortcut = document.createElement('span');
       shortcut.className = 'shortcut';
       shortcut.textContent = item.shortcut;

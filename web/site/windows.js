@@ -178,6 +178,25 @@ export function buildWindow(layout, caption = layout.caption) {
 }
 
 /**
+ * Shows the words of a layout afresh on the window built from it: its caption, and each
+ * control's fixed caption and tooltip. A control with neither keeps what commands set on it.
+ * @param {BuiltWindow} window
+ * @param {WindowLayout} layout
+ */
+export function relabelWindow(window, layout) {
+  window.frame.setAttribute('aria-label', layout.caption);
+  const title = window.frame.querySelector('.caption-bar h1');
+  if (title) title.textContent = layout.caption;
+  for (const record of layout.controls) {
+    const element = window.controls.get(record.name);
+    if (!element) continue;
+    if (record.caption && element instanceof HTMLButtonElement) element.textContent = record.caption;
+    else if (record.caption) showText(element, record.caption, record.spoken);
+    if (record.toolTip) element.title = record.toolTip;
+  }
+}
+
+/**
  * The control of a built window; the layout guarantees it is there.
  * @param {BuiltWindow} window
  * @param {string} name
