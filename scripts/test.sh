@@ -156,7 +156,7 @@ stage_package() {
   hardening-check --nocfprotection --quiet "$root/usr/bin/ombrix"
   local file
   for file in ombrix/pinpon.wav ombrix/endpinpon.wav \
-    icons/hicolor/32x32/apps/org.ombrix.Ombrix.png; do
+    icons/hicolor/32x32/apps/org.ombrix.Ombrix.png man/man1/ombrix.1.gz man/ja/man1/ombrix.1.gz; do
     [[ -s "$root/usr/share/$file" ]] || { echo "package: lacks /usr/share/$file" >&2; return 1; }
   done
   local depends
@@ -168,6 +168,14 @@ stage_package() {
   local report
   report="$(desktop-file-validate --no-hints "$root"/usr/share/applications/*.desktop 2>&1)" || true
   [[ -z $report ]] || { echo "package: desktop entry: $report" >&2; return 1; }
+  # The menu entry and the AppStream data speak Japanese too.
+  local key
+  for key in 'Name[ja]' 'Comment[ja]' 'Keywords[ja]'; do
+    grep -qF "$key=" "$root"/usr/share/applications/*.desktop ||
+      { echo "package: the desktop entry lacks $key" >&2; return 1; }
+  done
+  grep -q '<summary xml:lang="ja">' "$root"/usr/share/metainfo/*.metainfo.xml ||
+    { echo "package: the AppStream data lacks a Japanese summary" >&2; return 1; }
   appstreamcli validate --no-net --strict "$root"/usr/share/metainfo/*.metainfo.xml
   printf 'package: %s (%d files) passes lintian, hardening-check and the validators\n' \
     "$(basename "$deb")" "$(dpkg-deb -c "$deb" | grep -c -v '/$')"
