@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalogue.h"
+#include "main_window_layout.h"
 
 int main(int argc, char** argv) {
   using namespace ombrix;
@@ -27,6 +28,10 @@ int main(int argc, char** argv) {
     for (std::string_view form : entry.forms)
       std::cout << form << '\n';
   }
+  // The table's menu names the language it switches to in that language's own words.
+  UseCatalogue(*chosen);
+  for (const TableMenuCommand& command : MainWindowLayout::kMenuCommands)
+    std::cout << command.Caption() << '\n';
   // The numbers of the counts, the averages and the chart, the table's headers, and the
   // answers typed into the settings dialogs.
   std::cout << "0123456789-.+&HhOoEe%\uFF5E \n";

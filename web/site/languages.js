@@ -7,8 +7,8 @@ import { kPageWords } from './page_words.js';
 
 /**
  * The first of `wanted` (BCP 47 tags) that the page has words for, by its first part, else
- * English. The module's catalogues are chosen by the same rule (PreferredCatalogue); the page
- * keeps it for its own words, which must show when the module cannot load.
+ * English. The module's own choice is the C++ PreferredCatalogue's, by the same rule; this one
+ * is only for the page before its module has loaded, and for its notice that it could not.
  * @param {readonly string[]} wanted
  */
 export function chooseLanguage(wanted) {

@@ -13,14 +13,18 @@ for (const notice of [ended, failed])
   notice.querySelector('button')?.addEventListener('click', () => location.reload());
 const linked = new URLSearchParams(location.search).get('lang');
 const wanted = [...(linked ? [linked] : []), ...navigator.languages];
-const language = chooseLanguage(wanted);
-showLanguage(language);
+// The page's own guess names its manifest and its notices until the module has chosen, and
+// stays should the module not load.
+const guessed = chooseLanguage(wanted);
+showLanguage(guessed);
 
 try {
-  await loadFace(language);
   showTitlesOnTouch();
-  const module = await createOmbrix();
-  module.useLanguage(wanted);
+  const [module] = await Promise.all([createOmbrix(), loadFace(guessed)]);
+  // The module's catalogues decide; the windows are measured as they are built, in its face.
+  const language = module.useLanguage(wanted);
+  showLanguage(language);
+  await loadFace(language);
   new Program(module, desktop, ended).start();
 } catch (error) {
   // A program that cannot start says why: a module that could not be fetched (a first visit
