@@ -161,7 +161,7 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
        {kSwitch, kSwitch, kStart, kResume, kRun, kSwitch, kSwitch},
        "Relabel Main ja; Chart Relabel; Relabel Main en; Chart Relabel; " + kRunEffects +
            "; Relabel Main ja; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
-           "SetToolTip Label3 参加者 100 人の理論上の平均：-7.46; Chart Relabel; Relabel Main en; "
+           "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; Relabel Main en; "
            "SetText Label3 -7.1; "
            "SetText cells 20; SetToolTip cells noted; SetToolTip Label3 Expected average for 100 "
            "guests: -7.46; Chart Relabel"},
