@@ -10,8 +10,10 @@ start_virtual_display() {
   local pipe
   pipe="$(mktemp -u)"
   mkfifo "$pipe"
-  # Xvfb picks a free display number and writes it to the pipe.
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$pipe" 2>/dev/null &
+  # Xvfb picks a free display number and writes it to the pipe. Without -noreset it starts
+  # afresh whenever its last client leaves, as between two short-lived clients, and once in a
+  # while does not come back.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$pipe" 2>/dev/null &
   xvfb_pid=$!
   read -r -t 10 display_number <"$pipe"
   rm -f "$pipe"
