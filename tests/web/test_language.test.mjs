@@ -13,8 +13,9 @@ after(() => stopSite());
 
 /**
  * Every text of the page a user sees or a screen reader is told, each with a word outside the
- * marks as "where: text", but for a language's name in its own words. The keys' own names ("Ctrl+G", "Esc") stay as the keys show them; the
- * chart's texts wrapped over lines are joined again.
+ * marks as "where: text", but for a language's name in its own words. The keys' own names
+ * ("Ctrl+G", "Esc") stay as the keys show them; the chart's texts wrapped over lines are
+ * joined again.
  */
 const unmarked = (page) => page.evaluate(() => {
   const texts = new Map();

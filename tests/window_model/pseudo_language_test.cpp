@@ -17,9 +17,8 @@ namespace {
 
 // In the test language, the texts no window test reads: the chart's drawing of a run, a
 // meeting, a replay and no run; the help text; the copied table; the page's notices; a
-// run-time error. (The
-// monkey reads the desktop's windows and dialogs in it, and the page's test the page's.) None
-// holds a word that did not come from the catalogue.
+// run-time error. (The monkey reads the desktop's windows and dialogs in it, and the page's
+// test the page's.) None holds a word that did not come from the catalogue.
 TEST(PseudoLanguageTest, TheDrawnCopiedAndNoticedTextsComeFromTheCatalogue) {
   const PseudoLanguage language;
   std::string unmarked;
