@@ -161,10 +161,9 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
        {kSwitch, kSwitch, kStart, kResume, kRun, kSwitch, kSwitch},
        "Relabel Main ja; Chart Relabel; Relabel Main en; Chart Relabel; " + kRunEffects +
            "; Relabel Main ja; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
-           "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; Relabel Main en; "
-           "SetText Label3 -7.1; "
-           "SetText cells 20; SetToolTip cells noted; SetToolTip Label3 Expected average for 100 "
-           "guests: -7.46; Chart Relabel"},
+           "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; "
+           "Relabel Main en; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
+           "SetToolTip Label3 Expected average for 100 guests: -7.46; Chart Relabel"},
       {"a run-time error is told, then the program ends with 70",
        {[](ProgramCommands& c) { return c.Failed("Overflow"); }, kExit, Ok(), kInit},
        "AskOk Experiment of Ombrix|Run-time error: Overflow; End 70"},
