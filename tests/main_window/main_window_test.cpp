@@ -283,6 +283,8 @@ TEST_F(MainWindowGoldenTest, InJapaneseMidRunTheNumbersStayAndTheWordsChange) {
   EXPECT_EQ(CompareWithGolden("chart-window-meeting-ja", *Shown("Chart")), "");
   Press("Chart", Qt::Key_Backspace);
   EXPECT_EQ(CompareWithGolden("chart-window-ja", *Shown("Chart")), "");
+  EXPECT_EQ(RightClick(Label("dosu(1)")), ToQString(Tr("Show chart") + " Ctrl+G 1, " +
+                                                    Tr("Copy table") + " Ctrl+C 1, English  1"));
 
   bool pictured = false;  // the first dialog, of the guests
   script.note = [&pictured] {
