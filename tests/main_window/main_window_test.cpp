@@ -20,6 +20,7 @@
 #include "program.h"
 #include "program_windows.h"
 #include "qt_printers.h"
+#include "table_texts.h"
 
 namespace ombrix::testing {
 namespace {
@@ -89,6 +90,11 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   // The language is for any time, named in its own words.
   EXPECT_EQ(RightClick(Label("Label5")),
             "Show chart Ctrl+G 0, Copy table Ctrl+C 0, \u65e5\u672c\u8a9e  1");
+  for (int twice = 0; twice < 2; ++twice) {  // to Japanese and back: the empty cells' hint too
+    RightClick(Label("Label5"), 2);
+    ASSERT_EQ(CurrentCatalogue().language, twice ? "en" : "ja");
+    EXPECT_EQ(Label("dosu(52)")->toolTip(), ToQString(Tr(kTableHint)));
+  }
   Button("Command1")->click();
   EXPECT_EQ(RightClick(Button("Command1")), "");  // off the table
   // Off the table too: the average, and the first pixel right of the last column.
