@@ -58,7 +58,9 @@ test('switched mid-run, the numbers and the meeting stay, the words change, and 
   const words = () => page.evaluate(() => [
     ...['#Form1 h1', '#Chart h1', '#Command1', '#Command4', '#Chart .back']
       .map((selector) => document.querySelector(selector)?.textContent),
-    document.getElementById('dosu(52)')?.title.split('\n')[0], document.title]);
+    document.getElementById('dosu(52)')?.title.split('\n')[0], document.title,
+    document.getElementById('Label5')?.firstChild?.textContent,
+    document.querySelector('#Chart svg')?.getAttribute('font-family')]);
   const switchLanguage = async (item, language) => {
     await page.locator('#Label5').click({ button: 'right' });
     await page.getByRole('menuitem', { name: item }).click();
