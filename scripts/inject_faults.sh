@@ -5,7 +5,9 @@
 # once unchanged; then, for each fault of scripts/faults.tsv, makes that one change with perl,
 # rebuilds, runs the suite and puts the file back. A fault in the browser edition's own files
 # (web/, scripts/web.sh, the page's tools) meets test.sh's web stage instead of ctest; one in
-# what both editions build from the same file (the catalogues, the dialogs' layouts) meets both. A maintainer's tool, run on demand; it never touches the checkout.
+# what both editions build from the same file (the catalogues, the dialogs' layouts) meets both;
+# one in the package's own files meets the package stage. A maintainer's tool, run on demand;
+# it never touches the checkout.
 #
 # Usage: scripts/inject_faults.sh [--commit REV] [--list FILE] [--dry-run] [FAULT_ID...]
 #   --commit REV  test the tree of commit REV instead of the working tree
@@ -64,6 +66,19 @@ web_build() { build "$1" && bash scripts/web.sh >>"$scratch/logs/$1.build" 2>&1;
 web_suite() { bash scripts/test.sh web >"$scratch/logs/$1.test" 2>&1; }
 desktop_suite() { suite "$1" --stop-on-failure; }
 both_suites() { desktop_suite "$1" && web_suite "$1"; }
+# Faults in what only the Debian package is made of meet its stage, which builds the package
+# itself and checks what it holds.
+is_package() { [[ $1 == packaging/* || $1 == debian/* ]]; }
+package_suite() { bash scripts/test.sh package >"$scratch/logs/$1.test" 2>&1; }
+package_checked=false
+check_package_pristine() {
+  $package_checked && return
+  if ! package_suite pristine-package; then
+    echo "the unchanged tree fails the package stage: see $scratch/logs" >&2
+    exit 2
+  fi
+  package_checked=true
+}
 web_checked=false
 check_web_pristine() {
   $web_checked && return
@@ -90,6 +105,9 @@ while IFS=$'\t' read -r -u 3 id file expr effect; do
     builder=web_build tester=web_suite
     is_shared "$file" && tester=both_suites
     $dry_run || check_web_pristine
+  elif is_package "$file"; then
+    tester=package_suite
+    $dry_run || check_package_pristine
   fi
   if [[ ! -f "$file" ]] || ! perl -0pi -e "$expr" "$file" || cmp -s "$file" "../pristine/$file"; then
     echo "STALE $id  ($file)" && missed+=("$id")
