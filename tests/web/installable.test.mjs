@@ -100,7 +100,13 @@ test('chromium finds the site installable, with the manifest and icons it names'
   // in it.
   await page.goto(`${url.replace(/[^/]*$/, '')}?lang=ja`);
   await dialog(page).waitFor();
-  const japanese = JSON.parse((await cdp.send('Page.getAppManifest')).data);
+  // Chromium reads the manifest the page has named once it has fetched it, a moment later.
+  let named = await cdp.send('Page.getAppManifest');
+  for (let tries = 0; tries < 50 && !named.url.endsWith('manifest-ja.webmanifest'); ++tries) {
+    await page.waitForTimeout(100);
+    named = await cdp.send('Page.getAppManifest');
+  }
+  const japanese = JSON.parse(named.data);
   assert.deepEqual([japanese.description, japanese.lang, japanese.start_url],
     [readFileSync('po/ja.po', 'utf8').match(/msgid "Learn probability by experiment: how many coins to prepare as change"\nmsgstr "(.*)"/)?.[1], 'ja', './?lang=ja']);
 
