@@ -126,12 +126,13 @@ export async function open({ keepModule = false, moduleFrom = '', query = '', ..
   return page;
 }
 
-/** The layout records, from a module of the page's own. */
-export const layouts = (page) => page.evaluate(async () => {
+/** The layout records in `language`, from a module of the page's own. */
+export const layouts = (page, language = 'en') => page.evaluate(async (wanted) => {
   const module = await (await import('./ombrix.js')).default();
+  module.useLanguage([wanted]);
   return { main: module.mainWindow(), help: module.helpWindow(), inputBox: module.inputBox(),
     messageBox: module.messageBox() };
-});
+}, language);
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
