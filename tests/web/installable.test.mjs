@@ -37,6 +37,9 @@ test('after one visit the site runs offline, its policy refusing nothing; a new 
   // Rebuilt after a change to one file, as scripts/web.sh would: a new worker, named anew,
   // takes over on the next visit and leaves no cache of the build before.
   appendFileSync(join(copy, 'style.css'), '/* rebuilt */');
+  const styleSheet = () => page.evaluate(async () => (await fetch('style.css')).text());
+  // Till then the page gets its own build's files, not the server's newer ones.
+  assert.doesNotMatch(await styleSheet(), /rebuilt/);
   const worker = join(copy, 'service_worker.js');
   writeFileSync(worker, readFileSync(worker, 'utf8').replace(version(copy), 'f'.repeat(16)));
   await page.reload();
@@ -55,7 +58,7 @@ test('after one visit the site runs offline, its policy refusing nothing; a new 
   await page.locator('#Command1').click();
   const counts = await page.locator('[id^="dosu("] > [aria-hidden]').allTextContents();
   assert.equal(counts.reduce((sum, count) => sum + Number(count), 0), 1000);
-  assert.match(await page.evaluate(async () => (await fetch('style.css')).text()), /rebuilt/);
+  assert.match(await styleSheet(), /rebuilt/);
 
   // The page's policy refuses an inline script, and nothing of the run before it. Chromium
   // reports what the policy refuses as an error on the console, which every page's test finds
