@@ -50,11 +50,19 @@ test('switched mid-run, the numbers and the meeting stay, the words change, and 
   await page.keyboard.press('Control+g');
   await page.locator('.bars').focus();
   await page.keyboard.press('Enter');  // the highest bar's meeting
+  // The counts, and the meeting as a language leaves it whatever room its words take: the
+  // numbers of its title, and its walk as the level of each point among all its levels.
   const numbers = () => page.evaluate(() => [
     ...[...document.querySelectorAll('[id^="dosu("], #Label3, #Label82, #Label2')]
       .map((label) => label.firstChild?.textContent),
-    ...[...document.querySelectorAll('#Chart svg polyline, #Chart svg circle')]
-      .map((shape) => shape.getAttribute('points') ?? shape.getAttribute('cx'))].join());
+    [...document.querySelectorAll('#Chart svg .chart-title')].map((line) => line.textContent)
+      .join(' ').match(/-?\d+/g)?.map(Number).sort((a, b) => a - b),
+    ...[...document.querySelectorAll('#Chart svg polyline')].map((walk) => {
+      const ys = walk.getAttribute('points')?.trim().split(/\s+/)
+        .map((point) => Number(point.split(',')[1])) ?? [];
+      const levels = [...new Set(ys)].sort((a, b) => a - b);
+      return ys.map((y) => levels.indexOf(y));
+    })].join());
   const words = () => page.evaluate(() => [
     ...['#Form1 h1', '#Chart h1', '#Command1', '#Command4', '#Chart .back']
       .map((selector) => document.querySelector(selector)?.textContent),
