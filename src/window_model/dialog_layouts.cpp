@@ -64,9 +64,10 @@ std::vector<ControlSpec> MessageBoxLayout::Controls() {
 }
 
 std::string CaptionOf(const std::vector<ControlSpec>& controls, std::string_view name) {
-  const auto control = std::find_if(controls.begin(), controls.end(),
-                                    [name](const ControlSpec& spec) { return spec.name == name; });
-  return control == controls.end() ? std::string() : control->caption;
+  const auto found =
+      std::find_if(controls.begin(), controls.end(),
+                   [name](const ControlSpec& control) { return control.name == name; });
+  return found == controls.end() ? std::string() : found->caption;
 }
 
 }  // namespace ombrix
