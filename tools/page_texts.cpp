@@ -7,7 +7,6 @@
 //     a JSON file (the manifest) with @LANGUAGE@ and each @KEY@ of the further KEY=TEXT given
 //     ("@SUMMARY@", the package's summary in that language) replaced by its text.
 
-#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -71,9 +70,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string_view language = argv[1];
-  const auto built = BuiltCatalogues();
-  if (std::none_of(built.begin(), built.end(),
-                   [&](const Catalogue* catalogue) { return catalogue->language == language; })) {
+  if (!BuiltCatalogue(language)) {
     std::cerr << "page_texts: no catalogue for " << language << '\n';
     return 1;
   }

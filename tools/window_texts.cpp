@@ -12,11 +12,7 @@
 
 int main(int argc, char** argv) {
   using namespace ombrix;
-  const std::string_view language = argc == 2 ? argv[1] : "";
-  const Catalogue* chosen = nullptr;
-  for (const Catalogue* catalogue : BuiltCatalogues())
-    if (catalogue->language == language)
-      chosen = catalogue;
+  const Catalogue* chosen = BuiltCatalogue(argc == 2 ? argv[1] : "");
   if (!chosen) {
     std::cerr << "usage: window_texts LANGUAGE, a language a catalogue is built for\n";
     return 2;

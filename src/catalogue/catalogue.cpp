@@ -26,6 +26,14 @@ void UseCatalogue(const Catalogue& catalogue) {
   current = &catalogue;
 }
 
+const Catalogue* BuiltCatalogue(std::string_view language) {
+  const auto built = BuiltCatalogues();
+  const auto found = std::find_if(
+      built.begin(), built.end(),
+      [language](const Catalogue* catalogue) { return catalogue->language == language; });
+  return found == built.end() ? nullptr : *found;
+}
+
 const Catalogue& PreferredCatalogue(std::span<const std::string_view> languages) {
   const auto same = [](std::string_view a, std::string_view b) {
     const auto letter = [](char c) {

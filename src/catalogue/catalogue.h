@@ -28,6 +28,8 @@ struct Catalogue {
 
 // The languages built into the program, English first.
 std::span<const Catalogue* const> BuiltCatalogues();
+// The built catalogue of `language`, named exactly as it is built ("ja"); null for none.
+const Catalogue* BuiltCatalogue(std::string_view language);
 
 // The catalogue the words come from: English until another is chosen.
 const Catalogue& CurrentCatalogue();
