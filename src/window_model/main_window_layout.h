@@ -50,20 +50,19 @@ struct MainWindowLayout {
 
   // The table's menu, opened by a right click on the table. Its commands are shortcuts of the
   // whole window too.
-  using MenuCommand = TableMenuCommand;
   static constexpr Message kMenuName = Msg("Table");
-  static constexpr MenuCommand kShowChart{
+  static constexpr TableMenuCommand kShowChart{
       .name = "ShowChart", .caption = Msg("Show chart"), .command = Command::ShowChart};
-  static constexpr MenuCommand kCopyTable{
+  static constexpr TableMenuCommand kCopyTable{
       .name = "CopyTable", .caption = Msg("Copy table"), .command = Command::CopyTable};
-  static constexpr MenuCommand kSwitchLanguage{
+  static constexpr TableMenuCommand kSwitchLanguage{
       .name = "SwitchLanguage",
       // TRANSLATORS: the name of this catalogue's language, in that language.
       .caption = Msg("English"),
       .command = Command::SwitchLanguage,
       .waitsForRun = false,
       .inNextLanguage = true};
-  static constexpr MenuCommand kMenuCommands[] = {kShowChart, kCopyTable, kSwitchLanguage};
+  static constexpr TableMenuCommand kMenuCommands[] = {kShowChart, kCopyTable, kSwitchLanguage};
 
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;
