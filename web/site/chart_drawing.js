@@ -18,14 +18,13 @@ let faced = { language: '', face: '' };
 
 /**
  * The chart's face, named whole, as a canvas measuring it and an SVG copied alone need it: the
- * page's own for its language (faces.css), then IPAPGothic.
+ * windows' face (style.css), its first the page's own for its language (faces.css).
  */
 function chartFace() {
   const root = document.documentElement;
   if (faced.language !== root.lang) {
-    const own = getComputedStyle(root).getPropertyValue('--own-face').trim();
     faced = { language: root.lang,
-      face: `${own ? `${own}, ` : ''}IPAPGothic, "IPA Pゴシック", sans-serif` };
+      face: getComputedStyle(root).getPropertyValue('--window-face').trim().replace(/\s+/g, ' ') };
   }
   return faced.face;
 }
