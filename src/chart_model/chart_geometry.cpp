@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "chart_drawer.h"
 #include "chart_texts.h"
 #include "meeting_texts.h"
 
@@ -14,123 +15,14 @@ namespace {
 
 using P = ChartPalette;
 
-// The drawing's margins at the standard size round the plot area: the title and a line of
-// text above it; the axes' labels and names, and the distribution's legend, below and left.
-struct Margins {
-  double left, top, right, bottom;
-};
 constexpr Margins kDistributionMargins{70, 56, 16, 108};
 constexpr Margins kMeetingMargins{64, 58, 16, 60};
 // Room in a meeting's plot above the highest balance, and below the lowest for its label.
 constexpr double kAbove = 10;
 constexpr double kBelow = 28;
 constexpr double kBarShare = 0.8;  // of its band
-
-// The heading's rows at the standard size: the title's lines, and the status's under them.
-constexpr double kTitleTop = 17, kTitleLine = 18, kStatusTop = 38, kStatusLine = 15;
 // The hint's rows under the legend.
 constexpr double kHintLine = 15;
-
-// The plot inside the margins, the heading's extra lines above it and `below` more under it.
-Box PlotIn(Size size, Margins margins, const Heading& heading, double below = 0) {
-  const double scale = TextScale(size);
-  const double left = margins.left * scale, top = margins.top * scale + heading.Extra(scale);
-  return {left, top, std::max(1.0, size.width - left - margins.right * scale),
-          std::max(1.0, size.height - top - margins.bottom * scale - below)};
-}
-
-// A line drawn `scale` times as wide, its dash too.
-Stroke Scaled(Stroke stroke, double scale) {
-  stroke.width *= scale;
-  for (double& length : stroke.dash)
-    length *= scale;
-  return stroke;
-}
-
-// Room for a line of text across the drawing.
-double RoomAcross(Size size) {
-  return size.width - 16 * TextScale(size);
-}
-
-// Draws into a scene at its size's scale `s`.
-struct Drawer {
-  ChartScene& scene;
-  const TextWidth& width;
-  double s = TextScale(scene.size);
-
-  // A line of the palette at this scale.
-  Stroke Sized(Stroke stroke) const { return Scaled(stroke, s); }
-  void Label(const char* role, std::string text, Point at, Anchor anchor = Anchor::Middle) {
-    scene.back.push_back(
-        Text(role, std::move(text), at, P::kLabelPixels * s, false, P::kBlack, anchor));
-  }
-  void AxisName(const char* role, std::string text, Point at, bool upright) {
-    scene.back.push_back(Text(role, std::move(text), at, P::kAxisNamePixels * s, true, P::kBlack,
-                              Anchor::Middle, upright));
-  }
-  void Tick(double x, double y) {
-    scene.back.push_back(Line("tick", {x, y}, {x, y + 4 * s}, Sized(P::kAxis)));
-  }
-  // The white ground, and the title's lines.
-  void Title(const Heading& heading) {
-    const Size size = scene.size;
-    scene.back.push_back(
-        Rect("background", {0, 0, size.width, size.height}, P::kWhite, {P::kWhite, 0}));
-    double y = kTitleTop * s;
-    for (const std::string& line : heading.title) {
-      scene.back.push_back(
-          Text("chart-title", line, {size.width / 2, y}, P::kTitlePixels * s, true));
-      y += kTitleLine * s;
-    }
-  }
-  // The status's lines under the title, as many as it takes now.
-  void Status(const char* role, const Heading& heading, const std::string& status, bool bold,
-              Colour colour) {
-    const double pixels = P::kLabelPixels * s;
-    double y = (kStatusTop + kTitleLine * double(heading.title.size() - 1)) * s;
-    for (const std::string& line :
-         WrappedLines(status, pixels, bold, RoomAcross(scene.size), width)) {
-      scene.front.push_back(Text(role, line, {scene.size.width / 2, y}, pixels, bold, colour));
-      y += kStatusLine * s;
-    }
-  }
-  // The legend under the axes, `below` above the drawing's foot: each entry's key and name,
-  // centred in one row, or in two rows of two when they do not fit in one. A key is a bar, or
-  // a line with a dot of its radius or without.
-  struct LegendEntry {
-    std::string name;
-    Stroke line{};
-    bool bar = false;
-    double dot = 0;
-  };
-  void Legend(const std::array<LegendEntry, 4>& entries, double below) {
-    const double key = 18 * s, gap = 18 * s, pixels = P::kLegendPixels * s;
-    std::array<double, 4> widths{};
-    double oneRow = -gap;
-    for (std::size_t k = 0; k < entries.size(); ++k)
-      oneRow += (widths[k] = key + 6 * s + width(entries[k].name, pixels, false)) + gap;
-    const std::size_t perRow = oneRow <= RoomAcross(scene.size) ? 4 : 2;
-    for (std::size_t first = 0; first < entries.size(); first += perRow) {
-      const double y = scene.size.height - below - 26 * s +
-                       (double(first / perRow) - (entries.size() / perRow - 1) / 2.0) * key;
-      double x = (scene.size.width + gap) / 2;
-      for (std::size_t k = first; k < first + perRow; ++k)
-        x -= (widths[k] + gap) / 2;
-      for (std::size_t k = first; k < first + perRow; ++k) {
-        const LegendEntry& entry = entries[k];
-        scene.front.push_back(
-            entry.bar
-                ? Rect("legend-key", {x, y - 5 * s, key, 10 * s}, P::kBarFill, Sized(P::kBarEdge))
-                : Line("legend-key", {x, y}, {x + key, y}, Sized(entry.line)));
-        if (entry.dot > 0)
-          scene.front.push_back(Circle("legend-key", {x + key / 2, y}, entry.dot, P::kBlack));
-        scene.front.push_back(Text("legend", entry.name, {x + key + 6 * s, y}, pixels, false,
-                                   P::kBlack, Anchor::Start));
-        x += widths[k] + gap;
-      }
-    }
-  }
-};
 
 }  // namespace
 
@@ -349,11 +241,12 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
   draw.Status("coins-text", at.Head(), CoinsMarkerText(run, marks.coins), true, P::kCoinsText);
 
   const double hintRoom = kHintLine * s * double(at.HintLines().size());
-  draw.Legend({{{.name = Tr(ChartTexts::kObserved), .bar = true},
-                {.name = Tr(ChartTexts::kExpected), .line = P::kExpected, .dot = radius},
-                {.name = texts.coinsByRun, .line = P::kCoinsByRun},
-                {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}}},
-              hintRoom);
+  const Drawer::LegendEntry legend[] = {
+      {.name = Tr(ChartTexts::kObserved), .bar = true},
+      {.name = Tr(ChartTexts::kExpected), .line = P::kExpected, .dot = radius},
+      {.name = texts.coinsByRun, .line = P::kCoinsByRun},
+      {.name = texts.coinsByTheory, .line = P::kCoinsByTheory}};
+  draw.Legend(legend, hintRoom);
   double y = size.height - hintRoom + 6 * s;
   for (const std::string& line : at.HintLines()) {
     scene.front.push_back(

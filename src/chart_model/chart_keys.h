@@ -21,8 +21,9 @@ struct Key {
 };
 
 // Where a key arrives: the main window's table (whose menu's shortcuts act on the whole
-// window), the chart window, its bars, its coins marker, or a meeting's Replay or Step button.
-enum class KeyPart { Table, Chart, Bars, Marker, Replay, Step };
+// window), the chart window, its bars (or a view's points), its coins marker, a meeting's Replay
+// or Step button, or the sweep's button.
+enum class KeyPart { Table, Chart, Bars, Marker, Replay, Step, Sweep };
 
 enum class Command {
   None,
@@ -45,6 +46,10 @@ enum class Command {
   AllCoins,
   StepGuest,
   SwitchLanguage,  // the next built language, until the program ends
+  ShowCoverage,    // the chart's view of the coins against the guests
+  Sweep,           // a run at each of the sweep's guest counts
+  StopSweep,
+  ClearPoints,
 };
 
 struct KeyBinding {
@@ -57,6 +62,9 @@ struct KeyBinding {
 inline constexpr KeyBinding kKeyMap[] = {
     {KeyPart::Table, {"G", true}, Command::ShowChart},
     {KeyPart::Table, {"C", true}, Command::CopyTable},
+    // Ctrl+Shift+Z: no browser or desktop takes it outside a text field, unlike Ctrl+R (reload),
+    // Ctrl+Shift+G (find previous) or Ctrl+Shift+E and U (input methods).
+    {KeyPart::Table, {"Z", true, true}, Command::ShowCoverage},
     // From the keyboard the focus is on a button, never on the table: these open its menu
     // wherever the focus is in the window.
     {KeyPart::Table, {"Menu"}, Command::OpenTableMenu},
@@ -92,7 +100,8 @@ constexpr Command CommandOf(KeyPart part, Key key) {
   for (const KeyBinding& binding : kKeyMap)
     if (binding.part == part && binding.key == key)
       return binding.command;
-  if (part == KeyPart::Bars || part == KeyPart::Marker || part == KeyPart::Replay)
+  if (part == KeyPart::Bars || part == KeyPart::Marker || part == KeyPart::Replay ||
+      part == KeyPart::Sweep)
     return CommandOf(KeyPart::Chart, key);
   return Command::None;
 }

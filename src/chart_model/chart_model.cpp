@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "chart_texts.h"
+#include "coverage_geometry.h"
+#include "coverage_texts.h"
 #include "meeting_texts.h"
 
 namespace ombrix {
@@ -17,15 +19,22 @@ bool ChartModel::InMeeting() const {
 ChartOutcome ChartModel::Open(const ShortageChart& run, RunMeetings meetings) {
   if (state_ == ChartState::Closed)
     hinting_ = true;
-  if (state_ == ChartState::Closed || state_ == ChartState::NoRun)
+  if (state_ == ChartState::Closed || state_ == ChartState::NoRun ||
+      (state_ == ChartState::Coverage && !run_))
     ShowRun(run, std::move(meetings));
+  else if (state_ == ChartState::Coverage)
+    state_ = ChartState::Distribution;
   return {.focus = InMeeting() ? KeyPart::Replay : KeyPart::Bars};
 }
 
 ChartOutcome ChartModel::Run(const ShortageChart& run, RunMeetings meetings) {
   if (!IsOpen())
     return {};
-  return ShowRun(run, std::move(meetings));
+  if (state_ != ChartState::Coverage)
+    return ShowRun(run, std::move(meetings));
+  ShowRun(run, std::move(meetings));
+  state_ = ChartState::Coverage;  // the run's point is what the student watches there
+  return {};
 }
 
 ChartOutcome ChartModel::ShowRun(const ShortageChart& run, RunMeetings meetings) {
@@ -47,8 +56,37 @@ ChartOutcome ChartModel::Init() {
   run_.reset();
   meetings_ = {};
   dragging_ = false;
-  state_ = ChartState::NoRun;
+  if (state_ != ChartState::Coverage)  // its points outlive the run
+    state_ = ChartState::NoRun;
   return {};
+}
+
+ChartOutcome ChartModel::ShowCoverage(const CoveragePoints& points, std::optional<int> sweepRun) {
+  if (state_ == ChartState::Replaying)
+    Pause(tickedAt_);
+  dragging_ = false;
+  pressedOnLine_.reset();
+  state_ = ChartState::Coverage;
+  ShowPoints(points, sweepRun);
+  return {.focus = points.All().empty() ? KeyPart::Sweep : KeyPart::Bars};
+}
+
+ChartOutcome ChartModel::ShowPoints(const CoveragePoints& points, std::optional<int> sweepRun) {
+  const bool finished = sweepRun_ && !sweepRun;
+  points_ = points;
+  sweepRun_ = sweepRun;
+  if (chosenPoint_ >= int(points_.All().size()))
+    chosenPoint_ = int(points_.All().size()) - 1;
+  if (state_ != ChartState::Coverage)
+    return {};
+  // A sweep's progress is told as it goes; its end with what the points now say.
+  if (sweepRun)
+    return {.say = SweepStatus(sweepRun)};
+  return {.say = finished ? DoublingSentence(CoverageCurve::Theory(), points_) : std::string()};
+}
+
+ChartOutcome ChartModel::SweepClicked() const {
+  return {.command = sweepRun_ ? Command::StopSweep : Command::Sweep};
 }
 
 ChartOutcome ChartModel::Exit() {
@@ -63,11 +101,12 @@ ChartOutcome ChartModel::Close() {
   run_.reset();
   meetings_ = {};
   dragging_ = false;
-  return {.close = wasOpen};
+  // A sweep runs for the view it shows in: it stops as the window goes.
+  return {.close = wasOpen, .command = sweepRun_ ? Command::StopSweep : Command::None};
 }
 
 ChartOutcome ChartModel::Back() {
-  if (!InMeeting())
+  if (!InMeeting() && !(state_ == ChartState::Coverage && run_))
     return {};
   state_ = ChartState::Distribution;
   return {.focus = KeyPart::Bars};
@@ -78,6 +117,8 @@ ChartOutcome ChartModel::Key(KeyPart part, ombrix::Key key, double now) {
 }
 
 ChartOutcome ChartModel::Carry(Command command, double now) {
+  if (state_ == ChartState::Coverage)
+    return CarryOnPoints(command);
   switch (command) {
     case Command::CopyPicture:
       return {.copyPicture = IsOpen()};
@@ -118,6 +159,39 @@ ChartOutcome ChartModel::Carry(Command command, double now) {
   return {};
 }
 
+// The points take the bars' keys, and Ctrl+C copies them as text.
+ChartOutcome ChartModel::CarryOnPoints(Command command) {
+  const int last = int(points_.All().size()) - 1;
+  const int chosen = chosenPoint_;
+  switch (command) {
+    case Command::CopyPicture:
+      return {.copyText = PointsTabSeparated(CoverageCurve::Theory(), points_)};
+    case Command::Leave:
+      return run_ ? Back() : Close();
+    case Command::Back:
+      return Back();
+    case Command::BarBefore:
+      chosenPoint_ = std::max(0, chosen - 1);
+      break;
+    case Command::BarAfter:
+      chosenPoint_ = std::min(last, chosen + 1);
+      break;
+    case Command::FirstBar:
+      chosenPoint_ = 0;
+      break;
+    case Command::LastBar:
+      chosenPoint_ = last;
+      break;
+    case Command::ShowMeeting:
+      break;
+    default:
+      return {};
+  }
+  if (last < 0)
+    chosenPoint_ = -1;
+  return {.showToolTip = chosenPoint_ >= 0};
+}
+
 int ChartModel::HighestBar() const {
   return int(std::max_element(run_->observed.begin(), run_->observed.end()) -
              run_->observed.begin());
@@ -133,6 +207,8 @@ void ChartModel::MoveCoins(int coins) {
 }
 
 ChartOutcome ChartModel::FocusBars() {
+  if (state_ == ChartState::Coverage && chosenPoint_ < 0 && !points_.All().empty())
+    chosenPoint_ = 0;
   if (state_ == ChartState::Distribution && chosen_ < 0)
     chosen_ = HighestBar();  // a start for the keys, which the student has not chosen yet
   return {};
@@ -151,6 +227,16 @@ ChartOutcome ChartModel::ShowMeeting(int bar) {
 }
 
 ChartOutcome ChartModel::PointerDown(Point at, Pointer pointer) {
+  if (state_ == ChartState::Coverage) {
+    // A press on a point chooses it, and its release shows what it holds, as a finger has no
+    // hover; a tooltip shown at the press would go with the release.
+    const int point = CoverageGeometry(CoverageCurve::Theory(), points_, size_, width_).PointAt(at);
+    pointPressed_ = point >= 0;
+    if (point < 0)
+      return {};
+    chosenPoint_ = point;
+    return {.focus = KeyPart::Bars};
+  }
   if (state_ != ChartState::Distribution)
     return {};
   const DistributionGeometry geometry = Distribution();
@@ -198,6 +284,8 @@ ChartOutcome ChartModel::PointerMove(Point at) {
 }
 
 ChartOutcome ChartModel::PointerUp() {
+  if (std::exchange(pointPressed_, false) && state_ == ChartState::Coverage)
+    return {.showToolTip = true};
   dragging_ = false;
   const auto pressed = std::exchange(pressedOnLine_, std::nullopt);
   if (!pressed || state_ != ChartState::Distribution)
@@ -212,6 +300,11 @@ ChartOutcome ChartModel::SetMarkerValue(int value) {
 }
 
 std::string ChartModel::ToolTipAt(Point at) const {
+  if (state_ == ChartState::Coverage) {
+    const int point = CoverageGeometry(CoverageCurve::Theory(), points_, size_, width_).PointAt(at);
+    return point < 0 ? std::string()
+                     : PointToolTip(CoverageCurve::Theory(), points_.All()[std::size_t(point)]);
+  }
   if (state_ != ChartState::Distribution)
     return {};
   const int bar = Distribution().BarAt(at);
@@ -297,25 +390,33 @@ ChartScene ChartModel::Scene() const {
     case ChartState::Distribution:
       return DistributionScene(*run_, {.coins = coins_, .chosen = chosen_, .hint = hinting_}, size_,
                                width_);
+    case ChartState::Coverage:
+      return CoverageScene(CoverageCurve::Theory(), points_, sweepRun_, chosenPoint_, size_,
+                           width_);
     default:
       return MeetingScene(walk_, run_->experimentCount, shown_, size_, width_);
   }
 }
 
 std::string ChartModel::Name() const {
+  if (state_ == ChartState::Coverage)
+    return CoverageName();
   if (InMeeting())
     return TextsOf(walk_, run_->experimentCount).name;
   return (run_ ? TextsOf(*run_) : NoRunTexts()).name;
 }
 
 std::string ChartModel::Description() const {
+  if (state_ == ChartState::Coverage)
+    return CoverageDescription(CoverageCurve::Theory(), points_);
   if (InMeeting())
     return TextsOf(walk_, run_->experimentCount).description;
   return (run_ ? TextsOf(*run_) : NoRunTexts()).description;
 }
 
 std::string ChartModel::CoinsDescription() const {
-  return run_ ? CoinsMarkerDescription(*run_, coins_) : std::string();
+  return run_ && state_ != ChartState::Coverage ? CoinsMarkerDescription(*run_, coins_)
+                                                : std::string();
 }
 
 std::string ChartModel::CoinsText() const {
@@ -323,6 +424,10 @@ std::string ChartModel::CoinsText() const {
 }
 
 std::string ChartModel::ChosenBarToolTip() const {
+  if (state_ == ChartState::Coverage)
+    return chosenPoint_ >= 0
+               ? PointToolTip(CoverageCurve::Theory(), points_.All()[std::size_t(chosenPoint_)])
+               : std::string();
   return run_ && chosen_ >= 0 ? BarToolTip(*run_, chosen_) : std::string();
 }
 
@@ -335,6 +440,14 @@ std::string ChartModel::ReplayCaption() const {
     default:
       return Tr(MeetingTexts::kReplay);
   }
+}
+
+std::string ChartModel::ItemsName() const {
+  return Tr(state_ == ChartState::Coverage ? CoverageTexts::kPoints : ChartTexts::kBars);
+}
+
+std::string ChartModel::SweepCaption() const {
+  return Tr(sweepRun_ ? CoverageTexts::kStop : CoverageTexts::kSweep);
 }
 
 std::string ChartModel::Status() const {

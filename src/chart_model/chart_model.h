@@ -9,6 +9,7 @@
 
 #include "chart_geometry.h"
 #include "chart_keys.h"
+#include "coverage_points.h"
 #include "meeting_walk.h"
 #include "replay_clock.h"
 #include "shortage_chart.h"
@@ -23,7 +24,8 @@ struct RunMeetings {
   std::function<MeetingWalk(int experiment)> replay;
 };
 
-enum class ChartState { Closed, NoRun, Distribution, Meeting, Replaying, Paused };
+// Coverage: the coins against the guests, with or without a run.
+enum class ChartState { Closed, NoRun, Distribution, Meeting, Replaying, Paused, Coverage };
 
 // What a pointer event comes from: a click chooses and opens a bar at once, a finger's tap
 // chooses it and shows its tooltip first, as a finger has no other way to see one.
@@ -34,8 +36,10 @@ struct ChartOutcome {
   bool close = false;        // the window goes
   bool copyPicture = false;  // what it shows goes on the clipboard as a picture
   std::optional<KeyPart> focus{};
-  std::string say{};         // told to a screen reader now
-  bool showToolTip = false;  // the chosen bar's, beside it
+  std::string say{};                // told to a screen reader now
+  bool showToolTip = false;         // the chosen bar's or point's, beside it
+  std::string copyText{};           // goes on the clipboard as text
+  Command command = Command::None;  // for the program's commands: the sweep's and the points'
 
   friend bool operator==(const ChartOutcome&, const ChartOutcome&) = default;
 };
@@ -56,9 +60,17 @@ class ChartModel {
   // Opens the chart at `run`, its coins marker at theory's 95 %; an open one stays as the
   // student left it.
   ChartOutcome Open(const ShortageChart& run, RunMeetings meetings);
-  // A new run: an open chart shows it from its start.
+  // A new run: an open chart shows it from its start, or keeps to the coins against the guests.
   ChartOutcome Run(const ShortageChart& run, RunMeetings meetings);
   ChartOutcome Init();
+  // Opens the chart at the coins against the guests, or turns an open one to them; an edition
+  // opens it at the table's run first, if any, for Back to lead to.
+  ChartOutcome ShowCoverage(const CoveragePoints& points, std::optional<int> sweepRun);
+  // The points, and the sweep's run under way (0 on; none when no sweep runs), have changed.
+  ChartOutcome ShowPoints(const CoveragePoints& points, std::optional<int> sweepRun);
+  // The coins against the guests' buttons: the sweep's, which stops one that runs, and Clear.
+  ChartOutcome SweepClicked() const;
+  ChartOutcome ClearClicked() const { return {.command = Command::ClearPoints}; }
   // The chart goes with the main window.
   ChartOutcome Help() { return Close(); }
   // Before the exit message: a replay pauses where it is.
@@ -84,7 +96,7 @@ class ChartModel {
   ChartOutcome Resize(Size size);
   ChartOutcome Tick(double now);
 
-  // The tooltip at a point of the drawing: a bar's; empty elsewhere.
+  // The tooltip at a point of the drawing: a bar's or a point's; empty elsewhere.
   std::string ToolTipAt(Point at) const;
   // Whether a press at a point takes hold of the coins marker, for the pointer's shape.
   bool GrabsMarker(Point at) const;
@@ -99,7 +111,15 @@ class ChartModel {
   int MostCoins() const { return run_ ? run_->MostCoins() : 0; }
   int MarkerValue() const { return -coins_; }
   int LeastMarkerValue() const { return -MostCoins(); }
-  int ChosenBar() const { return chosen_; }
+  // The chosen bar, or the chosen point of the coins against the guests; -1 for none.
+  int ChosenBar() const { return state_ == ChartState::Coverage ? chosenPoint_ : chosen_; }
+  // What a screen reader calls the bars, or the points.
+  std::string ItemsName() const;
+  // The sweep's button: Run 10 to 1000 guests, or Stop while a sweep runs.
+  std::string SweepCaption() const;
+  bool Sweeping() const { return sweepRun_.has_value(); }
+  // Whether the coins against the guests lead back to a run's distribution.
+  bool CanGoBack() const { return state_ == ChartState::Coverage && run_; }
   int GuestsShown() const { return shown_; }
   const std::optional<ShortageChart>& ShownRun() const { return run_; }
   // What a screen reader calls what the chart shows, and says of it.
@@ -108,6 +128,8 @@ class ChartModel {
   std::string CoinsDescription() const;
   std::string CoinsText() const;
   std::string ChosenBarToolTip() const;
+  // The items a student can choose in the drawing: the bars, or the points.
+  std::vector<BarChoice> Choices() const { return Scene().choices; }
   // The caption of the replay's one button: Replay, Pause or Resume.
   std::string ReplayCaption() const;
   std::string Status() const;
@@ -125,6 +147,7 @@ class ChartModel {
   ChartOutcome Step(double now);
   // Stops the replay for good, the whole walk drawn.
   void StopReplay();
+  ChartOutcome CarryOnPoints(Command command);
 
   TextWidth width_;
   ChartState state_ = ChartState::Closed;
@@ -145,6 +168,10 @@ class ChartModel {
   double resumedAt_ = 0;
   double tickedAt_ = 0;
   double saidAt_ = 0;
+  CoveragePoints points_;
+  std::optional<int> sweepRun_;
+  int chosenPoint_ = -1;
+  bool pointPressed_ = false;  // until the pointer lets go
 };
 
 }  // namespace ombrix

@@ -64,6 +64,13 @@ struct ChartPalette {
   static constexpr Colour kLowest{192, 0, 0};
   static constexpr Colour kHint{80, 80, 80};
   static constexpr double kLowestRadius = 5;
+  // Coins against guests: theory's curve in theory's red, the guide dashed in grey, and the
+  // runs' points in the run's blue, a sweep's hollow.
+  static constexpr Stroke kTheoryCurve{{192, 0, 0}, 2};
+  static constexpr Stroke kGuide{{64, 64, 64}, 1.5, {6, 4}};
+  static constexpr Colour kRunPoint{0, 0, 192};
+  static constexpr double kPointRadius = 4.5;
+  static constexpr double kHollowEdge = 2;
 
   static constexpr double kTitlePixels = 15;
   static constexpr double kAxisNamePixels = 13;

@@ -74,8 +74,14 @@ inline Shape Rect(const char* role, Box box, Colour fill, Stroke edge, double co
           .fill = fill,
           .stroke = edge};
 }
-inline Shape Circle(const char* role, Point centre, double radius, Colour fill) {
-  return {.kind = ShapeKind::Circle, .role = role, .at = centre, .radius = radius, .fill = fill};
+inline Shape Circle(const char* role, Point centre, double radius, Colour fill,
+                    Stroke edge = {ChartPalette::kBlack, 0}) {
+  return {.kind = ShapeKind::Circle,
+          .role = role,
+          .at = centre,
+          .radius = radius,
+          .fill = fill,
+          .stroke = edge};
 }
 inline Shape Text(const char* role, std::string text, Point at, double pixels, bool bold = false,
                   Colour colour = ChartPalette::kBlack, Anchor anchor = Anchor::Middle,

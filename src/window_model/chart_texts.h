@@ -53,6 +53,10 @@ struct ChartWindowNames {
   static constexpr std::string_view kReplay = "Replay";
   static constexpr std::string_view kStep = "Step";
   static constexpr std::string_view kBack = "Back";
+  static constexpr std::string_view kCoverage = "Coverage";  // the coins against the guests'
+  static constexpr std::string_view kSweep = "Sweep";
+  static constexpr std::string_view kClearPoints = "ClearPoints";
+  static constexpr std::string_view kCoverageBack = "CoverageBack";
 };
 
 ChartTexts TextsOf(const ShortageChart& chart);

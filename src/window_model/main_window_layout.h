@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "chart_keys.h"
 #include "control_layout.h"
+#include "coverage_texts.h"
 #include "frequency_table.h"
 #include "settings_dialogs.h"
 #include "translate.h"
@@ -55,6 +56,10 @@ struct MainWindowLayout {
       .name = "ShowChart", .caption = Msg("Show chart"), .command = Command::ShowChart};
   static constexpr TableMenuCommand kCopyTable{
       .name = "CopyTable", .caption = Msg("Copy table"), .command = Command::CopyTable};
+  static constexpr TableMenuCommand kShowCoverage{.name = "ShowCoverage",
+                                                  .caption = CoverageTexts::kTitle,
+                                                  .command = Command::ShowCoverage,
+                                                  .waitsForRun = false};
   static constexpr TableMenuCommand kSwitchLanguage{
       .name = "SwitchLanguage",
       // TRANSLATORS: the name of this catalogue's language, in that language.
@@ -62,7 +67,8 @@ struct MainWindowLayout {
       .command = Command::SwitchLanguage,
       .waitsForRun = false,
       .inNextLanguage = true};
-  static constexpr TableMenuCommand kMenuCommands[] = {kShowChart, kCopyTable, kSwitchLanguage};
+  static constexpr TableMenuCommand kMenuCommands[] = {kShowChart, kCopyTable, kShowCoverage,
+                                                       kSwitchLanguage};
 
   // The table's grid: one count cell per bin, with its header above it.
   static constexpr int kRows = 7;

@@ -120,9 +120,32 @@ Event PointerAt(std::optional<Pointer> pointer, double x, double y = -1) {
   };
 }
 
+// Three points of the coins against the guests: two of a sweep beside one by hand.
+CoveragePoints ThreePoints() {
+  CoveragePoints points;
+  points.Record({.guests = 10, .coins = 6, .experimentCount = 1000, .source = PointSource::Sweep});
+  points.Record({.guests = 100, .coins = 18, .experimentCount = 1000, .source = PointSource::Hand});
+  points.Record(
+      {.guests = 1000, .coins = 62, .experimentCount = 1000, .source = PointSource::Sweep});
+  return points;
+}
+const Event kCoverage = [](ChartModel& chart) {
+  return chart.ShowCoverage(ThreePoints(), std::nullopt);
+};
+Event Swept(std::optional<int> run, CoveragePoints points = ThreePoints()) {
+  return [=](ChartModel& chart) { return chart.ShowPoints(points, run); };
+}
+// A press by `pointer` on point `k` of the coins against the guests.
+Event OnPoint(int k, Pointer pointer = Pointer::Mouse) {
+  return [=](ChartModel& chart) {
+    const Box band = chart.Choices().at(std::size_t(k)).band;
+    return chart.PointerDown({band.left + band.width / 2 + 1, band.top + band.height / 2}, pointer);
+  };
+}
+
 const char* StateName(ChartState state) {
-  constexpr const char* kNames[] = {"Closed",  "NoRun",     "Distribution",
-                                    "Meeting", "Replaying", "Paused"};
+  constexpr const char* kNames[] = {"Closed",    "NoRun",  "Distribution", "Meeting",
+                                    "Replaying", "Paused", "Coverage"};
   return kNames[int(state)];
 }
 
@@ -229,6 +252,21 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
        {.state = Meeting, .chosen = highest}},
       {"a press left of the plot does nothing", {open, press(drawn.Plot().left - 5)},
        {.state = Distribution, .chosen = -1}},
+      {"the coins against the guests open without a run", {kCoverage},
+       {.state = Coverage, .chosen = -1}},
+      {"without a run Esc closes them, Back stays", {kCoverage, kBack, window("Esc")},
+       {.state = Closed}},
+      {"Backspace leads back to the run's distribution as it was",
+       {open, bars, kCoverage, window("Backspace")}, {.state = Distribution, .chosen = highest}},
+      {"Init and a new run keep them", {open, kCoverage, kInit, kRun, kInit, kBack},
+       {.state = Coverage}},
+      {"Show chart turns them to the distribution", {open, kCoverage, open},
+       {.state = Distribution}},
+      {"the points take the bars' keys, from the first", {kCoverage, kFocusBars, bar("End"),
+       bar("Left"), bar("Left"), bar("Left")}, {.state = Coverage, .chosen = 0}},
+      {"a press on a point chooses it", {kCoverage, OnPoint(2)}, {.state = Coverage, .chosen = 2}},
+      {"a chosen point beyond fewer points is the last", {kCoverage, bar("End"),
+       Swept(std::nullopt, CoveragePoints{})}, {.state = Coverage, .chosen = -1}},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -269,6 +307,43 @@ TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
   EXPECT_EQ(chart.Key(KeyPart::Replay, {"Esc"}, 0).focus, KeyPart::Bars);
   EXPECT_TRUE(chart.Close().close);
   EXPECT_FALSE(chart.Close().close);
+}
+
+// What the coins against the guests ask of the edition: the focus, the program's commands for
+// the sweep, the copied points, the tooltips, and what is said as a sweep goes.
+TEST(ChartModelTest, TheCoinsAgainstTheGuestsAskForCommandsCopiesAndWords) {
+  ChartModel chart{FixedWidth};
+  EXPECT_EQ(chart.ShowCoverage({}, std::nullopt).focus, KeyPart::Sweep);
+  EXPECT_EQ(chart.ShowCoverage(ThreePoints(), std::nullopt).focus, KeyPart::Bars);
+  EXPECT_EQ(chart.SweepClicked().command, Command::Sweep);
+  EXPECT_EQ(chart.SweepCaption(), "Run 10 to 1000 guests");
+  EXPECT_EQ(chart.ClearClicked().command, Command::ClearPoints);
+  EXPECT_EQ(Swept(1)(chart).say, "Running 20 guests: 2 of 7");
+  EXPECT_EQ(chart.SweepClicked().command, Command::StopSweep);
+  EXPECT_EQ(chart.SweepCaption(), "Stop");
+  EXPECT_EQ(Swept(std::nullopt)(chart).say, "Twice the guests: about 1.3 to 1.4 times the coins");
+  EXPECT_EQ(Swept(std::nullopt)(chart).say, "");
+  EXPECT_EQ(chart.Key(KeyPart::Chart, {"C", true}, 0).copyText,
+            "Guests\tCoins by the run\tCoins by theory\tNumber of experiments\tRun by\n"
+            "10\t6\t6\t1000\tsweep\n100\t18\t19\t1000\thand\n1000\t62\t61\t1000\tsweep\n");
+  const BarChoice point = chart.Choices().at(1);
+  EXPECT_EQ(point.toolTip,
+            "100 guests: 18 coins cover 95 % by this run of 1000 experiments, 19 by theory. Run by "
+            "hand");
+  EXPECT_EQ(chart.ToolTipAt({point.band.left + 1, point.band.top + 1}), point.toolTip);
+  EXPECT_EQ(chart.ToolTipAt({point.band.left - 30, point.band.top}), "");
+  // A finger's tap shows the tooltip as it lets go; a key shows the chosen one's.
+  EXPECT_FALSE(OnPoint(1, Pointer::Touch)(chart).showToolTip);
+  EXPECT_TRUE(chart.PointerUp().showToolTip);
+  EXPECT_FALSE(chart.PointerUp().showToolTip);
+  EXPECT_TRUE(chart.Key(KeyPart::Bars, {"Right"}, 0).showToolTip);
+  EXPECT_EQ(chart.ChosenBarToolTip(), chart.Choices().at(2).toolTip);
+  EXPECT_EQ(chart.ItemsName(), "Points: one for each guest count run");
+  // Closed while a sweep runs, the window asks the program to stop it.
+  Swept(3)(chart);
+  const ChartOutcome closed = chart.Close();
+  EXPECT_TRUE(closed.close);
+  EXPECT_EQ(closed.command, Command::StopSweep);
 }
 
 // The meetings of a value one after another, in the run's order, wrapping round; a new run's
@@ -382,6 +457,9 @@ TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
   EXPECT_EQ(CompareWithGoldenText("chart-meeting-first-guest", SceneText(chart.Scene())), "");
   chart.Init();
   EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene())), "");
+  chart.ShowCoverage(ThreePoints(), 2);
+  chart.Key(KeyPart::Bars, {"Right"}, 0);
+  EXPECT_EQ(CompareWithGoldenText("chart-coverage", SceneText(chart.Scene())), "");
 }
 
 // From the smallest window to a projector, on a distribution and on a meeting: no text under
