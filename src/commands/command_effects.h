@@ -10,14 +10,17 @@ namespace ombrix {
 enum class ProgramWindow { Main, Help };
 
 // What the chart window is told of the main window's commands.
-enum class ChartCall { Open, Run, Init, Exit, Close, Relabel };
+// Coverage opens it at the coins against the guests; Points tells it of new points or of the
+// sweep's progress.
+enum class ChartCall { Open, Run, Init, Exit, Close, Relabel, Coverage, Points };
 
 enum class EffectKind {
   Load,           // window: loaded afresh from its layout, shown and made active
   Unload,         // window: it and its controls go
   AskText,        // the input box: text (prompt), title, defaultText; answered by TextAnswered
   AskOk,          // the message box with OK alone: text (prompt), title; answered by OkAnswered
-  Yield,          // the events pending now run once; answered by Resumed
+  Yield,          // the events pending now run once; answered by Resumed. On: between a sweep's
+                  // runs, where the input that comes meanwhile and the drawing go first
   RunExperiment,  // answered by RunExperiment(), once the effects before it show
   SetText,        // control's caption
   SetToolTip,     // control's tooltip, none when empty
@@ -44,7 +47,8 @@ inline const char* KindName(EffectKind kind) {
 }
 
 inline const char* CallName(ChartCall call) {
-  static const char* const kNames[] = {"Open", "Run", "Init", "Exit", "Close", "Relabel"};
+  static const char* const kNames[] = {"Open",  "Run",     "Init",     "Exit",
+                                       "Close", "Relabel", "Coverage", "Points"};
   return kNames[static_cast<int>(call)];
 }
 

@@ -101,8 +101,11 @@ Effects ProgramCommands::Start() {
   return {{.kind = EffectKind::Yield}};
 }
 
-// The busy state shows before the run, which takes the window's whole attention.
+// The busy state shows before the run, which takes the window's whole attention. A sweep's
+// yield may be answered after a start's, which a click in it brought.
 Effects ProgramCommands::Resumed() {
+  if (!startDue_ && std::exchange(sweepYielded_, false))
+    return SweepOn();
   if (!startDue_ || !TakesInput() || loaded_ != ProgramWindow::Main) {
     startDue_ = false;
     return {};
@@ -117,6 +120,7 @@ Effects ProgramCommands::RunExperiment() {
   if (!std::exchange(startDue_, false) || !TakesInput() || loaded_ != ProgramWindow::Main)
     return {};
   report_.emplace(engine_.Run(settings_));
+  points_.Record(PointOf(report_->run, PointSource::Hand));
   Effects effects;
   ShowRun(effects);
   effects.insert(effects.end(),
@@ -127,6 +131,7 @@ Effects ProgramCommands::RunExperiment() {
                   Enable(Layout::kShowChart.name, true),
                   Enable(Layout::kCopyTable.name, true),
                   Chart(ChartCall::Run),
+                  Chart(ChartCall::Points),
                   {.kind = EffectKind::Announce, .text = RunNotes(*report_).Finished()}});
   return effects;
 }
@@ -143,15 +148,20 @@ void ProgramCommands::ShowRun(Effects& effects) const {
 }
 
 Effects ProgramCommands::Exit() {
-  // The chart's replay pauses, not to play behind the message, which waits for an answer.
-  Effects effects{Chart(ChartCall::Exit), Cue(Layout::kExitCue)};
+  // The chart's replay and sweep stop, not to go on behind the message, which waits for an
+  // answer.
+  Effects effects;
+  StopSweep(effects);
+  effects.insert(effects.end(), {Chart(ChartCall::Exit), Cue(Layout::kExitCue)});
   const Effects ask = AskExit(Question::ExitMessage);
   effects.insert(effects.end(), ask.begin(), ask.end());
   return effects;
 }
 
 Effects ProgramCommands::Init() {
-  Effects effects{Cue(Layout::kCommandCue), Enable(Layout::kStart, true)};
+  Effects effects;
+  StopSweep(effects);
+  effects.insert(effects.end(), {Cue(Layout::kCommandCue), Enable(Layout::kStart, true)});
   for (int bin = 1; bin <= FrequencyTable::kBinCount; ++bin)
     effects.push_back(SetText(Layout::CellName(bin), ""));
   effects.insert(effects.end(), {SetText(Layout::kExperimentCount, ""),
@@ -169,6 +179,7 @@ Effects ProgramCommands::Init() {
 
 // The main window leaves the screen before the help window comes; the chart goes with it.
 Effects ProgramCommands::Help() {
+  sweepNext_.reset();  // the chart goes, and the sweep with it
   Effects effects{Cue(Layout::kCommandCue), Chart(ChartCall::Close), Unload(ProgramWindow::Main)};
   effects.push_back(Load(ProgramWindow::Help).front());
   return effects;
@@ -184,6 +195,7 @@ Effects ProgramCommands::ClosedByUser(ProgramWindow window) {
   if (!TakesInput() || loaded_ != window)
     return {};
   Effects effects;
+  sweepNext_.reset();
   if (window == ProgramWindow::Main)
     effects.push_back(Chart(ChartCall::Close));
   effects.push_back(Unload(window));
@@ -199,6 +211,20 @@ Effects ProgramCommands::TableCommand(Command command) {
     return {{.kind = EffectKind::OpenTableMenu}};
   if (command == Command::SwitchLanguage)
     return SwitchLanguage();
+  // The coins against the guests need no run: their points outlive Init.
+  if (command == Command::ShowCoverage)
+    return {Chart(ChartCall::Coverage)};
+  if (command == Command::Sweep)
+    return StartSweep();
+  if (command == Command::StopSweep) {
+    Effects effects;
+    StopSweep(effects);
+    return effects;
+  }
+  if (command == Command::ClearPoints) {
+    points_.Clear();
+    return {Chart(ChartCall::Points)};
+  }
   // Both wait for a run, as their menu items do.
   if (!report_)
     return {};
@@ -219,6 +245,49 @@ Effects ProgramCommands::SwitchLanguage() {
     ShowRun(effects);
   effects.push_back(Chart(ChartCall::Relabel));
   return effects;
+}
+
+std::optional<int> ProgramCommands::SweepRun() const {
+  return sweepNext_ ? std::optional(int(*sweepNext_)) : std::nullopt;
+}
+
+// Each run of a sweep is a run of the engine, as Experiment Start's, at its guest count with the
+// settings' experiments; the settings, the table and its run stay as the student left them.
+// Between runs the sweep yields, for the drawing and for Stop; a sweep started again while its
+// yield waits goes on from that yield.
+Effects ProgramCommands::StartSweep() {
+  if (sweepNext_ || activationDue_)
+    return {};
+  sweepNext_ = 0;
+  Effects effects{Chart(ChartCall::Points)};
+  if (!std::exchange(sweepYielded_, true))
+    effects.push_back({.kind = EffectKind::Yield, .on = true});
+  return effects;
+}
+
+Effects ProgramCommands::SweepOn() {
+  if (!sweepNext_ || !TakesInput() || loaded_ != ProgramWindow::Main) {
+    sweepNext_.reset();
+    return {};
+  }
+  ExperimentSettings settings = settings_;
+  settings.GuestCount = std::int16_t(kSweepGuestCounts.at(*sweepNext_));
+  points_.Record(PointOf(engine_.Run(settings), PointSource::Sweep));
+  if (++*sweepNext_ == kSweepGuestCounts.size())
+    sweepNext_.reset();
+  Effects effects{Chart(ChartCall::Points)};
+  if (sweepNext_) {
+    sweepYielded_ = true;
+    effects.push_back({.kind = EffectKind::Yield, .on = true});
+  }
+  return effects;
+}
+
+void ProgramCommands::StopSweep(Effects& effects) {
+  if (sweepNext_.has_value()) {
+    sweepNext_.reset();
+    effects.push_back(Chart(ChartCall::Points));
+  }
 }
 
 Effects ProgramCommands::AskSettings(SettingsVariant variant) {

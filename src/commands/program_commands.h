@@ -9,6 +9,7 @@
 #include "chart_keys.h"
 #include "chart_model.h"
 #include "command_effects.h"
+#include "coverage_points.h"
 #include "experiment_settings.h"
 #include "random_generator.h"
 #include "settings_dialogs.h"
@@ -54,6 +55,10 @@ class ProgramCommands {
 
   // The run the table shows, while it shows one.
   const std::optional<RunReport>& Report() const { return report_; }
+  // The points of the runs so far, and the sweep's run under way (0 on), while one runs.
+  const CoveragePoints& Points() const { return points_; }
+  std::optional<int> SweepRun() const;
+
   // The chart of the table's run, and where the chart finds its meetings: needs a run.
   ShortageChart RunChart() const;
   RunMeetings Meetings() const;
@@ -69,6 +74,11 @@ class ProgramCommands {
   Effects Help();
   Effects Close();
   Effects SwitchLanguage();
+  Effects StartSweep();
+  // The sweep's next run, from its yield.
+  Effects SweepOn();
+  // Stops a sweep that runs, before a command that leaves its view; the chart is told.
+  void StopSweep(Effects& effects);
   Effects AskSettings(SettingsVariant variant);
   Effects AskCount() const;
   Effects AskExit(Question reason);
@@ -83,6 +93,9 @@ class ProgramCommands {
   std::optional<ProgramWindow> loaded_;
   bool activationDue_ = false;  // from the loaded window's Load to its first activation
   bool startDue_ = false;       // from Experiment Start's yield to its RunExperiment
+  CoveragePoints points_;
+  std::optional<std::size_t> sweepNext_;  // of kSweepGuestCounts, while a sweep runs
+  bool sweepYielded_ = false;             // from a sweep's yield to its Resumed
   Question question_ = Question::Nothing;
   std::size_t countAsked_ = 0;  // of kSettingsDialogs, while Question::Count
   SettingsVariant variant_ = SettingsVariant::Activation;

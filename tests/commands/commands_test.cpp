@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "program_commands.h"
+#include "random_generator.h"
+#include "shortage_experiment.h"
 #include "table_texts.h"
 
 namespace ombrix {
@@ -43,6 +46,8 @@ std::string Lines(const Effects& effects) {
       line.append(e.control.empty() ? "" : " " + e.control);
       if (e.kind == EffectKind::Enable || e.kind == EffectKind::Busy)
         line.append(e.on ? " on" : " off");
+      if (e.kind == EffectKind::Yield && e.on)
+        line.append(" on");
       if (e.kind == EffectKind::AskText || e.kind == EffectKind::AskOk)
         line.append(" ").append(e.title).append("|").append(e.text).append(
             e.defaultText.empty() ? "" : "|" + e.defaultText);
@@ -74,7 +79,11 @@ Event Ok(std::int16_t button = kButtonOk) {
 Event Closed(ProgramWindow window = ProgramWindow::Main) {
   return [=](ProgramCommands& c) { return c.ClosedByUser(window); };
 }
-const Event kSwitch = [](ProgramCommands& c) { return c.TableCommand(Command::SwitchLanguage); };
+Event Command(ombrix::Command command) {
+  return [=](ProgramCommands& c) { return c.TableCommand(command); };
+}
+const Event kSwitch = Command(Command::SwitchLanguage), kCoverage = Command(Command::ShowCoverage),
+            kSweep = Command(Command::Sweep), kStop = Command(Command::StopSweep);
 const Event kStartUp = [](ProgramCommands& c) { return c.StartUp(); };
 const Event kResume = [](ProgramCommands& c) { return c.Resumed(); };
 const Event kRun = [](ProgramCommands& c) { return c.RunExperiment(); };
@@ -97,7 +106,8 @@ const std::string kRunEffects =
     "SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
     "SetToolTip Label3 Expected average for 100 guests: -7.46; Enable Command1 off; "
     "Enable Command2 on; Enable Command3 on; Busy off; Enable ShowChart on; "
-    "Enable CopyTable on; Chart Run; Announce Run finished: 20 experiments, average of shortage "
+    "Enable CopyTable on; Chart Run; Chart Points; Announce Run finished: 20 experiments, average "
+    "of shortage "
     "-7.1";
 const std::string kInitEffects =
     "PlayCue pinpon.wav; Enable Command1 on; SetText cells empty; SetText Label2; "
@@ -164,6 +174,28 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
            "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; "
            "Relabel Main en; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
            "SetToolTip Label3 Expected average for 100 guests: -7.46; Chart Relabel"},
+      {"the coins against the guests need no run; a sweep yields between its runs to the end",
+       {kCoverage, kSweep, kResume, kResume, kResume, kResume, kResume, kResume, kResume, kResume,
+        Command(Command::ClearPoints)},
+       "Chart Coverage; Chart Points; Yield on; Chart Points; Yield on; Chart Points; Yield on; "
+       "Chart Points; Yield on; Chart Points; Yield on; Chart Points; Yield on; Chart Points; "
+       "Yield on; Chart Points; Chart Points"},
+      {"Stop acts between runs; started again while its yield waits, it goes on from that yield",
+       {kSweep, kResume, kStop, kStop, kResume, kSweep, kSweep, kResume},
+       "Chart Points; Yield on; Chart Points; Yield on; Chart Points; Chart Points; Yield on; "
+       "Chart Points; Yield on"},
+      {"Experiment Start in a sweep's yield runs first; the sweep goes on after it",
+       {kSweep, kStart, kResume, kRun, kResume},
+       "Chart Points; Yield on; " + kRunEffects + "; Chart Points; Yield on"},
+      {"Init, Exit and Help stop a sweep first",
+       {kSweep, kInit, kResume, Type("100"), Type("20"), kSweep, kExit, Ok(2), kResume, kSweep,
+        kHelp, kResume},
+       "Chart Points; Yield on; Chart Points; " + kInitEffects + "; SetText Label82 100; " +
+           kInitExperiments +
+           "; SetText Label2 20; Chart Points; Yield on; Chart Points; Chart Exit; PlayCue "
+           "endpinpon.wav; " +
+           kExitMessage +
+           "; Chart Points; Yield on; PlayCue pinpon.wav; Chart Close; Unload Main; Load Help"},
       {"a run-time error is told, then the program ends with 70",
        {[](ProgramCommands& c) { return c.Failed("Overflow"); }, kExit, Ok(), kInit},
        "AskOk Experiment of Ombrix|Run-time error: Overflow; End 70"},
@@ -183,6 +215,39 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
     }
     EXPECT_EQ(effects, row.effects) << row.name;
   }
+}
+
+// Each point of a sweep is the 95 % coins of a real run at its count, drawn by the engine after
+// the run by hand as Experiment Start draws it; the table's run stays, the hand's point at 100
+// guests gives way to the sweep's, and a run by hand takes it back.
+TEST(ProgramCommandsTest, ASweepsPointsAreItsOwnRunsAndLeaveTheTablesRunAlone) {
+  ProgramCommands commands(20261208, [] { return 43200.0f; });
+  for (const Event& event : {kStartUp, Activate(), Type("100"), Type("400"), kStart, kResume, kRun})
+    event(commands);
+  const std::vector<std::int16_t> handValues(commands.Report()->run.Values().begin(),
+                                             commands.Report()->run.Values().end());
+  kSweep(commands);
+  for (std::size_t run = 0; run < kSweepGuestCounts.size(); ++run) {
+    ASSERT_EQ(commands.SweepRun(), int(run));
+    kResume(commands);
+  }
+  EXPECT_EQ(commands.SweepRun(), std::nullopt);
+
+  RandomGenerator random{20261208, [] { return 43200.0f; }};
+  ShortageExperiment<RandomGenerator> engine{random};
+  (void)engine.Run({.GuestCount = 100, .ExperimentCount = 400});
+  std::vector<CoveragePoint> expected;
+  for (const int guests : kSweepGuestCounts)
+    expected.push_back(
+        PointOf(engine.Run({.GuestCount = std::int16_t(guests), .ExperimentCount = 400}),
+                PointSource::Sweep));
+  EXPECT_EQ(commands.Points().All(), expected);
+  EXPECT_TRUE(std::ranges::equal(commands.Report()->run.Values(), handValues));
+  EXPECT_EQ(commands.Report()->run.guestCount, 100);
+
+  for (const Event& event : {Click("Command3"), Type("100"), Type("400"), kStart, kResume, kRun})
+    event(commands);
+  EXPECT_EQ(commands.Points().All()[3], PointOf(commands.Report()->run, PointSource::Hand));
 }
 
 }  // namespace
