@@ -54,14 +54,14 @@ void Draw(ChartWindow& window, const RunReport& report) {
 
 void BuildAndDraw(benchmark::State& state) {
   for (auto _ : state) {
-    ChartWindow window;
+    ChartWindow window([](Command) {});
     window.show();
     Draw(window, runs[0]);
   }
 }
 
 void Update(benchmark::State& state) {
-  ChartWindow window;
+  ChartWindow window([](Command) {});
   window.show();
   Draw(window, runs[0]);
   int next = 1;
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   ombrix::MakeRuns();
   const auto start = std::chrono::steady_clock::now();
   {
-    ombrix::ChartWindow window;
+    ombrix::ChartWindow window([](ombrix::Command) {});
     window.show();
     ombrix::Draw(window, ombrix::runs[0]);
   }

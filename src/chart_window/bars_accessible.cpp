@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include "chart_model.h"
-#include "chart_texts.h"
 #include "qt_conversions.h"
 
 namespace ombrix {
@@ -33,12 +32,12 @@ class BarAccessible final : public QAccessibleInterface {
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name || !isValid())
       return {};
-    return ToQString(BarToolTip(*list_.Model().ShownRun(), bar_));
+    return ToQString(list_.Model().Choices()[std::size_t(bar_)].toolTip);
   }
   QRect rect() const override {
     if (!isValid())
       return {};
-    const Box band = list_.Model().Distribution().Band(bar_);
+    const Box band = list_.Model().Choices()[std::size_t(bar_)].band;
     const QRect drawn = QRectF(band.left, band.top, band.width, band.height).toAlignedRect();
     return drawn.translated(list_.Drawing()->mapToGlobal(QPoint(0, 0)));
   }
@@ -66,8 +65,7 @@ BarsAccessible::~BarsAccessible() {
 }
 
 int BarsAccessible::childCount() const {
-  const bool shown = model_.State() == ChartState::Distribution && model_.ShownRun();
-  return shown ? model_.ShownRun()->BarCount() : 0;
+  return int(model_.Choices().size());
 }
 
 QAccessibleInterface* BarsAccessible::child(int index) const {
@@ -89,7 +87,11 @@ QAccessibleInterface* BarsAccessible::childAt(int x, int y) const {
   if (childCount() == 0)
     return nullptr;
   const QPoint at = Drawing()->mapFromGlobal(QPoint(x, y));
-  return child(model_.Distribution().BarAt({double(at.x()), double(at.y())}));
+  const std::vector<BarChoice> choices = model_.Choices();
+  for (const BarChoice& choice : choices)
+    if (choice.band.Contains({double(at.x()), double(at.y())}))
+      return child(choice.bar);
+  return nullptr;
 }
 
 QAccessibleInterface* BarsAccessible::focusChild() const {

@@ -8,9 +8,10 @@ namespace ombrix {
 
 class ChartModel;
 
-// What a screen reader finds in the chart's drawing, which stands for the bars: a list with an
-// item for each bar of the distribution shown, named by the bar's tooltip, the chosen one
-// selected, and focused while the drawing has the focus. Qt would make the drawing a filler.
+// What a screen reader finds in the chart's drawing, which stands for the bars or the points:
+// a list with an item for each bar of the distribution shown, or each point, named by its
+// tooltip, the chosen one selected, and focused while the drawing has the focus. Qt would make
+// the drawing a filler.
 class BarsAccessible final : public QAccessibleWidget {
  public:
   BarsAccessible(QWidget* drawing, const ChartModel& model);

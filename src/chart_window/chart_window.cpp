@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 
 #include "bars_accessible.h"
 #include "chart_texts.h"
+#include "coverage_texts.h"
 #include "fonts.h"
 #include "key_names.h"
 #include "meeting_texts.h"
@@ -35,7 +37,6 @@ class ChartDrawing final : public QWidget {
     (void)bars;
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAccessibleName(ToQString(Tr(ChartTexts::kBars)));
   }
 
   // While the drawing has the focus, a screen reader follows the chosen bar as the focused item
@@ -111,7 +112,7 @@ class ChartDrawing final : public QWidget {
   int followed_ = -1;  // the bar a screen reader was last told of
 };
 
-ChartWindow::ChartWindow()
+ChartWindow::ChartWindow(std::function<void(Command)> programCommand)
     : model_(TextWidthOf),
       drawing_(new ChartDrawing(*this)),
       coins_(new QSlider(Qt::Horizontal)),
@@ -119,7 +120,12 @@ ChartWindow::ChartWindow()
       commands_(new QWidget),
       replay_(new QPushButton),
       step_(new QPushButton),
-      back_(new QPushButton) {
+      back_(new QPushButton),
+      coverage_(new QWidget),
+      sweep_(new QPushButton),
+      clear_(new QPushButton),
+      coverageBack_(new QPushButton),
+      programCommand_(std::move(programCommand)) {
   const WindowSpec window = ChartWindowSpec();
   setObjectName(ToQString(window.name));
   // A dialog-type window: X11 window managers keep one above the window it is transient for
@@ -141,18 +147,28 @@ ChartWindow::ChartWindow()
   step_->setObjectName(ToQString(ChartWindowNames::kStep));
   back_->setObjectName(ToQString(ChartWindowNames::kBack));
   commands_->setObjectName(ToQString(ChartWindowNames::kMeeting));
-  auto* buttons = new QHBoxLayout(commands_);
-  buttons->setContentsMargins(0, 0, 6, 0);
-  buttons->addStretch();
-  for (QWidget* button : std::initializer_list<QWidget*>{replay_, step_, back_})
-    buttons->addWidget(button);
+  coverage_->setObjectName(ToQString(ChartWindowNames::kCoverage));
+  sweep_->setObjectName(ToQString(ChartWindowNames::kSweep));
+  clear_->setObjectName(ToQString(ChartWindowNames::kClearPoints));
+  coverageBack_->setObjectName(ToQString(ChartWindowNames::kCoverageBack));
+  const auto row = [](QWidget* row, std::initializer_list<QWidget*> parts) {
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 6, 0);
+    buttons->addStretch();
+    for (QWidget* button : parts)
+      buttons->addWidget(button);
+  };
+  row(commands_, {replay_, step_, back_});
+  row(coverage_, {sweep_, clear_, coverageBack_});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 4);
   layout->setSpacing(0);
   layout->addWidget(drawing_, 1);
   layout->addLayout(coinsRow_);
   layout->addWidget(commands_);
-  for (QWidget* part : std::initializer_list<QWidget*>{coins_, replay_, step_})
+  layout->addWidget(coverage_);
+  for (QWidget* part :
+       std::initializer_list<QWidget*>{coins_, replay_, step_, sweep_, clear_, coverageBack_})
     part->installEventFilter(this);
 
   QObject::connect(coins_, &QSlider::valueChanged, this,
@@ -162,6 +178,9 @@ ChartWindow::ChartWindow()
   QObject::connect(step_, &QPushButton::clicked, this,
                    [this] { Carry(model_.StepClicked(Now())); });
   QObject::connect(back_, &QPushButton::clicked, this, [this] { Carry(model_.Back()); });
+  QObject::connect(coverageBack_, &QPushButton::clicked, this, [this] { Carry(model_.Back()); });
+  QObject::connect(sweep_, &QPushButton::clicked, this, [this] { Carry(model_.SweepClicked()); });
+  QObject::connect(clear_, &QPushButton::clicked, this, [this] { Carry(model_.ClearClicked()); });
   frames_.setInterval(ReplayClock::kFrameMilliseconds);
   frames_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&frames_, &QTimer::timeout, this, [this] { Carry(model_.Tick(Now())); });
@@ -176,6 +195,9 @@ void ChartWindow::Relabel() {
   step_->setToolTip(ToQString(ShortcutLabel(KeyPart::Replay, Command::StepGuest)));
   back_->setText(ToQString(Tr(MeetingTexts::kBack)));
   back_->setToolTip(ToQString(ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave})));
+  clear_->setText(ToQString(Tr(CoverageTexts::kClear)));
+  coverageBack_->setText(back_->text());
+  coverageBack_->setToolTip(back_->toolTip());
   Show();
 }
 
@@ -191,6 +213,14 @@ void ChartWindow::ShowRun(const ShortageChart& run, RunMeetings meetings) {
 
 void ChartWindow::ShowNoRun() {
   Carry(model_.Init());
+}
+
+void ChartWindow::ShowCoverage(const CoveragePoints& points, std::optional<int> sweepRun) {
+  Carry(model_.ShowCoverage(points, sweepRun));
+}
+
+void ChartWindow::ShowPoints(const CoveragePoints& points, std::optional<int> sweepRun) {
+  Carry(model_.ShowPoints(points, sweepRun));
 }
 
 void ChartWindow::StopReplay() {
@@ -213,26 +243,39 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress)
     return QWidget::eventFilter(watched, event);
   auto& key = *static_cast<QKeyEvent*>(event);
-  Forward(watched == coins_  ? KeyPart::Marker
-          : watched == step_ ? KeyPart::Step
-                             : KeyPart::Replay,
+  Forward(watched == coins_    ? KeyPart::Marker
+          : watched == step_   ? KeyPart::Step
+          : watched == replay_ ? KeyPart::Replay
+                               : KeyPart::Sweep,
           key);
   return key.isAccepted();
 }
 
 void ChartWindow::closeEvent(QCloseEvent* event) {
-  model_.Close();
+  HandOn(model_.Close().command);
   QWidget::closeEvent(event);
+}
+
+// A sweep's start is handed on from the event loop: its runs yield to the events between them,
+// which may close this window. Stop acts at once, before the next run.
+void ChartWindow::HandOn(Command command) {
+  if (command == Command::Sweep)
+    QTimer::singleShot(0, qApp, [forward = programCommand_, command] { forward(command); });
+  else if (command != Command::None)
+    programCommand_(command);
 }
 
 void ChartWindow::Carry(const ChartOutcome& outcome) {
   if (outcome.close) {
-    close();
+    close();  // a command of its own goes with closeEvent
     return;
   }
+  HandOn(outcome.command);
   Show();
   if (outcome.copyPicture)
     QGuiApplication::clipboard()->setImage(drawing_->grab().toImage());
+  if (!outcome.copyText.empty())
+    QGuiApplication::clipboard()->setText(ToQString(outcome.copyText));
   if (!outcome.say.empty()) {
     replay_->setAccessibleDescription(ToQString(outcome.say));
     // Read out with the focus where it comes to Replay; else told at once.
@@ -240,15 +283,29 @@ void ChartWindow::Carry(const ChartOutcome& outcome) {
       Announce(ToQString(outcome.say));
   }
   if (outcome.focus && isVisible()) {
-    QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_, step_};
+    QWidget* parts[] = {nullptr, this, drawing_, coins_, replay_, step_, sweep_};
     if (QWidget* part = parts[int(*outcome.focus)])
       part->setFocus(Qt::OtherFocusReason);
   }
+  if (outcome.showToolTip)
+    ShowChosenToolTip();
+}
+
+// Beside the chosen item, as the pointer resting on it shows it: for a tap or a key.
+void ChartWindow::ShowChosenToolTip() {
+  const std::vector<BarChoice> choices = model_.Choices();
+  const int chosen = model_.ChosenBar();
+  if (chosen < 0 || chosen >= int(choices.size()))
+    return;
+  const Box band = choices[std::size_t(chosen)].band;
+  QToolTip::showText(drawing_->mapToGlobal(QPoint(int(band.Right()), int(band.Bottom()))),
+                     ToQString(model_.ChosenBarToolTip()), drawing_);
 }
 
 void ChartWindow::Show() {
   const bool distribution = model_.State() == ChartState::Distribution;
   const bool meeting = model_.InMeeting();
+  const bool coverage = model_.State() == ChartState::Coverage;
   if (model_.ClockRunning() != frames_.isActive())
     model_.ClockRunning() ? frames_.start() : frames_.stop();
   // Qt tells a screen reader of every call, so a replay's frames would repeat unchanged words.
@@ -259,7 +316,10 @@ void ChartWindow::Show() {
   if (const QString name = ToQString(model_.Name()); accessibleName() != name)
     setAccessibleName(name);
   describe(*this, model_.Description());
-  drawing_->setFocusPolicy(distribution ? Qt::StrongFocus : Qt::NoFocus);
+  const bool choosing = distribution || (coverage && !model_.Choices().empty());
+  drawing_->setFocusPolicy(choosing ? Qt::StrongFocus : Qt::NoFocus);
+  if (const QString items = ToQString(model_.ItemsName()); drawing_->accessibleName() != items)
+    drawing_->setAccessibleName(items);
   {
     const QSignalBlocker quiet(coins_);
     coins_->setRange(model_.LeastMarkerValue(), 0);
@@ -268,10 +328,14 @@ void ChartWindow::Show() {
   describe(*coins_, model_.CoinsDescription());
   coins_->setVisible(distribution);
   commands_->setVisible(meeting);
+  coverage_->setVisible(coverage);
+  coverageBack_->setVisible(model_.CanGoBack());
   replay_->setText(ToQString(model_.ReplayCaption()));
+  sweep_->setText(ToQString(model_.SweepCaption()));
   // Larger with the window, never smaller than the window face's standard size.
   const double scale = std::max(1.0, TextScale(model_.DrawingSize()));
-  for (QWidget* part : std::initializer_list<QWidget*>{replay_, step_, back_})
+  for (QWidget* part :
+       std::initializer_list<QWidget*>{replay_, step_, back_, sweep_, clear_, coverageBack_})
     part->setFont(WindowFont(ChartPalette::kLabelPixels * 0.75 * scale, false));
   AlignCoinsSlider();
   drawing_->FollowChosenBar();

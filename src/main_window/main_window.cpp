@@ -80,6 +80,9 @@ void MainWindow::Unloaded() {
 void MainWindow::TellChart(ChartCall call, const ProgramCommands& commands) {
   if (call == ChartCall::Open) {
     OpenChart(commands);
+  } else if (call == ChartCall::Coverage) {
+    OpenChart(commands);
+    chart_->ShowCoverage(commands.Points(), commands.SweepRun());
   } else if (!chart_) {
     // Never opened: nothing to tell.
   } else if (call == ChartCall::Run && chart_->IsOpen()) {
@@ -93,25 +96,29 @@ void MainWindow::TellChart(ChartCall call, const ProgramCommands& commands) {
     chart_.reset();
   } else if (call == ChartCall::Relabel) {
     chart_->Relabel();
+  } else if (call == ChartCall::Points) {
+    chart_->ShowPoints(commands.Points(), commands.SweepRun());
   }
 }
 
 void MainWindow::OpenChart(const ProgramCommands& commands) {
   if (!chart_) {
-    chart_ = std::make_unique<ChartWindow>();
+    chart_ = std::make_unique<ChartWindow>(tableCommand_);
     // Kept above this window but not above other programs, with its own title bar.
     chart_->winId();
     chart_->windowHandle()->setTransientParent(Widget()->windowHandle());
   }
   // An open chart shows the run already, as the student left it: its coins marker, a meeting.
+  // Without a run it opens for the coins against the guests, which need none.
   if (!chart_->IsOpen()) {
-    chart_->Open(commands.RunChart(), commands.Meetings());
+    if (commands.Report())
+      chart_->Open(commands.RunChart(), commands.Meetings());
     // Placed as whole windows, title bars and borders included, like this one's.
     const QWidget& main = *Widget();
     const QSize frame = main.frameGeometry().size() - main.size();
-    const QRect place =
-        PlaceBeside(ChartSurroundings(main.screen()->availableGeometry(), main.frameGeometry(),
-                                      main.geometry(), commands.Report()->run.table));
+    const QRect place = PlaceBeside(
+        ChartSurroundings(main.screen()->availableGeometry(), main.frameGeometry(), main.geometry(),
+                          commands.Report() ? commands.Report()->run.table : FrequencyTable{}));
     // Set as a client area: the chart window's own frame is not known before it is shown.
     const QPoint client = main.geometry().topLeft() - main.frameGeometry().topLeft();
     chart_->setGeometry({place.topLeft() + client, place.size() - frame});

@@ -44,7 +44,7 @@ struct SeededChart {
   ShortageExperiment<RandomGenerator> engine{random};
   RunReport report;
   ShortageChart figures = ChartOf(report.law, report.run.Values(), report.run.average);
-  ChartWindow window;
+  ChartWindow window{[](Command) {}};
   QWidget& drawing = *window.findChild<QWidget*>(ToQString(ChartWindowNames::kDrawing));
   QSlider& coins = *window.findChild<QSlider*>(ToQString(ChartWindowNames::kCoins));
   QPushButton& replay = *window.findChild<QPushButton*>(ToQString(ChartWindowNames::kReplay));

@@ -89,9 +89,10 @@ TEST_F(MainWindowTest, TheTablesMenuOpensAChartThatFollowsTheRunsAndInitAndGoesW
   const auto chart = [] { return Shown("Chart") ? Shown("Chart")->accessibleName() : "closed"; };
   // The language is for any time, named in its own words.
   EXPECT_EQ(RightClick(Label("Label5")),
-            "Show chart Ctrl+G 0, Copy table Ctrl+C 0, \u65e5\u672c\u8a9e  1");
+            "Show chart Ctrl+G 0, Copy table Ctrl+C 0, Coins against guests Ctrl+Shift+Z 1, "
+            "\u65e5\u672c\u8a9e  1");
   for (int twice = 0; twice < 2; ++twice) {  // to Japanese and back: the empty cells' hint too
-    RightClick(Label("Label5"), 2);
+    RightClick(Label("Label5"), 3);
     ASSERT_EQ(CurrentCatalogue().language, twice ? "en" : "ja");
     EXPECT_EQ(Label("dosu(52)")->toolTip(), ToQString(Tr(kTableHint)));
   }
@@ -269,8 +270,9 @@ TEST_F(MainWindowGoldenTest, InJapaneseMidRunTheNumbersStayAndTheWordsChange) {
   };
   const QString before = numbers();
   const QStringList english = words();
-  EXPECT_EQ(RightClick(Label("dosu(1)"), 2),
-            "Show chart Ctrl+G 1, Copy table Ctrl+C 1, \u65e5\u672c\u8a9e  1");
+  EXPECT_EQ(RightClick(Label("dosu(1)"), 3),
+            "Show chart Ctrl+G 1, Copy table Ctrl+C 1, Coins against guests Ctrl+Shift+Z 1, "
+            "\u65e5\u672c\u8a9e  1");
   ASSERT_EQ(CurrentCatalogue().language, "ja");
   EXPECT_EQ(numbers(), before);
   const QStringList japanese = words();
@@ -289,8 +291,9 @@ TEST_F(MainWindowGoldenTest, InJapaneseMidRunTheNumbersStayAndTheWordsChange) {
   EXPECT_EQ(CompareWithGolden("chart-window-meeting-ja", *Shown("Chart")), "");
   Press("Chart", Qt::Key_Backspace);
   EXPECT_EQ(CompareWithGolden("chart-window-ja", *Shown("Chart")), "");
-  EXPECT_EQ(RightClick(Label("dosu(1)")), ToQString(Tr("Show chart") + " Ctrl+G 1, " +
-                                                    Tr("Copy table") + " Ctrl+C 1, English  1"));
+  EXPECT_EQ(RightClick(Label("dosu(1)")),
+            ToQString(Tr("Show chart") + " Ctrl+G 1, " + Tr("Copy table") + " Ctrl+C 1, " +
+                      Tr("Coins against guests") + " Ctrl+Shift+Z 1, English  1"));
 
   bool pictured = false;  // the first dialog, of the guests
   script.note = [&pictured] {
@@ -313,7 +316,7 @@ TEST_F(MainWindowGoldenTest, InJapaneseMidRunTheNumbersStayAndTheWordsChange) {
 
   Button("Command1")->click();
   RightClick(Label("dosu(63)"), 0);
-  RightClick(Label("dosu(1)"), 2);
+  RightClick(Label("dosu(1)"), 3);
   ASSERT_EQ(CurrentCatalogue().language, "en");
   EXPECT_EQ(Shown("Form1")->windowTitle(), english[0]);
   EXPECT_EQ(Shown("Chart")->windowTitle(), english[3]);
