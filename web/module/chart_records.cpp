@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "chart_texts.h"
+#include "coverage_texts.h"
 #include "meeting_texts.h"
 
 namespace ombrix {
@@ -13,7 +15,13 @@ using emscripten::val;
 
 namespace {
 
-constexpr std::string_view kPartNames[] = {"Table", "Chart", "Bars", "Marker", "Replay", "Step"};
+constexpr std::string_view kPartNames[] = {"Table",  "Chart", "Bars", "Marker",
+                                           "Replay", "Step",  "Sweep"};
+// The commands the chart hands to the program.
+constexpr std::pair<Command, std::string_view> kProgramCommands[] = {
+    {Command::Sweep, "Sweep"},
+    {Command::StopSweep, "StopSweep"},
+    {Command::ClearPoints, "ClearPoints"}};
 
 val StrokeRecord(val shape, const Stroke& stroke) {
   shape.set("stroke", CssColour(stroke.colour));
@@ -63,7 +71,7 @@ val ShapeRecord(const Shape& shape) {
       record.set("cy", shape.at.y);
       record.set("r", shape.radius);
       record.set("fill", CssColour(shape.fill));
-      return record;
+      return StrokeRecord(record, shape.stroke);
     case ShapeKind::Text:
       constexpr const char* kAnchors[] = {"start", "middle", "end"};
       record.set("text", shape.text);
@@ -118,6 +126,13 @@ std::string CssColour(const Colour& colour) {
   return "rgba(" + channels + "," + std::to_string(colour.alpha) + ")";
 }
 
+Command ProgramCommandNamed(const std::string& name) {
+  for (const auto& [command, named] : kProgramCommands)
+    if (named == name)
+      return command;
+  return Command::None;
+}
+
 KeyPart KeyPartNamed(const std::string& name) {
   for (std::size_t part = 0; part < std::size(kPartNames); ++part)
     if (kPartNames[part] == name)
@@ -139,11 +154,11 @@ val ChartWindowRecord() {
   record.set("size", sizeRecord(window.rect.Pixels().width, window.rect.Pixels().height));
   record.set("smallest", sizeRecord(kSmallestChartSize.width, kSmallestChartSize.height));
   record.set("coinsMarker", Tr(ChartTexts::kCoinsMarker));
-  record.set("bars", Tr(ChartTexts::kBars));
   record.set("back", Tr(MeetingTexts::kBack));
   record.set("step", Tr(MeetingTexts::kStep));
   record.set("stepKeys", ShortcutLabel(KeyPart::Replay, Command::StepGuest));
   record.set("backKeys", ShortcutLabel(KeyPart::Chart, {Command::Back, Command::Leave}));
+  record.set("clear", Tr(CoverageTexts::kClear));
   record.set("close", Tr(ChartTexts::kClose));
   record.set("closeTip",
              Tr("Close ({keys})", {{"keys", ShortcutLabel(KeyPart::Chart, Command::Leave)}}));
@@ -153,8 +168,8 @@ val ChartWindowRecord() {
 }
 
 val ChartView(const ChartModel& chart) {
-  constexpr const char* kStates[] = {"closed",  "no-run",    "distribution",
-                                     "meeting", "replaying", "paused"};
+  constexpr const char* kStates[] = {"closed",    "no-run", "distribution", "meeting",
+                                     "replaying", "paused", "coverage"};
   val view = val::object();
   view.set("state", std::string(kStates[int(chart.State())]));
   view.set("scene", SceneRecord(chart.Scene()));
@@ -169,6 +184,9 @@ val ChartView(const ChartModel& chart) {
   view.set("inMeeting", chart.InMeeting());
   view.set("replayCaption", chart.ReplayCaption());
   view.set("clockRunning", chart.ClockRunning());
+  view.set("itemsName", chart.ItemsName());
+  view.set("sweepCaption", chart.SweepCaption());
+  view.set("canGoBack", chart.CanGoBack());
   return view;
 }
 
@@ -180,6 +198,11 @@ val OutcomeRecord(const ChartOutcome& outcome) {
              outcome.focus ? val(std::string(kPartNames[int(*outcome.focus)])) : val::null());
   record.set("say", outcome.say);
   record.set("showToolTip", outcome.showToolTip);
+  record.set("copyText", outcome.copyText);
+  record.set("command", val::null());
+  for (const auto& [command, name] : kProgramCommands)
+    if (command == outcome.command)
+      record.set("command", std::string(name));
   return record;
 }
 

@@ -23,6 +23,10 @@ emscripten::val ChartView(const ChartModel& chart);
 // What an event asks of the page beyond drawing anew.
 emscripten::val OutcomeRecord(const ChartOutcome& outcome);
 
+// A command the chart hands to the program, by the name its outcome gives it: "Sweep",
+// "StopSweep", "ClearPoints"; Command::None for another.
+Command ProgramCommandNamed(const std::string& name);
+
 // A part of the chart window by the name the page gives it: "Table", "Chart", "Bars",
 // "Marker" or "Replay".
 KeyPart KeyPartNamed(const std::string& name);

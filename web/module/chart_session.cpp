@@ -31,6 +31,29 @@ val ChartRun() {
   return OutcomeRecord(session().chart.Run(commands.RunChart(), commands.Meetings()));
 }
 
+// Opens the chart at the coins against the guests, at the table's run first, if any, for its
+// Back to lead to.
+val ChartCoverage() {
+  const ProgramCommands& commands = session().commands;
+  ChartModel& chart = session().chart;
+  if (commands.Report() && !chart.IsOpen())
+    chart.Open(commands.RunChart(), commands.Meetings());
+  return OutcomeRecord(chart.ShowCoverage(commands.Points(), commands.SweepRun()));
+}
+
+val ChartPoints() {
+  const ProgramCommands& commands = session().commands;
+  return OutcomeRecord(session().chart.ShowPoints(commands.Points(), commands.SweepRun()));
+}
+
+val ChartSweep() {
+  return OutcomeRecord(session().chart.SweepClicked());
+}
+
+val ChartClear() {
+  return OutcomeRecord(session().chart.ClearClicked());
+}
+
 val ChartInit() {
   return OutcomeRecord(session().chart.Init());
 }
@@ -108,6 +131,10 @@ EMSCRIPTEN_BINDINGS(ombrix_chart) {
   emscripten::function("chartOpen", &ChartOpen);
   emscripten::function("chartRun", &ChartRun);
   emscripten::function("chartInit", &ChartInit);
+  emscripten::function("chartCoverage", &ChartCoverage);
+  emscripten::function("chartPoints", &ChartPoints);
+  emscripten::function("chartSweep", &ChartSweep);
+  emscripten::function("chartClear", &ChartClear);
   emscripten::function("chartExit", &ChartExit);
   emscripten::function("chartClose", &ChartClose);
   emscripten::function("chartBack", &ChartBack);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "chart_records.h"
 #include "main_window_layout.h"
 #include "session.h"
 #include "window_records.h"
@@ -79,6 +80,8 @@ val Records(const Effects& effects) {
         record.set("on", effect.on);
         break;
       case EffectKind::Yield:
+        record.set("on", effect.on);
+        break;
       case EffectKind::RunExperiment:
       case EffectKind::PrintHelp:
       case EffectKind::OpenTableMenu:
@@ -111,6 +114,11 @@ val MenuChosen(const std::string& name) {
     if (menu.name == name)
       return Records(Commands().TableCommand(menu.command));
   return Records({});
+}
+
+// A command the chart handed on to the program, as its outcome named it.
+val ChartCommand(const std::string& name) {
+  return Records(Commands().TableCommand(ProgramCommandNamed(name)));
 }
 
 val TableKey(const std::string& key, bool control, bool shift) {
@@ -163,6 +171,7 @@ EMSCRIPTEN_BINDINGS(ombrix) {
   emscripten::function("clicked", &Clicked);
   emscripten::function("menuChosen", &MenuChosen);
   emscripten::function("tableKey", &TableKey);
+  emscripten::function("chartCommand", &ChartCommand);
   emscripten::function("textAnswered", &TextAnswered);
   emscripten::function("okAnswered", &OkAnswered);
   emscripten::function("resumed", &Resumed);

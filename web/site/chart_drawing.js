@@ -87,8 +87,8 @@ const drawRect = (rect) => element('rect', { ...place(rect.box), fill: rect.fill
   rx: rect.radius || undefined, ...(rect.strokeWidth ? stroke(rect) : {}) });
 
 /** @param {import('./ombrix.js').CircleShape} circle */
-const drawCircle = (circle) => element('circle',
-  { cx: circle.cx, cy: circle.cy, r: circle.r, fill: circle.fill });
+const drawCircle = (circle) => element('circle', { cx: circle.cx, cy: circle.cy, r: circle.r,
+  fill: circle.fill, ...(circle.strokeWidth ? stroke(circle) : {}) });
 
 /** @param {import('./ombrix.js').TextShape} text its point is the middle of its height */
 const drawText = (text) => element('text', { x: text.x, y: text.y, 'font-size': text.pixels,
@@ -138,7 +138,6 @@ export class ChartDrawing {
 
   /** @param {ChartWindowRecord} window its words, in the current language */
   relabel(window) {
-    set(this.bars, { 'aria-label': window.bars });
     set(this.marker, { 'aria-label': window.coinsMarker });
   }
 
@@ -157,7 +156,8 @@ export class ChartDrawing {
       return frame;
     }));
     set(this.bars, { 'aria-activedescendant':
-      view.chosenBar >= 0 ? `${this.ids}-bar-${view.chosenBar}` : undefined });
+      view.chosenBar >= 0 ? `${this.ids}-bar-${view.chosenBar}` : undefined,
+    'aria-label': view.itemsName });
     show(this.bars, scene.choices.length > 0);
     this.marker.replaceChildren(...scene.marker.map(draw));
     set(this.marker, { 'aria-valuenow': view.markerValue, 'aria-valuemin': view.leastMarkerValue,

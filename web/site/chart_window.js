@@ -2,8 +2,9 @@
 // The chart window beside the main window. The module's chart model decides what it shows and
 // how it answers: this window forwards its keys, its pointer, its buttons, its size and a
 // replay's frames there, draws the model's view anew after each, and carries out what each
-// event asks of it: to close, to copy the picture, to move the focus, to say a replay's words,
-// to show a tapped bar's tooltip. It belongs to the main window and goes with it. It is never
+// event asks of it: to close, to copy the picture or the points, to move the focus, to say a
+// replay's or a sweep's words, to show a tapped bar's or point's tooltip, to hand a command to
+// the program. It belongs to the main window and goes with it. It is never
 // scaled down as a window wider than the page is: it opens at a size the page has room for,
 // never under the smallest the model lays its texts out at, and the model lays it out anew.
 
@@ -13,6 +14,7 @@ import { pageRoom } from './screen_fit.js';
 import { showTip } from './touch.js';
 import { windowFrame } from './windows.js';
 
+/** @typedef {import('./ombrix.js').ChartCommand} ChartCommand */
 /** @typedef {import('./ombrix.js').ChartOutcome} ChartOutcome */
 /** @typedef {import('./ombrix.js').ChartPart} ChartPart */
 /** @typedef {import('./ombrix.js').ChartWindowRecord} ChartWindowRecord */
@@ -36,11 +38,14 @@ export class ChartWindow {
    * @param {ChartWindowRecord} record
    * @param {HTMLElement} desktop where it stands, after the main window
    * @param {OmbrixModule} module
+   * @param {(command: ChartCommand) => void} programCommand takes the commands the chart hands
+   *   to the program: the sweep's and the points'
    */
-  constructor(record, desktop, module) {
+  constructor(record, desktop, module, programCommand) {
     this.record = record;
     this.desktop = desktop;
     this.module = module;
+    this.programCommand = programCommand;
     /** @type {HTMLElement | null} what had the focus before it opened */
     this.opener = null;
     /** The replay's next frame, while its clock runs. */
@@ -75,13 +80,21 @@ export class ChartWindow {
     this.said.classList.add('replay-said');
     this.said.setAttribute('aria-live', 'polite');
     this.commands.append(this.replay, this.step, this.back, this.said);
-    this.client.append(this.figure, this.commands, this.description, this.coinsDescription);
+    // The coins against the guests' commands: the sweep, Clear and the way back.
+    this.coverage = made('div', 'chart-commands coverage-commands');
+    this.coverage.style.font = this.commands.style.font;
+    this.sweep = made('button', 'sweep');
+    this.clear = made('button', 'clear-points');
+    this.coverageBack = made('button', 'back coverage-back');
+    this.coverage.append(this.sweep, this.clear, this.coverageBack);
+    this.client.append(this.figure, this.commands, this.coverage, this.description,
+      this.coinsDescription);
     this.closer = made('button', 'close', '×');
     this.frame.querySelector('.caption-bar')?.append(this.closer);
     this.frame.append(this.client);
     /** @type {Partial<Record<ChartPart, HTMLElement | SVGElement>>} where a key arrives */
     this.parts = { Bars: this.drawing.bars, Marker: this.drawing.marker, Replay: this.replay,
-      Step: this.step };
+      Step: this.step, Sweep: this.sweep };
     this.listen(this.closer);
     this.relabel(record);
   }
@@ -97,8 +110,11 @@ export class ChartWindow {
     title.textContent = record.caption;
     this.step.textContent = record.step;
     this.step.title = record.stepKeys;
-    this.back.textContent = record.back;
-    this.back.title = record.backKeys;
+    for (const back of [this.back, this.coverageBack]) {
+      back.textContent = record.back;
+      back.title = record.backKeys;
+    }
+    this.clear.textContent = record.clear;
     this.closer.setAttribute('aria-label', record.close);
     this.closer.title = record.closeTip;
     this.drawing.relabel(record);
@@ -111,7 +127,10 @@ export class ChartWindow {
     close.addEventListener('click', () => this.close());
     this.replay.addEventListener('click', () => this.carry(module.chartReplay(performance.now())));
     this.step.addEventListener('click', () => this.carry(module.chartStep(performance.now())));
-    this.back.addEventListener('click', () => this.carry(module.chartBack()));
+    for (const back of [this.back, this.coverageBack])
+      back.addEventListener('click', () => this.carry(module.chartBack()));
+    this.sweep.addEventListener('click', () => this.carry(module.chartSweep()));
+    this.clear.addEventListener('click', () => this.carry(module.chartClear()));
     this.drawing.bars.addEventListener('focus', () => this.carry(module.chartFocusBars()));
     this.frame.addEventListener('keydown', (event) => this.onKeyDown(event));
     for (const kind of /** @type {const} */ (['down', 'move', 'up', 'cancel'])) {
@@ -142,9 +161,12 @@ export class ChartWindow {
     return this.frame.isConnected;
   }
 
-  /** Opens the chart of the run, or brings it the focus as it stands; nothing without a run. */
-  open() {
-    const outcome = this.module.chartOpen();
+  /**
+   * Opens the chart of the run, or brings it the focus as it stands; nothing without a run.
+   * @param {() => ChartOutcome | null} event what it opens at
+   */
+  open(event = () => this.module.chartOpen()) {
+    const outcome = event();
     if (!outcome) return;
     if (!this.isOpen) {
       this.opener = /** @type {HTMLElement | null} */ (document.activeElement);
@@ -176,6 +198,8 @@ export class ChartWindow {
   tell(call) {
     const { module } = this;
     if (call === 'Open') this.open();
+    else if (call === 'Coverage') this.open(() => module.chartCoverage());
+    else if (call === 'Points') this.carry(module.chartPoints(), false);
     else if (call === 'Run') this.carry(module.chartRun(), false);
     else if (call === 'Init') this.carry(module.chartInit(), false);
     else if (call === 'Exit') this.carry(module.chartExit(), false);
@@ -185,6 +209,15 @@ export class ChartWindow {
 
   close() {
     this.carry(this.module.chartClose(), false);
+  }
+
+  /**
+   * Hands a command to the program after the event that gave it, as the program may close this
+   * window meanwhile.
+   * @param {ChartCommand | null} command
+   */
+  handOn(command) {
+    if (command) queueMicrotask(() => this.programCommand(command));
   }
 
   /** @param {KeyboardEvent} event */
@@ -207,14 +240,17 @@ export class ChartWindow {
    *   else only a focus inside the window moves
    */
   carry(outcome, focusing = true) {
+    this.handOn(outcome.command);
     if (outcome.close) {
       this.remove();
       return;
     }
     const view = this.draw();
     if (outcome.copyPicture) this.copyPicture();
-    // A tapped bar's tooltip, as a mouse resting on the bar is shown it.
-    const chosen = outcome.showToolTip && this.drawing.bars.querySelector('.bar.chosen');
+    if (outcome.copyText) navigator.clipboard.writeText(outcome.copyText).catch(() => {});
+    // A tapped bar's or point's tooltip, as a mouse resting on it is shown it.
+    const chosen = outcome.showToolTip && this.drawing.bars
+      .querySelector('.bar.chosen, [aria-selected="true"] > .point');
     if (view && chosen) showTip(view.chosenToolTip, chosen.getBoundingClientRect());
     if (outcome.say) this.said.textContent = outcome.say;
     const part = outcome.focus && this.parts[outcome.focus];
@@ -233,6 +269,9 @@ export class ChartWindow {
     this.coinsDescription.textContent = view.coinsDescription;
     this.commands.hidden = !view.inMeeting;
     this.replay.textContent = view.replayCaption;
+    this.coverage.hidden = view.state !== 'coverage';
+    this.sweep.textContent = view.sweepCaption;
+    this.coverageBack.hidden = !view.canGoBack;
     // A replay's frames, while its clock runs.
     if (view.clockRunning && !this.frameRequest) {
       this.frameRequest = requestAnimationFrame((time) => {

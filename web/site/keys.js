@@ -7,7 +7,7 @@ const kKeyNames = new Map([
   ['ArrowLeft', 'Left'], ['ArrowRight', 'Right'], ['ArrowUp', 'Up'], ['ArrowDown', 'Down'],
   ['PageUp', 'PgUp'], ['PageDown', 'PgDown'], ['Home', 'Home'], ['End', 'End'],
   ['Enter', 'Enter'], [' ', 'Space'], ['Escape', 'Esc'], ['Backspace', 'Backspace'],
-  ['c', 'C'], ['g', 'G'], ['ContextMenu', 'Menu'], ['F10', 'F10'],
+  ['c', 'C'], ['g', 'G'], ['z', 'Z'], ['ContextMenu', 'Menu'], ['F10', 'F10'],
 ]);
 
 /**

@@ -76,15 +76,16 @@ export interface ChartWindowRecord {
   size: { width: number; height: number };
   /** The least its drawing is laid out at, in CSS pixels. */
   smallest: { width: number; height: number };
-  /** The names of the coins marker and of the bars, for a screen reader. */
+  /** The name of the coins marker, for a screen reader. */
   coinsMarker: string;
-  bars: string;
   /** A meeting's Back button, and the keys that do as it does. */
   back: string;
   backKeys: string;
   /** A meeting's Step button, and the key that does as it does: "Right". */
   step: string;
   stepKeys: string;
+  /** The coins against the guests' button that clears their points. */
+  clear: string;
   /** The page's close button: its name, and its tooltip with the keys that close it. */
   close: string;
   closeTip: string;
@@ -142,6 +143,10 @@ export interface CircleShape extends Shaped {
   cy: number;
   r: number;
   fill: string;
+  /** Its edge, of strokeWidth 0 for none. */
+  stroke: string;
+  strokeWidth: number;
+  dash: string;
 }
 
 /** A line of text whose point is the middle of its height; upright: turned a quarter left. */
@@ -159,7 +164,8 @@ export interface TextShape extends Shaped {
 
 export type ChartShape = LineShape | PathShape | RectShape | CircleShape | TextShape;
 
-/** A bar a student can choose: the band that takes a pointer, and what its tooltip says. */
+/** A bar or a point a student can choose: the band that takes a pointer, and what its tooltip
+ * says. */
 export interface ChartChoice {
   bar: number;
   value: number;
@@ -180,7 +186,8 @@ export interface ChartScene {
   focus: ChartShape[];
 }
 
-export type ChartState = 'closed' | 'no-run' | 'distribution' | 'meeting' | 'replaying' | 'paused';
+export type ChartState = 'closed' | 'no-run' | 'distribution' | 'meeting' | 'replaying' | 'paused'
+  | 'coverage';
 
 /** What the chart shows now, and its words. */
 export interface ChartView {
@@ -205,14 +212,24 @@ export interface ChartView {
   replayCaption: string;
   /** While it runs, the replay asks for frames. */
   clockRunning: boolean;
+  /** What a screen reader calls the bars, or the points of the coins against the guests. */
+  itemsName: string;
+  /** The sweep's button: Run 10 to 1000 guests, or Stop while a sweep runs. */
+  sweepCaption: string;
+  /** Whether the coins against the guests lead back to a run's distribution. */
+  canGoBack: boolean;
 }
 
 /** Where a key arrives. */
-export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay' | 'Step';
+export type ChartPart = 'Table' | 'Chart' | 'Bars' | 'Marker' | 'Replay' | 'Step' | 'Sweep';
 
 export type ProgramWindow = 'Main' | 'Help';
 
-export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close' | 'Relabel';
+export type ChartCall = 'Open' | 'Run' | 'Init' | 'Exit' | 'Close' | 'Relabel' | 'Coverage'
+  | 'Points';
+
+/** What the chart hands to the program's commands. */
+export type ChartCommand = 'Sweep' | 'StopSweep' | 'ClearPoints';
 
 /** One thing a command asks of the page, carried out in its order, with the fields its kind uses. */
 export type Effect =
@@ -230,7 +247,9 @@ export type Effect =
   /** A button, or a command of the table's menu, by its object name. */
   | { kind: 'Enable'; control: string; on: boolean }
   | { kind: 'Busy'; on: boolean }
-  | { kind: 'Yield' | 'RunExperiment' | 'PrintHelp' | 'OpenTableMenu' };
+  /** On: between a sweep's runs, where the page's input and drawing go first. */
+  | { kind: 'Yield'; on: boolean }
+  | { kind: 'RunExperiment' | 'PrintHelp' | 'OpenTableMenu' };
 
 /** What an event asks of the page beyond drawing the chart anew. */
 export interface ChartOutcome {
@@ -239,8 +258,12 @@ export interface ChartOutcome {
   focus: ChartPart | null;
   /** Told to a screen reader now; empty for nothing. */
   say: string;
-  /** The chosen bar's tooltip is shown beside it, as a finger's tap asks. */
+  /** The chosen bar's or point's tooltip is shown beside it, as a finger's tap asks. */
   showToolTip: boolean;
+  /** Put on the clipboard as text; empty for nothing. */
+  copyText: string;
+  /** Handed to the program's commands (chartCommand); null for none. */
+  command: ChartCommand | null;
 }
 
 export interface OmbrixModule {
@@ -264,6 +287,8 @@ export interface OmbrixModule {
   menuChosen(name: string): Effect[];
   /** A key anywhere in the main window: none when the commands leave it to the browser. */
   tableKey(key: string, control: boolean, shift: boolean): Effect[];
+  /** A command the chart handed on in its outcome. */
+  chartCommand(command: ChartCommand): Effect[];
   textAnswered(answer: string): Effect[];
   okAnswered(button: number): Effect[];
   resumed(): Effect[];
@@ -279,6 +304,13 @@ export interface OmbrixModule {
   chartOpen(): ChartOutcome | null;
   chartRun(): ChartOutcome;
   chartInit(): ChartOutcome;
+  /** Opens the chart at the coins against the guests, run or not. */
+  chartCoverage(): ChartOutcome;
+  /** The points or the sweep's progress changed. */
+  chartPoints(): ChartOutcome;
+  /** The coins against the guests' buttons: the sweep's (Stop while it runs) and Clear. */
+  chartSweep(): ChartOutcome;
+  chartClear(): ChartOutcome;
   chartExit(): ChartOutcome;
   chartClose(): ChartOutcome;
   chartBack(): ChartOutcome;

@@ -46,7 +46,8 @@ export class Program {
     const chartWindow = module.chartWindow(measure);
     // The table's cells share the bars' light cyan.
     document.documentElement.style.setProperty('--light-cyan', chartWindow.lightCyan);
-    this.chart = new ChartWindow(chartWindow, desktop, module);
+    this.chart = new ChartWindow(chartWindow, desktop, module,
+      (command) => this.forward(() => module.chartCommand(command)));
     this.mainWindow = new MainWindow(this);
     pressOneButtonPerKey();
     /** @type {{ name: ProgramWindow, window: BuiltWindow } | null} */
@@ -110,7 +111,11 @@ export class Program {
           .then((button) => this.forward(() => module.okAnswered(button)));
         break;
       case 'Yield':
-        return module.resumed();  // within one handler, no event is pending
+        // Within one handler no event is pending; between a sweep's runs, the page's input
+        // and drawing come first.
+        if (!effect.on) return module.resumed();
+        setTimeout(() => this.forward(() => module.resumed()));
+        break;
       case 'RunExperiment':
         return module.runExperiment();
       case 'SetText':
