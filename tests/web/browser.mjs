@@ -241,7 +241,7 @@ export const chartAgainstRecords = (page) => page.evaluate(async () => {
     polyline: { points: 'points', ...edge },
     rect: { x: (r) => r.box.x, y: (r) => r.box.y, width: (r) => r.box.width,
       height: (r) => r.box.height, fill: 'fill', rx: (r) => r.radius || null, ...edge },
-    circle: { cx: 'cx', cy: 'cy', r: 'r', fill: 'fill' },
+    circle: { cx: 'cx', cy: 'cy', r: 'r', fill: 'fill', ...edge },
     text: { x: 'x', y: 'y', 'font-size': 'pixels', fill: 'fill', 'text-anchor': 'anchor',
       'font-weight': (t) => (t.bold ? 'bold' : null), 'dominant-baseline': () => 'central',
       transform: (t) => (t.upright ? `rotate(-90 ${t.x} ${t.y})` : null), '': 'text' },
@@ -259,7 +259,7 @@ export const chartAgainstRecords = (page) => page.evaluate(async () => {
   return {
     drawn: { size: [figure.width, figure.height, svg.viewBox.baseVal.width,
       svg.viewBox.baseVal.height], shapes: [...back, ...bars.map((option) =>
-      option.querySelector('.bar') ?? option), ...marker, ...front].map(drawn) },
+      option.querySelector('.bar, .point') ?? option), ...marker, ...front].map(drawn) },
     recorded: { size: [scene.width, scene.height, scene.width, scene.height], shapes: [
       ...scene.back, ...scene.bars, ...scene.focus, ...scene.marker, ...scene.front].map(recorded) },
   };
