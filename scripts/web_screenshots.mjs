@@ -8,7 +8,8 @@
 // coins and as a finished walk, beside those images; and the seeded runs of the walks, the
 // markers and the thin bars those images show too: a 10-guest meeting, a lowest of +1, the
 // marker at 9 coins and 1000 guests in a 498-pixel chart. In a Japanese browser: the first
-// dialog, the main window after a run, the chart, a meeting and the help window.
+// dialog, the main window after a run, the chart, a meeting and the help window. In both
+// languages, the coins against the guests after a sweep.
 //
 //   node scripts/web_screenshots.mjs DIRECTORY   (after scripts/web.sh has built the site)
 
@@ -33,6 +34,25 @@ async function seeded(page) {
   });
   await page.reload();
   await dialog(page).waitFor();
+}
+
+/**
+ * The coins against the guests after a sweep and a run by hand at 300 guests after Init: taken
+ * at `path`, then closed.
+ * @param {import('playwright-core').Page} page
+ * @param {string} path
+ */
+async function coverage(page, path) {
+  await page.keyboard.press('Control+Shift+Z');
+  await page.locator('#Chart .sweep').click();
+  await page.waitForFunction(() => document.querySelectorAll('#Chart .point').length === 7
+    && !document.querySelector('#Chart svg .sweep-status')?.textContent);
+  await page.locator('#Command3').click();
+  await settle(page, '300', '1000');
+  await page.locator('#Command1').click();
+  await page.screenshot({ path });
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Escape');
 }
 
 const directory = process.argv[2] ?? 'docs';
@@ -64,6 +84,7 @@ try {
   await page.screenshot({ path: `${directory}/web-meeting-walk.png` });
   await page.keyboard.press('Escape');
   await page.keyboard.press('Escape');
+  await coverage(page, `${directory}/web-coverage.png`);
   await page.setViewportSize({ width: 1024, height: 768 });
   await page.locator('#Command4').click();
   await page.screenshot({ path: `${directory}/web-help-window.png` });
@@ -86,6 +107,7 @@ try {
   await japanese.screenshot({ path: `${directory}/web-ja-meeting.png` });
   await japanese.keyboard.press('Escape');
   await japanese.keyboard.press('Escape');
+  await coverage(japanese, `${directory}/web-ja-coverage.png`);
   await japanese.setViewportSize({ width: 1024, height: 768 });
   await japanese.locator('#Command4').click();
   await japanese.screenshot({ path: `${directory}/web-ja-help-window.png` });
