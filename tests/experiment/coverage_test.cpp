@@ -87,6 +87,7 @@ TEST(CoverageCurveTest, TwiceTheGuestsAsTheirCountsSayIt) {
       {{10, 20, 50, 100, 200, 500, 1000}, "Twice the guests: about 1.3 to 1.5 times the coins"},
       {{10}, "Twice the guests: about 1.3 times the coins"},
       {{500, 250}, "Twice the guests: about 1.4 times the coins"},
+      {{500}, "Twice the guests: about 1.4 times the coins"},
   };
   // clang-format on
   for (const Row& row : rows) {
