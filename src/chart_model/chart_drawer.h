@@ -63,6 +63,21 @@ struct Drawer {
   void Tick(double x, double y) {
     scene.back.push_back(Line("tick", {x, y}, {x, y + 4 * s}, Sized(P::kAxis)));
   }
+  // An axis of whole counts up the plot's left edge: a grid line and a label (`labels`) at
+  // each step, at the height `y` gives, and its name (`role`) upright.
+  template <typename Height>
+  void CountAxisOf(Box plot, CountAxis axis, Height y, const char* labels, const char* role,
+                   std::string name) {
+    for (int count = 0; count <= axis.top; count += axis.step) {
+      const double at = y(count);
+      scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, at}, {plot.Right(), at},
+                                Sized(count ? P::kGrid : P::kAxis)));
+      Label(labels, std::to_string(count), {plot.left - 6 * s, at}, Anchor::End);
+    }
+    scene.back.push_back(
+        Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, Sized(P::kAxis)));
+    AxisName(role, std::move(name), {16 * s, plot.top + plot.height / 2}, true);
+  }
   // The white ground, and the title's lines.
   void Title(const Heading& heading) {
     const Size size = scene.size;

@@ -162,17 +162,9 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
   const Box plot = at.Plot();
   const auto middle = [&](int bar) { return at.Band(bar).left + at.BandWidth() / 2; };
 
-  // The count axis: a grid line and a label at each step, and its name upright.
-  for (int count = 0; count <= run.counts.top; count += run.counts.step) {
-    const double y = at.CountY(count);
-    scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y},
-                              draw.Sized(count ? P::kGrid : P::kAxis)));
-    draw.Label("count-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
-  }
-  scene.back.push_back(
-      Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Sized(P::kAxis)));
-  draw.AxisName("count-axis", Tr(ChartTexts::kCountAxis), {16 * s, plot.top + plot.height / 2},
-                true);
+  draw.CountAxisOf(
+      plot, run.counts, [&](int count) { return at.CountY(count); }, "count-label", "count-axis",
+      Tr(ChartTexts::kCountAxis));
   // The shortage axis: its values on multiples of the label step, under their bars.
   const int step = run.ValueLabelStep();
   for (int value = run.lowestValue - run.lowestValue % step; value <= 1; value += step) {

@@ -88,17 +88,9 @@ ChartScene CoverageScene(const CoverageCurve& curve, const CoveragePoints& point
   draw.Title(at.Head());
   const Box plot = at.Plot();
 
-  // The coins axis: a grid line and a label at each step, and its name upright.
-  const CountAxis coins = at.CoinsAxis();
-  for (int count = 0; count <= coins.top; count += coins.step) {
-    const double y = at.CoinsY(count);
-    scene.back.push_back(Line(count ? "grid" : "axis", {plot.left, y}, {plot.Right(), y},
-                              draw.Sized(count ? P::kGrid : P::kAxis)));
-    draw.Label("coins-label", std::to_string(count), {plot.left - 6 * s, y}, Anchor::End);
-  }
-  scene.back.push_back(
-      Line("axis", {plot.left, plot.top}, {plot.left, plot.Bottom()}, draw.Sized(P::kAxis)));
-  draw.AxisName("coins-axis", CoinsAxisName(), {16 * s, plot.top + plot.height / 2}, true);
+  draw.CountAxisOf(
+      plot, at.CoinsAxis(), [&](int count) { return at.CoinsY(count); }, "coins-label",
+      "coins-axis", CoinsAxisName());
   // The guest axis, linear from 0.
   for (int guests = 0; guests <= Settings::MaxGuests; guests += at.GuestStep()) {
     draw.Tick(at.GuestX(guests), plot.Bottom());
