@@ -339,6 +339,14 @@ TEST(ChartModelTest, TheCoinsAgainstTheGuestsAskForCommandsCopiesAndWords) {
   EXPECT_TRUE(chart.Key(KeyPart::Bars, {"Right"}, 0).showToolTip);
   EXPECT_EQ(chart.ChosenBarToolTip(), chart.Choices().at(2).toolTip);
   EXPECT_EQ(chart.ItemsName(), "Points: one for each guest count run");
+  // Where two points' bands overlap, the pointer takes the nearer one.
+  CoveragePoints close = ThreePoints();
+  close.Record({.guests = 20, .coins = 8, .experimentCount = 1000, .source = PointSource::Sweep});
+  Swept(std::nullopt, close)(chart);
+  for (const BarChoice& choice : chart.Choices())
+    EXPECT_EQ(chart.ToolTipAt({choice.band.left + choice.band.width / 2,
+                               choice.band.top + choice.band.height / 2}),
+              choice.toolTip);
   // Closed while a sweep runs, the window asks the program to stop it.
   Swept(3)(chart);
   const ChartOutcome closed = chart.Close();
