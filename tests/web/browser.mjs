@@ -35,10 +35,6 @@ const kLaunchOptions = {
     '--no-first-run', '--disable-sync'],
 };
 
-function launch() {
-  return chromium.launch(kLaunchOptions);
-}
-
 let server;
 let browser;
 
@@ -48,7 +44,7 @@ let browser;
  */
 export async function startSite(directory = site) {
   server = await serve(directory);
-  browser = await launch();
+  browser = await chromium.launch(kLaunchOptions);
   return async () => {
     await browser.close();
     server.stop();

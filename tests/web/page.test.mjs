@@ -46,7 +46,9 @@ function drawn(page, windowName) {
 const kBorderColours = { sunken: 'rgb(159, 159, 159) rgb(255, 255, 255)',
   flat: 'rgb(0, 0, 0) rgb(0, 0, 0)' };
 
-function assertDrawnAsRecorded(actual, layout, dynamicCaptions = []) {
+/** Asserts that window `name` is drawn as its record `layout` puts it; returns it as drawn. */
+async function assertDrawnAsRecorded(page, name, layout, dynamicCaptions = []) {
+  const actual = await drawn(page, name);
   for (const { kind, name, caption, rect, points, bold, border, topLeft, spoken }
     of layout.controls) {
     if (kind === 'media') continue;
@@ -63,19 +65,17 @@ function assertDrawnAsRecorded(actual, layout, dynamicCaptions = []) {
     if (kind === 'label' && control.caption !== '')
       assert.ok(topLeft ? left < 2 && top < 3 : Math.abs(offCentre) < 1, `${where}: text off`);
   }
+  return actual;
 }
 
 test('every control of every window and dialog stands where its record puts it', async () => {
   const page = await open();
   const records = await layouts(page);
   assert.equal(await dialogTitle(page), kGuests);
-  const inputBox = await drawn(page, 'InputBox');
-  assertDrawnAsRecorded(inputBox, records.inputBox, ['Prompt']);
-  const main = await drawn(page, 'Form1');
-  assertDrawnAsRecorded(main, records.main);
+  const inputBox = await assertDrawnAsRecorded(page, 'InputBox', records.inputBox, ['Prompt']);
+  const main = await assertDrawnAsRecorded(page, 'Form1', records.main);
   await closeDialog(page, () => dialog(page).locator('#Cancel').click());
-  const messageBox = await drawn(page, 'MsgBox');
-  assertDrawnAsRecorded(messageBox, records.messageBox, ['Prompt']);
+  const messageBox = await assertDrawnAsRecorded(page, 'MsgBox', records.messageBox, ['Prompt']);
 
   // Pinned apart from the records, which come from the same module as the page: the rule
   // under the buttons one pixel high with both end points, the buttons' words, the white answer
@@ -150,7 +150,7 @@ test('Help shows the whole help text in its area; Close brings back a fresh main
   await settle(page);
   await page.locator('#Command1').click();
   await page.locator('#Command4').click();
-  assertDrawnAsRecorded(await drawn(page, 'Form2'), (await layouts(page)).help);
+  await assertDrawnAsRecorded(page, 'Form2', (await layouts(page)).help);
   assert.deepEqual(await violations(page), []);
   const fit = await page.evaluate(() => {
     const area = document.getElementById('Picture1');
@@ -169,11 +169,10 @@ test('Help shows the whole help text in its area; Close brings back a fresh main
   assert.match(fit.scale, /^scaleX\(0\.[89]\d*\)$/, 'narrowed, not squeezed');
 
   await page.locator('#Command1').click();  // Close
-  assert.equal(await dialogTitle(page), kGuests);
-  assert.equal(await page.locator('#Form2').count(), 0);
+  assert.deepEqual([await dialogTitle(page), await page.locator('#Form2').count()], [kGuests, 0]);
   await settle(page);
-  assert.equal(await text(page, 'dosu(50)'), '');
-  assert.equal(await page.locator('#Command1').isEnabled(), true);
+  assert.deepEqual([await text(page, 'dosu(50)'), await page.locator('#Command1').isEnabled()],
+    ['', true], 'a fresh main window');
   await page.keyboard.press('Shift+F10');  // its table's menu waits for a run again
   assert.deepEqual(await page.getByRole('menuitem').evaluateAll(
     (items) => items.map((item) => item.getAttribute('aria-disabled'))),
@@ -270,9 +269,8 @@ test('the keyboard alone goes to the ending, a held Enter pressing one button; e
   await page.keyboard.press('Space');  // on Experiment Start: the new run is told anew
   assert.deepEqual(await state(), ['Form1.Command4', false,
     ['polite', first, '', await told('1000')], [], false], 'the second run');
-  await page.keyboard.press('Shift+Tab');
-  await page.keyboard.press('Shift+Tab');  // from Help by Init to Exit
-  await page.keyboard.press('Space');
+  // From Help by Init to Exit.
+  for (const key of ['Shift+Tab', 'Shift+Tab', 'Space']) await page.keyboard.press(key);
   assert.equal(await dialogTitle(page), 'Experiment of Ombrix');
   await page.keyboard.press('Enter');
   await page.locator('#ended').waitFor();
