@@ -237,10 +237,11 @@ TEST(ProgramCommandsTest, ASweepsPointsAreItsOwnRunsAndLeaveTheTablesRunAlone) {
   ShortageExperiment<RandomGenerator> engine{random};
   (void)engine.Run({.GuestCount = 100, .ExperimentCount = 400});
   std::vector<CoveragePoint> expected;
-  for (const int guests : kSweepGuestCounts)
+  for (const int guests : kSweepGuestCounts) {
+    const auto run = engine.Run({.GuestCount = std::int16_t(guests), .ExperimentCount = 400});
     expected.push_back(
-        PointOf(engine.Run({.GuestCount = std::int16_t(guests), .ExperimentCount = 400}),
-                PointSource::Sweep));
+        {guests, CoinsCoveringObserved(run.Values(), 0.95), 400, PointSource::Sweep});
+  }
   EXPECT_EQ(commands.Points().All(), expected);
   EXPECT_TRUE(std::ranges::equal(commands.Report()->run.Values(), handValues));
   EXPECT_EQ(commands.Report()->run.guestCount, 100);

@@ -7,8 +7,6 @@
 #include "coverage_curve.h"
 #include "coverage_points.h"
 #include "coverage_texts.h"
-#include "random_generator.h"
-#include "shortage_experiment.h"
 
 namespace ombrix {
 namespace {
@@ -123,19 +121,6 @@ TEST(CoveragePointsTest, EachGuestCountKeepsItsLatestRunInOrder) {
   EXPECT_EQ(points.All()[1].source, Sweep) << "the latest run, whoever made it";
   points.Clear();
   EXPECT_TRUE(points.All().empty());
-}
-
-TEST(CoveragePointsTest, APointIsItsRunsOwnCoins) {
-  RandomGenerator random{20261208, [] { return 43200.0f; }};
-  ShortageExperiment<RandomGenerator> engine{random};
-  for (const int guests : {10, 500}) {
-    const ShortageRun run =
-        engine.Run({.GuestCount = std::int16_t(guests), .ExperimentCount = 400});
-    const CoveragePoint point = PointOf(run, PointSource::Sweep);
-    EXPECT_EQ(point.coins, CoinsCoveringObserved(run.Values(), 0.95)) << guests;
-    EXPECT_EQ(point.guests, guests);
-    EXPECT_EQ(point.experimentCount, 400);
-  }
 }
 
 }  // namespace
