@@ -92,18 +92,28 @@ class Monkey {
   void Act() {
     const bool main = Shown("Form1");
     const char* window = main ? "Form1" : "Form2";
-    const char* button =
-        main ? std::array{"Command1", "Command3", "Command4", "Command2", "", "Ctrl+G"}[Pick(
-                   {32, 24, 8, 4, 2, 6})]
-             : std::array{"Command1", ""}[Pick({88, 12})];
+    // The coins against the guests by their key, and their sweep when they are shown.
+    const char* button = main ? std::array{"Command1", "Command3", "Command4",     "Command2",
+                                           "",         "Ctrl+G",   "Ctrl+Shift+Z", "Sweep"}[Pick(
+                                    {32, 24, 8, 4, 2, 6, 4, 4})]
+                              : std::array{"Command1", ""}[Pick({88, 12})];
     log_ += QStringLiteral("\n%1 %2").arg(window, *button ? button : "closed");
     ending_ = !*button || (main && QString(button) == "Command2");  // closed, or Exit
     if (QString(button) == "Ctrl+G")
       Press(window, Qt::Key_G, Qt::ControlModifier);
+    else if (QString(button) == "Ctrl+Shift+Z")
+      Press(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    else if (QString(button) == "Sweep")
+      ClickIfShown(Find<QPushButton>("Chart", "Sweep"));
     else if (*button)
       QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
     else
       Shown(window)->close();
+  }
+
+  static void ClickIfShown(QPushButton* button) {
+    if (button && button->isVisible())
+      QTest::mouseClick(button, Qt::LeftButton);
   }
 
   void AnswerDialog(QWidget& dialog) {
