@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -243,7 +242,8 @@ TEST(ProgramCommandsTest, ASweepsPointsAreItsOwnRunsAndLeaveTheTablesRunAlone) {
         {guests, CoinsCoveringObserved(run.Values(), 0.95), 400, PointSource::Sweep});
   }
   EXPECT_EQ(commands.Points().All(), expected);
-  EXPECT_TRUE(std::ranges::equal(commands.Report()->run.Values(), handValues));
+  const auto values = commands.Report()->run.Values();
+  EXPECT_EQ(std::vector(values.begin(), values.end()), handValues);
   EXPECT_EQ(commands.Report()->run.guestCount, 100);
 
   for (const Event& event : {Click("Command3"), Type("100"), Type("400"), kStart, kResume, kRun})
