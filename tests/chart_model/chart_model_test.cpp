@@ -20,8 +20,6 @@
 namespace ombrix {
 namespace {
 
-using testing::CompareWithGoldenText;
-
 // Every character 0.55 of the text's size wide: a face of its own, the same on every build.
 double FixedWidth(std::string_view text, double pixels, bool bold) {
   return double(text.size()) * pixels * (bold ? 0.6 : 0.55);
@@ -88,27 +86,20 @@ SeededRun& Seeded() {
 
 // One event of the chart's life, as an edition forwards it; and the events the tests send.
 using Event = std::function<ChartOutcome(ChartModel&)>;
-
-const Event kOpen = [](ChartModel& chart) {
-  return chart.Open(Seeded().figures, Seeded().Meetings());
-};
-const Event kRun = [](ChartModel& chart) {
-  return chart.Run(Seeded().figures, Seeded().Meetings());
-};
-const Event kInit = &ChartModel::Init, kExit = &ChartModel::Exit;
-const Event kBack = &ChartModel::Back, kFocusBars = &ChartModel::FocusBars;
-const Event kUp = &ChartModel::PointerUp;
-
+template <auto member, class... Args>
+Event Call(Args... args) {
+  return [=](ChartModel& chart) { return (chart.*member)(args...); };
+}
+const Event kOpen = [](ChartModel& c) { return c.Open(Seeded().figures, Seeded().Meetings()); };
+const Event kRun = [](ChartModel& c) { return c.Run(Seeded().figures, Seeded().Meetings()); };
+const Event kInit = &ChartModel::Init, kExit = &ChartModel::Exit, kBack = &ChartModel::Back;
+const Event kFocusBars = &ChartModel::FocusBars, kUp = &ChartModel::PointerUp;
+const auto Replay = &Call<&ChartModel::ReplayClicked, double>;
+const auto Tick = &Call<&ChartModel::Tick, double>;
 auto KeyIn(KeyPart part) {
-  return [part](std::string_view name, double now = 0) -> Event {
-    return [=](ChartModel& chart) { return chart.Key(part, {name}, now); };
+  return [part](std::string_view name, double now = 0) {
+    return Call<&ChartModel::Key>(part, Key{name}, now);
   };
-}
-Event Replay(double now) {
-  return [now](ChartModel& chart) { return chart.ReplayClicked(now); };
-}
-Event Tick(double now) {
-  return [now](ChartModel& chart) { return chart.Tick(now); };
 }
 // A press by `pointer` (a move for none) at `x`, across the middle of the plot or `y` below
 // its top.
@@ -123,18 +114,16 @@ Event PointerAt(std::optional<Pointer> pointer, double x, double y = -1) {
 // Three points of the coins against the guests: two of a sweep beside one by hand.
 CoveragePoints ThreePoints() {
   CoveragePoints points;
-  points.Record({.guests = 10, .coins = 6, .experimentCount = 1000, .source = PointSource::Sweep});
-  points.Record({.guests = 100, .coins = 18, .experimentCount = 1000, .source = PointSource::Hand});
-  points.Record(
-      {.guests = 1000, .coins = 62, .experimentCount = 1000, .source = PointSource::Sweep});
+  for (const CoveragePoint& point : {CoveragePoint{10, 6, 1000, PointSource::Sweep},
+                                     {100, 18, 1000, PointSource::Hand},
+                                     {1000, 62, 1000, PointSource::Sweep}})
+    points.Record(point);
   return points;
 }
-const Event kCoverage = [](ChartModel& chart) {
-  return chart.ShowCoverage(ThreePoints(), std::nullopt);
+const Event kCoverage = Call<&ChartModel::ShowCoverage>(ThreePoints(), std::optional<int>());
+const auto Swept = [](std::optional<int> run, CoveragePoints points = ThreePoints()) {
+  return Call<&ChartModel::ShowPoints>(points, run);
 };
-Event Swept(std::optional<int> run, CoveragePoints points = ThreePoints()) {
-  return [=](ChartModel& chart) { return chart.ShowPoints(points, run); };
-}
 // A press by `pointer` on point `k` of the coins against the guests.
 Event OnPoint(int k, Pointer pointer = Pointer::Mouse) {
   return [=](ChartModel& chart) {
@@ -143,11 +132,8 @@ Event OnPoint(int k, Pointer pointer = Pointer::Mouse) {
   };
 }
 
-const char* StateName(ChartState state) {
-  constexpr const char* kNames[] = {"Closed",    "NoRun",  "Distribution", "Meeting",
-                                    "Replaying", "Paused", "Coverage"};
-  return kNames[int(state)];
-}
+constexpr const char* kStateNames[] = {"Closed",    "NoRun",  "Distribution", "Meeting",
+                                       "Replaying", "Paused", "Coverage"};
 
 TEST(ChartModelTest, EventsLeadToTheirStates) {
   const SeededRun& run = Seeded();
@@ -161,112 +147,92 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
   const double underLine = onMarker + 2, gripY = 5;
   const auto marker = KeyIn(KeyPart::Marker), bar = KeyIn(KeyPart::Bars);
   const auto step = KeyIn(KeyPart::Replay), window = KeyIn(KeyPart::Chart);
-  const Event open = kOpen, bars = kFocusBars, enter = bar("Enter");
+  const Event open = kOpen, bars = kFocusBars, enter = bar("Enter"), esc = window("Esc");
   const auto press = [](double x, double y = -1) { return PointerAt(Pointer::Mouse, x, y); };
   const auto tap = [](double x) { return PointerAt(Pointer::Touch, x); };
   const auto drag = [](double x) { return PointerAt(std::nullopt, x); };
   using enum ChartState;
-  // Events, and what the chart shows after them.
+  // What the chart shows after a row's events; -1 (-2 for the chosen bar): not checked.
   struct Shown {
-    ChartState state;
-    int coins = -1;  // -1: not checked
-    int chosen = -2;
-    int shown = -1;
+    int coins = -1, chosen = -2, shown = -1;
     const char* caption = nullptr;
-    int hint = -1;  // its lines under the plot; -1: not checked
+    int hint = -1;  // its lines under the plot
   };
   struct Row {
     const char* name;
     std::vector<Event> events;
-    Shown then;
+    ChartState state;
+    Shown then = {};
   };
   // clang-format off
   const Row rows[] = {
-      {"a run of a closed chart opens nothing", {kRun}, {.state = Closed}},
-      {"opens at theory's 95 %, no bar chosen, with the hint", {open},
-       {.state = Distribution, .coins = theory, .chosen = -1, .hint = 2}},
-      {"Left and Down add a coin, Up takes one, PgUp five",
-       {open, marker("Left"), marker("Down"), marker("Up"), marker("PgUp")},
-       {.state = Distribution, .coins = theory - 4, .hint = 2}},
+      {"a run of a closed chart opens nothing", {kRun}, Closed},
+      {"opens at theory's 95 %, no bar chosen, with the hint", {open}, Distribution,
+       {.coins = theory, .chosen = -1, .hint = 2}},
+      {"Left and Down add a coin, Up takes one, PgUp five", {open, marker("Left"), marker("Down"),
+       marker("Up"), marker("PgUp")}, Distribution, {.coins = theory - 4, .hint = 2}},
       {"Home goes to all coins and no further", {open, marker("Home"), marker("PgDown")},
-       {.state = Distribution, .coins = most}},
-      {"End goes to none and no further", {open, marker("End"), marker("Right")},
-       {.state = Distribution, .coins = 0}},
+       Distribution, {.coins = most}},
+      {"End goes to none and no further", {open, marker("End"), marker("Right")}, Distribution,
+       {.coins = 0}},
       {"the bars' first key starts from the highest bar, and ends the hint", {open, bar("Right")},
-       {.state = Distribution, .chosen = highest + 1, .hint = 0}},
-      {"the focus chooses the highest bar, which leaves the hint", {open, bars},
-       {.state = Distribution, .chosen = highest, .hint = 2}},
-      {"a chart opened again hints again", {open, bar("Right"), window("Esc"), open},
-       {.state = Distribution, .hint = 2}},
-      {"a new run in the open chart does not", {open, bar("Right"), kRun},
-       {.state = Distribution, .hint = 0}},
+       Distribution, {.chosen = highest + 1, .hint = 0}},
+      {"the focus chooses the highest bar, which leaves the hint", {open, bars}, Distribution,
+       {.chosen = highest, .hint = 2}},
+      {"opened again, it hints again", {open, bar("Right"), esc, open}, Distribution, {.hint = 2}},
+      {"a run in the open chart does not", {open, bar("Right"), kRun}, Distribution, {.hint = 0}},
       {"Home and End choose the ends, and no further", {open, bars, bar("End"), bar("Right")},
-       {.state = Distribution, .chosen = last}},
-      {"Enter shows the chosen bar's meeting, whole", {open, bars, enter},
-       {.state = Meeting, .shown = 100, .caption = "Replay"}},
-      {"a bar without a meeting shows none", {open, bar("Home"), enter},
-       {.state = Distribution, .chosen = 0}},
-      {"Esc goes back from a meeting", {open, bars, enter, step("Esc")},
-       {.state = Distribution, .chosen = highest}},
-      {"Esc closes the distribution", {open, window("Esc")}, {.state = Closed}},
-      {"Backspace does not close the distribution", {open, window("Backspace")},
-       {.state = Distribution}},
-      {"a replay plays by the clock", {open, bars, enter, Replay(1000), Tick(3000)},
-       {.state = Replaying, .shown = 50, .caption = "Pause"}},
-      {"a replay ends with the last guest", {open, bars, enter, Replay(1000), Tick(5000)},
-       {.state = Meeting, .shown = 100, .caption = "Replay"}},
-      {"a paused replay resumes where it was",
-       {open, bars, enter, Replay(0), Tick(1000), Replay(1000), Replay(9000), Tick(9500)},
-       {.state = Replaying, .shown = 37}},
-      {"a pause keeps its guests",
-       {open, bars, enter, Replay(0), Tick(1000), Replay(1000), Tick(3000)},
-       {.state = Paused, .shown = 25, .caption = "Resume"}},
+       Distribution, {.chosen = last}},
+      {"Enter shows the chosen bar's meeting, whole", {open, bars, enter}, Meeting,
+       {.shown = 100, .caption = "Replay"}},
+      {"a bar with no meeting shows none", {open, bar("Home"), enter}, Distribution, {.chosen = 0}},
+      {"Esc goes back from a meeting", {open, bars, enter, step("Esc")}, Distribution,
+       {.chosen = highest}},
+      {"Esc closes the distribution", {open, esc}, Closed},
+      {"Backspace does not close the distribution", {open, window("Backspace")}, Distribution},
+      {"a replay plays by the clock", {open, bars, enter, Replay(1000), Tick(3000)}, Replaying,
+       {.shown = 50, .caption = "Pause"}},
+      {"a replay ends with the last guest", {open, bars, enter, Replay(1000), Tick(5000)}, Meeting,
+       {.shown = 100, .caption = "Replay"}},
+      {"a paused replay resumes where it was", {open, bars, enter, Replay(0), Tick(1000),
+       Replay(1000), Replay(9000), Tick(9500)}, Replaying, {.shown = 37}},
+      {"a pause keeps its guests", {open, bars, enter, Replay(0), Tick(1000), Replay(1000),
+       Tick(3000)}, Paused, {.shown = 25, .caption = "Resume"}},
       {"a step from the whole walk starts at the first guest", {open, bars, enter, step("Right")},
-       {.state = Paused, .shown = 1}},
+       Paused, {.shown = 1}},
       {"a step pauses a replay and goes on by one",
-       {open, bars, enter, Replay(0), Tick(400), step("Right", 400)},
-       {.state = Paused, .shown = 11}},
-      {"Exit pauses a replay, which resumes where it stood",
-       {open, bars, enter, Replay(0), Tick(400), kExit, Replay(900), Tick(900)},
-       {.state = Replaying, .shown = 10}},
-      {"Init shows no run", {open, bars, enter, Replay(0), kInit}, {.state = NoRun}},
-      {"a run after Init shows again", {open, kInit, kRun},
-       {.state = Distribution, .coins = theory}},
+       {open, bars, enter, Replay(0), Tick(400), step("Right", 400)}, Paused, {.shown = 11}},
+      {"Exit pauses a replay, which resumes where it stood", {open, bars, enter, Replay(0),
+       Tick(400), kExit, Replay(900), Tick(900)}, Replaying, {.shown = 10}},
+      {"Init shows no run", {open, bars, enter, Replay(0), kInit}, NoRun},
+      {"a run after Init shows again", {open, kInit, kRun}, Distribution, {.coins = theory}},
       {"a new run starts from theory's 95 % and no bar", {open, bars, marker("Home"), kRun},
-       {.state = Distribution, .coins = theory, .chosen = -1}},
+       Distribution, {.coins = theory, .chosen = -1}},
       {"Show chart on an open chart leaves it as it was", {open, marker("End"), bars, enter, open},
-       {.state = Meeting, .coins = 0}},
+       Meeting, {.coins = 0}},
       {"a drag from the grip", {open, press(onMarker + 10, gripY), drag(atTen + 10)},
-       {.state = Distribution, .coins = 10}},
+       Distribution, {.coins = 10}},
       {"the marker follows a drag from its line a whole coin at a time, till it lets go",
-       {open, press(onMarker), drag(atTen), kUp, drag(onMarker)},
-       {.state = Distribution, .coins = 10}},
-      {"a press on the line that does not move is its bar's",
-       {open, press(underLine), drag(underLine + 3), kUp},
-       {.state = Meeting, .coins = theory, .chosen = besideMarker}},
-      {"a press on a bar shows its meeting", {open, press(onHighest)},
-       {.state = Meeting, .chosen = highest}},
-      {"a finger's tap on a bar chooses it", {open, tap(onHighest)},
-       {.state = Distribution, .chosen = highest}},
-      {"a second tap shows its meeting", {open, tap(onHighest), tap(onHighest)},
-       {.state = Meeting, .chosen = highest}},
-      {"a press left of the plot does nothing", {open, press(drawn.Plot().left - 5)},
-       {.state = Distribution, .chosen = -1}},
-      {"the coins against the guests open without a run", {kCoverage},
-       {.state = Coverage, .chosen = -1}},
-      {"without a run Esc closes them, Back stays", {kCoverage, kBack, window("Esc")},
-       {.state = Closed}},
+       {open, press(onMarker), drag(atTen), kUp, drag(onMarker)}, Distribution, {.coins = 10}},
+      {"a press on the line that does not move is its bar's", {open, press(underLine),
+       drag(underLine + 3), kUp}, Meeting, {.coins = theory, .chosen = besideMarker}},
+      {"pressed, a bar shows its meeting", {open, press(onHighest)}, Meeting, {.chosen = highest}},
+      {"a finger's tap chooses a bar", {open, tap(onHighest)}, Distribution, {.chosen = highest}},
+      {"a second tap shows its meeting", {open, tap(onHighest), tap(onHighest)}, Meeting,
+       {.chosen = highest}},
+      {"a press left of the plot does nothing", {open, press(drawn.Plot().left - 5)}, Distribution,
+       {.chosen = -1}},
+      {"the coins against the guests open without a run", {kCoverage}, Coverage, {.chosen = -1}},
+      {"without a run Esc closes them, Back stays", {kCoverage, kBack, esc}, Closed},
       {"Backspace leads back to the run's distribution as it was",
-       {open, bars, kCoverage, window("Backspace")}, {.state = Distribution, .chosen = highest}},
-      {"Init and a new run keep them", {open, kCoverage, kInit, kRun, kInit, kBack},
-       {.state = Coverage}},
-      {"Show chart turns them to the distribution", {open, kCoverage, open},
-       {.state = Distribution}},
-      {"the points take the bars' keys, from the first", {kCoverage, kFocusBars, bar("End"),
-       bar("Left"), bar("Left"), bar("Left")}, {.state = Coverage, .chosen = 0}},
-      {"a press on a point chooses it", {kCoverage, OnPoint(2)}, {.state = Coverage, .chosen = 2}},
-      {"a chosen point beyond fewer points is the last", {kCoverage, bar("End"),
-       Swept(std::nullopt, CoveragePoints{})}, {.state = Coverage, .chosen = -1}},
+       {open, bars, kCoverage, window("Backspace")}, Distribution, {.chosen = highest}},
+      {"Init and a new run keep them", {open, kCoverage, kInit, kRun, kInit, kBack}, Coverage},
+      {"Show chart turns them to the distribution", {open, kCoverage, open}, Distribution},
+      {"the points take the bars' keys, from the first", {kCoverage, bars, bar("End"),
+       bar("Left"), bar("Left"), bar("Left")}, Coverage, {.chosen = 0}},
+      {"a press on a point chooses it", {kCoverage, OnPoint(2)}, Coverage, {.chosen = 2}},
+      {"a chosen point beyond fewer points is the last",
+       {kCoverage, bar("End"), Swept(std::nullopt, CoveragePoints{})}, Coverage, {.chosen = -1}},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -275,19 +241,17 @@ TEST(ChartModelTest, EventsLeadToTheirStates) {
       event(chart);
     SCOPED_TRACE(row.name);
     const Shown& then = row.then;
-    EXPECT_STREQ(StateName(chart.State()), StateName(then.state));
+    EXPECT_STREQ(kStateNames[int(chart.State())], kStateNames[int(row.state)]);
     EXPECT_TRUE(then.coins < 0 || chart.Coins() == then.coins) << chart.Coins();
     EXPECT_TRUE(then.chosen < -1 || chart.ChosenBar() == then.chosen) << chart.ChosenBar();
     EXPECT_TRUE(then.shown < 0 || chart.GuestsShown() == then.shown) << chart.GuestsShown();
     EXPECT_TRUE(!then.caption || chart.ReplayCaption() == then.caption) << chart.ReplayCaption();
-    const ChartScene scene = chart.Scene();
     const auto hint = std::ranges::count_if(
-        scene.front, [](const Shape& shape) { return shape.role == std::string("hint"); });
+        chart.Scene().front, [](const Shape& shape) { return shape.role == std::string("hint"); });
     EXPECT_TRUE(then.hint < 0 || hint == then.hint) << hint << " lines of hint";
   }
 }
 
-// What the edition is asked to do beyond drawing: focus, close, copy, and what is said.
 TEST(ChartModelTest, OutcomesAskTheEditionForFocusClosingCopiesAndWords) {
   ChartModel chart{FixedWidth};
   EXPECT_EQ(kOpen(chart).focus, KeyPart::Bars);
@@ -391,11 +355,10 @@ TEST(ChartGeometryTest, MarkersStandAtTheLeftEdgeOfTheirValuesBar) {
     const DistributionGeometry at(run, row.size, FixedWidth);
     SCOPED_TRACE(row.size.width);
     const Box plot = at.Plot();
-    for (const auto& [got, wanted] : {std::pair{plot.left, row.plot.left},
-                                      {plot.top, row.plot.top},
-                                      {plot.width, row.plot.width},
-                                      {plot.height, row.plot.height}})
-      EXPECT_NEAR(got, wanted, 0.005);
+    EXPECT_NEAR(plot.left, row.plot.left, 0.005);
+    EXPECT_NEAR(plot.top, row.plot.top, 0.005);
+    EXPECT_NEAR(plot.width, row.plot.width, 0.005);
+    EXPECT_NEAR(plot.height, row.plot.height, 0.005);
     const double band = plot.width / 12;
     EXPECT_DOUBLE_EQ(at.CoinsX(10), plot.left);
     EXPECT_DOUBLE_EQ(at.CoinsX(0), plot.left + 10 * band);
@@ -450,24 +413,24 @@ std::string SceneText(const ChartScene& scene) {
 // What the chart draws of a seeded run, to the tenth of a pixel, in its looks and words: the
 // WebAssembly build runs this test too, so the page draws what the desktop draws.
 TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
-  SeededRun& run = Seeded();
+  const auto marker = KeyIn(KeyPart::Marker), bar = KeyIn(KeyPart::Bars);
   ChartModel chart{FixedWidth};
-  chart.Open(run.figures, run.Meetings());
-  chart.Resize({560, 420});
-  chart.Key(KeyPart::Marker, {"End"}, 0);
+  for (const Event& event : {kOpen, Call<&ChartModel::Resize>(Size{560, 420}), marker("End")})
+    event(chart);
   for (int coins = 0; coins < 10; ++coins)
-    chart.Key(KeyPart::Marker, {"Left"}, 0);
-  chart.FocusBars();
-  EXPECT_EQ(CompareWithGoldenText("chart-distribution", SceneText(chart.Scene())), "");
-  chart.Key(KeyPart::Bars, {"Enter"}, 0);
-  EXPECT_EQ(CompareWithGoldenText("chart-meeting", SceneText(chart.Scene())), "");
-  chart.Key(KeyPart::Replay, {"Right"}, 0);
-  EXPECT_EQ(CompareWithGoldenText("chart-meeting-first-guest", SceneText(chart.Scene())), "");
-  chart.Init();
-  EXPECT_EQ(CompareWithGoldenText("chart-no-run", SceneText(chart.Scene())), "");
-  chart.ShowCoverage(ThreePoints(), 2);
-  chart.Key(KeyPart::Bars, {"Right"}, 0);
-  EXPECT_EQ(CompareWithGoldenText("chart-coverage", SceneText(chart.Scene())), "");
+    marker("Left")(chart);
+  // clang-format off
+  const std::pair<std::vector<Event>, const char*> steps[] = {
+      {{kFocusBars}, "chart-distribution"}, {{bar("Enter")}, "chart-meeting"},
+      {{KeyIn(KeyPart::Replay)("Right")}, "chart-meeting-first-guest"}, {{kInit}, "chart-no-run"},
+      {{Call<&ChartModel::ShowCoverage>(ThreePoints(), std::optional(2)), bar("Right")},
+       "chart-coverage"}};
+  // clang-format on
+  for (const auto& [events, golden] : steps) {
+    for (const Event& event : events)
+      event(chart);
+    EXPECT_EQ(testing::CompareWithGoldenText(golden, SceneText(chart.Scene())), "");
+  }
 }
 
 // From the smallest window to a projector, on a distribution and on a meeting: no text under
@@ -475,17 +438,21 @@ TEST(ChartSceneTest, TheSeededRunIsDrawnAlikeOnEveryBuild) {
 // much larger as the texts, and the coins marker and the expected points sized to the bars.
 TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
   SeededRun& run = Seeded();
+  const int first = *run.report.run.NextMeetingWith(run.figures.lowestValue + run.Highest(), 0);
+  const std::string titles[] = {TextsOf(run.figures).title,
+                                TextsOf(run.engine.Replay(run.report.run, first), 1000).caption};
+  // The lines as much larger as the texts.
+  const std::map<std::string, double> scaled = {{"zero-line", ChartPalette::kZeroLine.width},
+                                                {"walk", 2}};
   for (const Size size : {kSmallestChartSize, Size{376, 161}, Size{498, 480}, Size{1920, 1000}}) {
     ChartModel chart{FixedWidth};
     chart.Open(run.figures, run.Meetings());
     chart.Resize(size);
     const double s = TextScale(chart.DrawingSize());
-    const int first = *run.report.run.NextMeetingWith(run.figures.lowestValue + run.Highest(), 0);
-    for (const std::string& title :
-         {TextsOf(run.figures).title,
-          TextsOf(run.engine.Replay(run.report.run, first), 1000).caption}) {
+    for (const std::string& title : titles) {
       SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height) + ": " + title);
       const ChartScene scene = chart.Scene();
+      const double bar = scene.bars.empty() ? 0 : scene.bars.front().box.width;
       std::string titleLines;
       for (const auto* part : {&scene.back, &scene.marker, &scene.front}) {
         for (const Shape& shape : *part) {
@@ -496,17 +463,11 @@ TEST(ChartSceneTest, TextsStayReadableAndWholeAndLinesGrowWithThem) {
           }
           if (role == "chart-title")
             titleLines += (titleLines.empty() ? "" : " ") + shape.text;
-          // Lines and points as much larger as the texts.
-          const std::map<std::string, double> scaled = {
-              {"zero-line", ChartPalette::kZeroLine.width}, {"walk", 2}};
-          const double bar = scene.bars.empty() ? 0 : scene.bars.front().box.width;
-          EXPECT_DOUBLE_EQ(shape.stroke.width,
-                           role == "coins-line" ? std::clamp(bar, 2.0, 12.0) : shape.stroke.width)
-              << bar;
+          const double width = role == "coins-line"    ? std::clamp(bar, 2.0, 12.0)
+                               : scaled.contains(role) ? scaled.at(role) * s
+                                                       : shape.stroke.width;
+          EXPECT_DOUBLE_EQ(shape.stroke.width, width) << role << " over bars " << bar << " wide";
           EXPECT_LE(shape.radius, role == "expected-point" ? bar / 3 : shape.radius) << bar;
-          EXPECT_DOUBLE_EQ(shape.stroke.width,
-                           scaled.contains(role) ? scaled.at(role) * s : shape.stroke.width)
-              << role;
           EXPECT_DOUBLE_EQ(shape.radius,
                            role == "lowest-point" ? ChartPalette::kLowestRadius * s : shape.radius);
         }

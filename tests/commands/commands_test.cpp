@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,32 +61,24 @@ std::string Lines(const Effects& effects) {
 }
 
 using Event = std::function<Effects(ProgramCommands&)>;
-Event Click(std::string_view button, ProgramWindow window = ProgramWindow::Main) {
-  return [=](ProgramCommands& c) { return c.Clicked(window, button); };
+using PC = ProgramCommands;
+// The event of calling `member` of the commands with `args`, as a window or dialog forwards it.
+template <auto member, class... Args>
+Event On(Args... args) {
+  return [=](ProgramCommands& c) { return (c.*member)(args...); };
 }
-Event Type(std::string answer) {
-  return [=](ProgramCommands& c) { return c.TextAnswered(answer); };
-}
-Event Activate(ProgramWindow window = ProgramWindow::Main) {
-  return [=](ProgramCommands& c) { return c.Activated(window); };
-}
-Event Press(std::string_view key, bool control = false, bool shift = false) {
-  return [=](ProgramCommands& c) { return c.TableKey({key, control, shift}); };
-}
-Event Ok(std::int16_t button = kButtonOk) {
-  return [=](ProgramCommands& c) { return c.OkAnswered(button); };
-}
-Event Closed(ProgramWindow window = ProgramWindow::Main) {
-  return [=](ProgramCommands& c) { return c.ClosedByUser(window); };
-}
-Event Command(ombrix::Command command) {
-  return [=](ProgramCommands& c) { return c.TableCommand(command); };
-}
-const Event kSwitch = Command(Command::SwitchLanguage), kCoverage = Command(Command::ShowCoverage),
-            kSweep = Command(Command::Sweep), kStop = Command(Command::StopSweep);
-const Event kStartUp = [](ProgramCommands& c) { return c.StartUp(); };
-const Event kResume = [](ProgramCommands& c) { return c.Resumed(); };
-const Event kRun = [](ProgramCommands& c) { return c.RunExperiment(); };
+constexpr ProgramWindow kMain = ProgramWindow::Main, kHelpWindow = ProgramWindow::Help;
+const auto Click = [](std::string b, ProgramWindow w = kMain) { return On<&PC::Clicked>(w, b); };
+const auto Type = [](std::string answer) { return On<&PC::TextAnswered>(answer); };
+const auto Activate = [](ProgramWindow window = kMain) { return On<&PC::Activated>(window); };
+const auto Press = [](Key key) { return On<&PC::TableKey>(key); };
+const auto Ok = [](std::int16_t button = kButtonOk) { return On<&PC::OkAnswered>(button); };
+const auto Closed = [](ProgramWindow window = kMain) { return On<&PC::ClosedByUser>(window); };
+const Event kSwitch = On<&PC::TableCommand>(Command::SwitchLanguage),
+            kCoverage = On<&PC::TableCommand>(Command::ShowCoverage),
+            kSweep = On<&PC::TableCommand>(Command::Sweep),
+            kStop = On<&PC::TableCommand>(Command::StopSweep);
+const Event kStartUp = &PC::StartUp, kResume = &PC::Resumed, kRun = &PC::RunExperiment;
 const Event kStart = Click("Command1"), kExit = Click("Command2"), kInit = Click("Command3"),
             kHelp = Click("Command4");
 
@@ -106,8 +99,7 @@ const std::string kRunEffects =
     "SetToolTip Label3 Expected average for 100 guests: -7.46; Enable Command1 off; "
     "Enable Command2 on; Enable Command3 on; Busy off; Enable ShowChart on; "
     "Enable CopyTable on; Chart Run; Chart Points; Announce Run finished: 20 experiments, average "
-    "of shortage "
-    "-7.1";
+    "of shortage -7.1";
 const std::string kInitEffects =
     "PlayCue pinpon.wav; Enable Command1 on; SetText cells empty; SetText Label2; "
     "SetText Label3; SetText Label82; SetToolTip cells hinted; SetToolTip Label3; "
@@ -124,58 +116,56 @@ struct Row {
 };
 
 TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
+  // clang-format off
   const Row rows[] = {
       {"start-up: a click before the activation is taken for it, then the settings stand",
-       {kStartUp, kStart, Type("1000"), Type("&H3E8"), Activate(), kStart},
-       "Load Main; AskText " + kGuests + "; SetText Label82 1000; AskText " + kExperiments +
-           "; SetText Label2 1000; Yield",
+       {kStartUp, kStart, Type("1000"), Type("&H3E8"), Activate(), kStart}, "Load Main; AskText " +
+       kGuests + "; SetText Label82 1000; AskText " + kExperiments + "; SetText Label2 1000; Yield",
        true},
-      {"a yield's window unloaded meanwhile: no run",
-       {kStart, kHelp, kResume, kRun},
+      {"a yield's window unloaded meanwhile: no run", {kStart, kHelp, kResume, kRun},
        "Yield; PlayCue pinpon.wav; Chart Close; Unload Main; Load Help"},
-      {"Exit: the replay pauses, the cue, the message; OK ends",
-       {kExit, Ok(), kInit},
+      {"Exit: the replay pauses, the cue, the message; OK ends", {kExit, Ok(), kInit},
        "Chart Exit; PlayCue endpinpon.wav; " + kExitMessage + "; End 0"},
-      {"Exit answered by another code goes on",
-       {kExit, Ok(2), kInit},
+      {"Exit answered by another code goes on", {kExit, Ok(2), kInit},
        "Chart Exit; PlayCue endpinpon.wav; " + kExitMessage + "; " + kInitEffects},
       {"Init after a run clears all, then asks under its titles; refused twice",
        {kStart, kResume, kRun, kInit, Type("5"), Type("1000.5"), Type(" 12.9xyz")},
        kRunEffects + "; " + kInitEffects + "; AskText  " + kGuests + "; AskText  " + kGuests +
-           "; SetText Label82 12; " + kInitExperiments},
+       "; SetText Label82 12; " + kInitExperiments},
       {"a cancelled dialog: the exit message, then the end whatever it answers",
-       {kInit, Type(""), Ok(0)},
-       kInitEffects + "; " + kExitMessage + "; End 0"},
+       {kInit, Type(""), Ok(0)}, kInitEffects + "; " + kExitMessage + "; End 0"},
       {"while a dialog waits, every other input is dropped; after Init no run is left",
-       {kStart, kResume, kRun, kInit, kStart, kHelp, Press("G", true), kSwitch, Activate(),
-        Closed(), Ok(), kResume, kRun, Type("50"), Type("70"), Press("G", true), Press("C", true)},
+       {kStart, kResume, kRun, kInit, kStart, kHelp, Press({"G", true}), kSwitch, Activate(),
+        Closed(), Ok(), kResume, kRun, Type("50"), Type("70"), Press({"G", true}),
+        Press({"C", true})},
        kRunEffects + "; " + kInitEffects + "; SetText Label82 50; " + kInitExperiments +
-           "; SetText Label2 70"},
+       "; SetText Label2 70"},
       {"the table's keys wait for a run; the menu keys do not",
-       {Press("G", true), Press("C", true), Press("Menu"), Press("F10", false, true), Press("F10"),
-        kStart, kResume, kRun, Press("G", true), Press("C", true), Press("G")},
+       {Press({"G", true}), Press({"C", true}), Press({"Menu"}), Press({"F10", false, true}),
+        Press({"F10"}), kStart, kResume, kRun, Press({"G", true}), Press({"C", true}),
+        Press({"G"})},
        "OpenTableMenu; OpenTableMenu; " + kRunEffects +
-           "; Chart Open; CopyText Shortage\tObserved\tExpected"},
+       "; Chart Open; CopyText Shortage\tObserved\tExpected"},
       {"Help: the main window goes first, with the chart; the help text on activation",
-       {kStart, kResume, kRun, kHelp, Activate(ProgramWindow::Help), Activate(ProgramWindow::Help),
-        Click("Command1", ProgramWindow::Help), Press("G", true), kStart, Activate(), Type("10"),
+       {kStart, kResume, kRun, kHelp, Activate(kHelpWindow), Activate(kHelpWindow),
+        Click("Command1", kHelpWindow), Press({"G", true}), kStart, Activate(), Type("10"),
         Type("1")},
        kRunEffects + "; PlayCue pinpon.wav; Chart Close; Unload Main; Load Help; PrintHelp; " +
-           "Unload Help; Load Main; AskText " + kGuests + "; SetText Label82 10; AskText " +
-           kExperiments + "; SetText Label2 1"},
+       "Unload Help; Load Main; AskText " + kGuests + "; SetText Label82 10; AskText " +
+       kExperiments + "; SetText Label2 1"},
       {"a window closed from its title bar: unloaded, and the end without a word",
-       {kStart, kResume, kRun, Closed(ProgramWindow::Help), Closed(), kStart, Activate()},
+       {kStart, kResume, kRun, Closed(kHelpWindow), Closed(), kStart, Activate()},
        kRunEffects + "; Chart Close; Unload Main; End 0"},
       {"the language switches with or without a run, which shows again with its numbers",
        {kSwitch, kSwitch, kStart, kResume, kRun, kSwitch, kSwitch},
        "Relabel Main ja; Chart Relabel; Relabel Main en; Chart Relabel; " + kRunEffects +
-           "; Relabel Main ja; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
-           "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; "
-           "Relabel Main en; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
-           "SetToolTip Label3 Expected average for 100 guests: -7.46; Chart Relabel"},
+       "; Relabel Main ja; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
+       "SetToolTip Label3 参加者 100 人のときの不足数の理論上の平均：-7.46; Chart Relabel; "
+       "Relabel Main en; SetText Label3 -7.1; SetText cells 20; SetToolTip cells noted; "
+       "SetToolTip Label3 Expected average for 100 guests: -7.46; Chart Relabel"},
       {"the coins against the guests need no run; a sweep yields between its runs to the end",
        {kCoverage, kSweep, kResume, kResume, kResume, kResume, kResume, kResume, kResume, kResume,
-        Command(Command::ClearPoints)},
+        On<&PC::TableCommand>(Command::ClearPoints)},
        "Chart Coverage; Chart Points; Yield on; Chart Points; Yield on; Chart Points; Yield on; "
        "Chart Points; Yield on; Chart Points; Yield on; Chart Points; Yield on; Chart Points; "
        "Yield on; Chart Points; Chart Points"},
@@ -190,29 +180,29 @@ TEST(ProgramCommandsTest, EachEventSequenceGivesItsEffectsInOrder) {
        {kSweep, kInit, kResume, Type("100"), Type("20"), kSweep, kExit, Ok(2), kResume, kSweep,
         kHelp, kResume},
        "Chart Points; Yield on; Chart Points; " + kInitEffects + "; SetText Label82 100; " +
-           kInitExperiments +
-           "; SetText Label2 20; Chart Points; Yield on; Chart Points; Chart Exit; PlayCue "
-           "endpinpon.wav; " +
-           kExitMessage +
-           "; Chart Points; Yield on; PlayCue pinpon.wav; Chart Close; Unload Main; Load Help"},
+       kInitExperiments + "; SetText Label2 20; Chart Points; Yield on; Chart Points; Chart Exit; "
+       "PlayCue endpinpon.wav; " + kExitMessage + "; Chart Points; Yield on; PlayCue pinpon.wav; "
+       "Chart Close; Unload Main; Load Help"},
       {"a run-time error is told, then the program ends with 70",
-       {[](ProgramCommands& c) { return c.Failed("Overflow"); }, kExit, Ok(), kInit},
+       {On<&PC::Failed>(std::string("Overflow")), kExit, Ok(), kInit},
        "AskOk Experiment of Ombrix|Run-time error: Overflow; End 70"},
   };
+  // clang-format on
   for (const Row& row : rows) {
     ProgramCommands commands(20261206, [] { return 43200.0f; });
-    std::string effects;
-    for (const Event& event : row.fresh
-                                  ? std::vector<Event>{}
-                                  : std::vector{kStartUp, Activate(), Type("100"), Type("20")})
-      effects.append(effects.empty() ? "" : "; ").append(Lines(event(commands)));
-    ASSERT_EQ(effects, row.fresh ? "" : kReady);
-    effects.clear();
-    for (const Event& event : row.events) {
-      const std::string lines = Lines(event(commands));
-      effects.append(effects.empty() || lines.empty() ? "" : "; ").append(lines);
+    // The effects of `events` joined; an event without any adds none, unless `each` counts.
+    const auto play = [&commands](const std::vector<Event>& events, bool each) {
+      std::string effects;
+      for (const Event& event : events) {
+        const std::string lines = Lines(event(commands));
+        effects += (effects.empty() || (lines.empty() && !each) ? "" : "; ") + lines;
+      }
+      return effects;
+    };
+    if (!row.fresh) {
+      ASSERT_EQ(play({kStartUp, Activate(), Type("100"), Type("20")}, true), kReady) << row.name;
     }
-    EXPECT_EQ(effects, row.effects) << row.name;
+    EXPECT_EQ(play(row.events, false), row.effects) << row.name;
   }
 }
 
@@ -246,7 +236,7 @@ TEST(ProgramCommandsTest, ASweepsPointsAreItsOwnRunsAndLeaveTheTablesRunAlone) {
   EXPECT_EQ(std::vector(values.begin(), values.end()), handValues);
   EXPECT_EQ(commands.Report()->run.guestCount, 100);
 
-  for (const Event& event : {Click("Command3"), Type("100"), Type("400"), kStart, kResume, kRun})
+  for (const Event& event : {kInit, Type("100"), Type("400"), kStart, kResume, kRun})
     event(commands);
   EXPECT_EQ(commands.Points().All()[3], PointOf(commands.Report()->run, PointSource::Hand));
 }

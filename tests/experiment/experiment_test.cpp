@@ -271,7 +271,9 @@ TEST(ShortageChartTest, BarsReachTheThinTailOrTheLowestValueSeen) {
         << row;
     EXPECT_EQ(std::accumulate(chart.observed.begin(), chart.observed.end(), 0), values.size());
     for (const int value : values)
-      EXPECT_EQ(chart.observed[value - lowestValue], std::ranges::count(values, value)) << row;
+      EXPECT_EQ(chart.observed[value - lowestValue],
+                std::count(values.begin(), values.end(), value))
+          << row;
     // The coins marker's shares: the run's own, and the law's.
     const ShortageDistribution law(guests);
     for (int coins = 0; coins <= chart.MostCoins(); ++coins) {

@@ -14,8 +14,7 @@ set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 # shellcheck source=../../scripts/virtual_display.sh
 source "$here/../../scripts/virtual_display.sh"
-events="$(mktemp)" errors="$(mktemp)"
-pids=()
+events="$(mktemp)" errors="$(mktemp)" pids=()
 trap 'kill "${pids[@]}" ${program:-} 2>/dev/null || true; stop_virtual_display
   rm -f "$events" "$errors"' EXIT
 # expect REGEX [COUNT]: waits up to 20 seconds for COUNT (1) event lines that match, and a

@@ -4,8 +4,7 @@
 # only when no display could be reached does a second line advise where to run it. Arguments
 # are ignored: Qt's own -platform option does not get it past a missing display.
 set -uo pipefail
-program="$1"
-failed=0
+program="$1" failed=0
 # expect OUTPUT-PATTERN LINES COMMAND...: the command exits with 1 and prints LINES lines.
 expect() {
   local output status

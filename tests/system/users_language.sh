@@ -5,16 +5,14 @@
 # a language it has no catalogue for gets English.
 # Usage: users_language.sh PROGRAM JAPANESE-PO
 set -uo pipefail
-program="$1"
-po="$2"
+program="$1" po="$2"
 # shellcheck source=../../scripts/virtual_display.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 trap stop_virtual_display EXIT
 start_virtual_display 800x600
 
-if locale -a | grep -qi '^ja_JP'; then
+locale -a | grep -qi '^ja_JP' &&
   echo "note: a Japanese locale is generated here; the names alone are what is tested elsewhere"
-fi
 english="Setting the number of guests"
 japanese="$(/usr/bin/python3 -c 'import sys, polib; print(polib.pofile(sys.argv[1]).find(sys.argv[2]).msgstr)' \
   "$po" "$english")"
@@ -24,10 +22,8 @@ failed=0
 # expect TITLE VARIABLE=VALUE...: started with only those language variables, the program's
 # first dialog has TITLE.
 expect() {
-  local title="$1" shown=""
-  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${@:2}" "$program" &
-  local pid=$!
-  local waited
+  local title="$1" shown="" pid waited
+  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${@:2}" "$program" & pid=$!
   for ((waited = 0; waited < 250; ++waited)); do
     shown="$(xdotool search --name . getwindowname %@ 2>/dev/null)"
     grep -qFx -- "$title" <<<"$shown" && break

@@ -25,8 +25,7 @@ TEST(PseudoLanguageTest, TheDrawnCopiedAndNoticedTextsComeFromTheCatalogue) {
   int texts = 0;
   const auto see = [&](const std::string& where, const std::string& text) {
     ++texts;
-    if (!UnmarkedWords(text).empty())
-      unmarked += where + ": " + text + "\n";
+    unmarked += UnmarkedWords(text).empty() ? "" : where + ": " + text + "\n";
   };
   for (const PageText& text : kPageTexts)
     see(std::string(text.key), Tr(text.message));
