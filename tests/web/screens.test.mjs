@@ -82,7 +82,10 @@ for (const { name, keyboard, ...options } of kScreens) {
     assert.ok(smallest > 10.99, `a chart text ${smallest} px high`);
     await assertEach(page, '#Chart .close, #Chart .grip', fingerSized);
     await page.keyboard.press('Enter');  // the chosen bar's meeting, its commands under it
-    await assertEach(page, '.chart-commands button', fingerSized);
+    await assertEach(page, '.chart-commands:not([hidden]) button', fingerSized);
+    await page.locator('#Chart .close').click();  // then the coins against the guests' commands
+    await page.keyboard.press('Control+Shift+Z');
+    await assertEach(page, '.coverage-commands button:not([hidden])', inView, fingerSized);
     // Help's text is narrowed into its area, in a window scaled or not.
     await page.locator('#Command4').click();
     assert.deepEqual(await page.locator('#Picture1').evaluate((area) => [...area.querySelectorAll(
