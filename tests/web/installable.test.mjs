@@ -103,8 +103,10 @@ test('chromium finds the site installable, with the manifest and icons it names'
   // in it.
   await page.goto(`${url.replace(/[^/]*$/, '')}?lang=ja`);
   await dialog(page).waitFor();
-  // Chromium reads the manifest the page has named once it has fetched it, a moment later, and
-  // on a loaded machine some seconds later.
+  // Asked before the page names its language's manifest, chromium keeps the first one it read
+  // for the page; once named, it reads it a moment later.
+  await page.waitForFunction(() => document.querySelector('link[rel="manifest"]')
+    ?.getAttribute('href') === 'manifest-ja.webmanifest');
   let named = await cdp.send('Page.getAppManifest');
   for (let tries = 0; tries < 300 && !named.url.endsWith('manifest-ja.webmanifest'); ++tries) {
     await page.waitForTimeout(100);
