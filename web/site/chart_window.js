@@ -162,8 +162,9 @@ export class ChartWindow {
   }
 
   /**
-   * Opens the chart of the run, or brings it the focus as it stands; nothing without a run.
-   * @param {() => ChartOutcome | null} event what it opens at
+   * Opens the chart at what `event` opens it at, or brings it the focus as it stands: by
+   * default the run's chart, nothing without a run; the coins against the guests, run or not.
+   * @param {() => ChartOutcome | null} event
    */
   open(event = () => this.module.chartOpen()) {
     const outcome = event();
