@@ -57,21 +57,29 @@ WindowSpec ChartWindowSpec() {
           .rect = {.width = 9600, .height = 7200}};
 }
 
+std::string GuestsText(int guests) {
+  return TrN("{count} guest", "{count} guests", guests, {{"count", guests}});
+}
+
+std::string ExperimentsText(int experiments) {
+  return TrN("{count} experiment", "{count} experiments", experiments, {{"count", experiments}});
+}
+
+std::string CoinsCoverText(int coins) {
+  return TrN("{count} coin covers {share}", "{count} coins cover {share}", coins,
+             {{"count", coins}, {"share", Percent(kCoveredShare)}});
+}
+
 ChartTexts TextsOf(const ShortageChart& chart) {
   const std::string settings =
-      Tr("{guests}, {experiments}",
-         {{"guests",
-           TrN("{count} guest", "{count} guests", chart.guestCount, {{"count", chart.guestCount}})},
-          {"experiments", TrN("{count} experiment", "{count} experiments", chart.experimentCount,
-                              {{"count", chart.experimentCount}})}});
+      Tr("{guests}, {experiments}", {{"guests", GuestsText(chart.guestCount)},
+                                     {"experiments", ExperimentsText(chart.experimentCount)}});
   // Side by side with the same decimals, and a zero before the point.
   const std::string averages =
       Tr("{average}, exact expected average {exact}",
          {{"average", Fixed(chart.average, 2)}, {"exact", Fixed(chart.exactMean, 2)}});
   const auto marker = [](Message whose, int coins) {
-    return Tr(whose,
-              {{"coins", TrN("{count} coin covers {share}", "{count} coins cover {share}", coins,
-                             {{"count", coins}, {"share", Percent(kCoveredShare)}})}});
+    return Tr(whose, {{"coins", CoinsCoverText(coins)}});
   };
   return {
       .title =

@@ -61,6 +61,11 @@ struct ChartWindowNames {
 
 ChartTexts TextsOf(const ShortageChart& chart);
 
+// Counts in the chart's words: "100 guests", "1000 experiments", "19 coins cover 95 %".
+std::string GuestsText(int guests);
+std::string ExperimentsText(int experiments);
+std::string CoinsCoverText(int coins);
+
 // After Init: a title that says no run is shown.
 ChartTexts NoRunTexts();
 

@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "chart_texts.h"
 #include "number_text.h"
 #include "shortage_distribution.h"
 
@@ -36,15 +37,12 @@ std::string DoublingSentence(const CoverageCurve& curve, const CoveragePoints& p
 }
 
 std::string PointToolTip(const CoverageCurve& curve, const CoveragePoint& point) {
-  return Tr(
-      "{guests}: {coins} by this run of {experiments}, {theory} by theory. {source}",
-      {{"guests", TrN("{count} guest", "{count} guests", point.guests, {{"count", point.guests}})},
-       {"coins", TrN("{count} coin covers {share}", "{count} coins cover {share}", point.coins,
-                     {{"count", point.coins}, {"share", Percent(kCoveredShare)}})},
-       {"experiments", TrN("{count} experiment", "{count} experiments", point.experimentCount,
-                           {{"count", point.experimentCount}})},
-       {"theory", std::to_string(curve.CoinsAt(point.guests))},
-       {"source", SourceText(point.source)}});
+  return Tr("{guests}: {coins} by this run of {experiments}, {theory} by theory. {source}",
+            {{"guests", GuestsText(point.guests)},
+             {"coins", CoinsCoverText(point.coins)},
+             {"experiments", ExperimentsText(point.experimentCount)},
+             {"theory", std::to_string(curve.CoinsAt(point.guests))},
+             {"source", SourceText(point.source)}});
 }
 
 std::string SweepStatus(std::optional<int> run) {
@@ -74,8 +72,9 @@ std::string CoverageDescription(const CoverageCurve& curve, const CoveragePoints
 }
 
 std::string PointsTabSeparated(const CoverageCurve& curve, const CoveragePoints& points) {
-  std::string text = Tr("Guests") + "\t" + Tr("Coins by the run") + "\t" + Tr("Coins by theory") +
-                     "\t" + Tr("Number of experiments") + "\t" + Tr("Run by") + "\n";
+  std::string text = Tr(CoverageTexts::kGuestAxis) + "\t" + Tr("Coins by the run") + "\t" +
+                     Tr("Coins by theory") + "\t" + Tr("Number of experiments") + "\t" +
+                     Tr("Run by") + "\n";
   for (const CoveragePoint& point : points.All()) {
     text += std::to_string(point.guests) + "\t" + std::to_string(point.coins) + "\t" +
             std::to_string(curve.CoinsAt(point.guests)) + "\t" +
