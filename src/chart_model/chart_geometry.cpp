@@ -151,6 +151,14 @@ bool DistributionGeometry::OnLine(Point point, int coins) const {
          std::abs(point.x - CoinsX(coins)) <= kGrabDistance;
 }
 
+std::vector<BarChoice> DistributionChoices(const ShortageChart& run,
+                                           const DistributionGeometry& at) {
+  std::vector<BarChoice> choices;
+  for (int bar = 0; bar < run.BarCount(); ++bar)
+    choices.push_back({bar, run.lowestValue + bar, at.Band(bar), BarToolTip(run, bar)});
+  return choices;
+}
+
 ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& marks, Size size,
                              const TextWidth& width) {
   const ChartTexts texts = TextsOf(run);
@@ -189,8 +197,8 @@ ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& 
     scene.bars.push_back(bar == marks.chosen
                              ? Rect("bar chosen", drawn, P::kChosenFill, draw.Sized(P::kChosenEdge))
                              : Rect("bar", drawn, P::kBarFill, draw.Sized(P::kBarEdge)));
-    scene.choices.push_back({bar, run.lowestValue + bar, band, BarToolTip(run, bar)});
   }
+  scene.choices = DistributionChoices(run, at);
   if (marks.chosen >= 0) {
     Box frame = at.Band(marks.chosen);
     frame.top -= 2 * s;

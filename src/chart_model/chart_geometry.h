@@ -114,6 +114,9 @@ struct DistributionMarks {
   int chosen = -1;
   bool hint = false;
 };
+// The bars a student can choose, each its band and tooltip.
+std::vector<BarChoice> DistributionChoices(const ShortageChart& run,
+                                           const DistributionGeometry& at);
 ChartScene DistributionScene(const ShortageChart& run, const DistributionMarks& marks, Size size,
                              const TextWidth& width);
 // The drawing after Init: its title alone.

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "chart_texts.h"
-#include "coverage_geometry.h"
 #include "coverage_texts.h"
 #include "meeting_texts.h"
 
@@ -230,7 +229,7 @@ ChartOutcome ChartModel::PointerDown(Point at, Pointer pointer) {
   if (state_ == ChartState::Coverage) {
     // A press on a point chooses it, and its release shows what it holds, as a finger has no
     // hover; a tooltip shown at the press would go with the release.
-    const int point = CoverageGeometry(CoverageCurve::Theory(), points_, size_, width_).PointAt(at);
+    const int point = Coverage().PointAt(at);
     pointPressed_ = point >= 0;
     if (point < 0)
       return {};
@@ -300,11 +299,8 @@ ChartOutcome ChartModel::SetMarkerValue(int value) {
 }
 
 std::string ChartModel::ToolTipAt(Point at) const {
-  if (state_ == ChartState::Coverage) {
-    const int point = CoverageGeometry(CoverageCurve::Theory(), points_, size_, width_).PointAt(at);
-    return point < 0 ? std::string()
-                     : PointToolTip(CoverageCurve::Theory(), points_.All()[std::size_t(point)]);
-  }
+  if (state_ == ChartState::Coverage)
+    return PointToolTipOf(Coverage().PointAt(at));
   if (state_ != ChartState::Distribution)
     return {};
   const int bar = Distribution().BarAt(at);
@@ -425,9 +421,7 @@ std::string ChartModel::CoinsText() const {
 
 std::string ChartModel::ChosenBarToolTip() const {
   if (state_ == ChartState::Coverage)
-    return chosenPoint_ >= 0
-               ? PointToolTip(CoverageCurve::Theory(), points_.All()[std::size_t(chosenPoint_)])
-               : std::string();
+    return PointToolTipOf(chosenPoint_);
   return run_ && chosen_ >= 0 ? BarToolTip(*run_, chosen_) : std::string();
 }
 
@@ -440,6 +434,24 @@ std::string ChartModel::ReplayCaption() const {
     default:
       return Tr(MeetingTexts::kReplay);
   }
+}
+
+CoverageGeometry ChartModel::Coverage() const {
+  return {CoverageCurve::Theory(), points_, size_, width_};
+}
+
+std::string ChartModel::PointToolTipOf(int point) const {
+  return point < 0 ? std::string()
+                   : PointToolTip(CoverageCurve::Theory(), points_.All().at(std::size_t(point)));
+}
+
+// Without the rest of the scene: a screen reader asks for them item by item.
+std::vector<BarChoice> ChartModel::Choices() const {
+  if (state_ == ChartState::Coverage)
+    return CoverageChoices(CoverageCurve::Theory(), points_, Coverage());
+  if (state_ == ChartState::Distribution)
+    return DistributionChoices(*run_, Distribution());
+  return {};
 }
 
 std::string ChartModel::ItemsName() const {

@@ -9,6 +9,7 @@
 
 #include "chart_geometry.h"
 #include "chart_keys.h"
+#include "coverage_geometry.h"
 #include "coverage_points.h"
 #include "meeting_walk.h"
 #include "replay_clock.h"
@@ -129,7 +130,7 @@ class ChartModel {
   std::string CoinsText() const;
   std::string ChosenBarToolTip() const;
   // The items a student can choose in the drawing: the bars, or the points.
-  std::vector<BarChoice> Choices() const { return Scene().choices; }
+  std::vector<BarChoice> Choices() const;
   // The caption of the replay's one button: Replay, Pause or Resume.
   std::string ReplayCaption() const;
   std::string Status() const;
@@ -148,6 +149,9 @@ class ChartModel {
   // Stops the replay for good, the whole walk drawn.
   void StopReplay();
   ChartOutcome CarryOnPoints(Command command);
+  // Where the coins against the guests' parts stand now; only while they are shown.
+  CoverageGeometry Coverage() const;
+  std::string PointToolTipOf(int point) const;
 
   TextWidth width_;
   ChartState state_ = ChartState::Closed;

@@ -77,6 +77,15 @@ int CoverageGeometry::PointAt(Point at) const {
   return nearest;
 }
 
+std::vector<BarChoice> CoverageChoices(const CoverageCurve& curve, const CoveragePoints& points,
+                                       const CoverageGeometry& at) {
+  std::vector<BarChoice> choices;
+  for (const CoveragePoint& point : points.All())
+    choices.push_back(
+        {int(choices.size()), point.guests, at.Band(point), PointToolTip(curve, point)});
+  return choices;
+}
+
 ChartScene CoverageScene(const CoverageCurve& curve, const CoveragePoints& points,
                          std::optional<int> sweepRun, int chosen, Size size,
                          const TextWidth& width) {
@@ -116,7 +125,7 @@ ChartScene CoverageScene(const CoverageCurve& curve, const CoveragePoints& point
            {at.GuestX(kLabelGuests), at.CoinsY(c * std::sqrt(kLabelGuests)) - 14 * s},
            P::kLabelPixels * s, true, P::kGuide.colour, Anchor::End));
 
-  // The points, over the lines; each a choice with its tooltip.
+  // The points, over the lines.
   const std::vector<CoveragePoint>& all = points.All();
   const double radius = P::kPointRadius * s;
   for (int k = 0; k < int(all.size()); ++k) {
@@ -126,8 +135,8 @@ ChartScene CoverageScene(const CoverageCurve& curve, const CoveragePoints& point
     Shape dot =
         draw.Dot(hollow ? "point by-sweep" : "point by-hand", centre, radius, P::kRunPoint, hollow);
     scene.bars.push_back(std::move(dot));
-    scene.choices.push_back({k, point.guests, at.Band(point), PointToolTip(curve, point)});
   }
+  scene.choices = CoverageChoices(curve, points, at);
   if (chosen >= 0 && chosen < int(all.size())) {
     const CoveragePoint& point = all[std::size_t(chosen)];
     scene.focus.push_back(Circle("focus-frame", {at.GuestX(point.guests), at.CoinsY(point.coins)},

@@ -43,6 +43,9 @@ class CoverageGeometry {
   int guestStep_ = 100;
 };
 
+// The points a student can choose, each its band and tooltip.
+std::vector<BarChoice> CoverageChoices(const CoverageCurve& curve, const CoveragePoints& points,
+                                       const CoverageGeometry& at);
 // The view of `points` beside theory's curve and the guide, a sweep's status while `sweepRun`
 // runs, the point `chosen` (-1: none) framed while the points have the focus.
 ChartScene CoverageScene(const CoverageCurve& curve, const CoveragePoints& points,
